@@ -1,0 +1,57 @@
+#include "TickClock.h"
+
+#include <QTimer>
+
+namespace korbo {
+
+TickClock::TickClock(Duration tick, QObject *parent)
+    : QObject(parent), m_tick(tick), m_context(new QObject(this))
+{
+    m_elapsed.start();
+}
+
+void TickClock::Sleep::await_suspend(std::coroutine_handle<> handle) const
+{
+    // Without a context the clock has been halted: the coroutine stays suspended for good.
+    if (context)
+        QTimer::singleShot(ms, Qt::PreciseTimer, context, [handle] { handle.resume(); });
+}
+
+QCoro::Task<> TickClock::yield()
+{
+    co_await Sleep{m_context.data(), 0};
+}
+
+QCoro::Task<> TickClock::wait(int ticks)
+{
+    if (ticks < 0)
+        ticks = 0;
+    const std::int64_t tick = m_tick.count();
+    if (tick == 0) {
+        co_await Sleep{m_context.data(), 0};
+        co_return;
+    }
+
+    const std::int64_t start = now();
+    // Carry on from the last deadline when this wait follows it directly (the next
+    // step of an animation); otherwise start counting now.
+    std::int64_t base = start;
+    if (m_active == 0 && m_lastDeadline >= 0 && start - m_lastDeadline < tick)
+        base = m_lastDeadline;
+    const std::int64_t deadline = base + ticks * tick;
+
+    ++m_active;
+    for (std::int64_t left = deadline - now(); left > 0; left = deadline - now()) {
+        const int ms = static_cast<int>((left + 999'999) / 1'000'000);
+        co_await Sleep{m_context.data(), ms};
+    }
+    --m_active;
+    m_lastDeadline = deadline;
+}
+
+void TickClock::halt()
+{
+    delete m_context.data();
+}
+
+} // namespace korbo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <QCoro/QCoroTask>
+
+#include <chrono>
+#include <coroutine>
+
+namespace korbo {
+
+// The game's pause: waits of n ticks (10 ms each) during which window events keep
+// being handled, so clicks and drags arrive in the middle of a throw or a commit.
+//
+// A wait is measured against a deadline rather than by counting timer events, and a
+// wait that begins right where the previous one ended continues from that deadline,
+// so an animation of a hundred one-tick steps lasts a hundred ticks, not a hundred
+// ticks plus the timer's lateness a hundred times. No timer runs while nobody waits.
+//
+// With a zero tick length (tests, benchmarks of the game logic) every wait still
+// returns to the event loop once, so events can interleave exactly as in play.
+class TickClock : public QObject {
+    Q_OBJECT
+public:
+    using Duration = std::chrono::nanoseconds;
+    static constexpr Duration DefaultTick = std::chrono::milliseconds(10);
+
+    explicit TickClock(Duration tick = DefaultTick, QObject *parent = nullptr);
+
+    Duration tickLength() const { return m_tick; }
+    void setTickLength(Duration tick) { m_tick = tick; }
+
+    // Waits `ticks` ticks; events are handled meanwhile. Waits may nest.
+    QCoro::Task<> wait(int ticks);
+
+    // Lets pending window events run once, then continues.
+    QCoro::Task<> yield();
+
+    // Waits in progress right now.
+    int activeWaits() const { return m_active; }
+
+    // Called at shutdown: no waiting coroutine is ever resumed after this, so no game
+    // code runs once the settings have been saved.
+    void halt();
+    bool halted() const { return m_context.isNull(); }
+
+private:
+    struct Sleep {
+        QObject *context;
+        int ms;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle) const;
+        void await_resume() const noexcept {}
+    };
+
+    std::int64_t now() const { return m_elapsed.nsecsElapsed(); }
+
+    Duration m_tick;
+    QElapsedTimer m_elapsed;
+    QPointer<QObject> m_context;
+    std::int64_t m_lastDeadline = -1;
+    int m_active = 0;
+};
+
+} // namespace korbo

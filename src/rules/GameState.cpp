@@ -1,0 +1,78 @@
+#include "GameState.h"
+
+#include "Random.h"
+
+#include <QStandardPaths>
+#include <QTime>
+
+namespace korbo {
+
+namespace {
+
+struct CategoryText {
+    const char *name;
+    const char *caption;
+    const char *desc;
+};
+
+const CategoryText kCategories[CategoryCount] = {
+    {"Ones", "Ones", "Score all 1's (80+ for categories 1-6 get 40 bonus)"},
+    {"Twos", "Twos", "Score all 2's (80+ for categories 1-6 get 40 bonus)"},
+    {"Threes", "Threes", "Score all 3's (80+ for categories 1-6 get 40 bonus)"},
+    {"Fours", "Fours", "Score all 4's (80+ for categories 1-6 get 40 bonus)"},
+    {"Fives", "Fives", "Score all 5's (80+ for categories 1-6 get 40 bonus)"},
+    {"Sixes", "Sixes", "Score all 6's (80+ for categories 1-6 get 40 bonus)"},
+    {"Quad", "Quads", "Score the face value of all dice if there is 4 the same"},
+    {"Twins", "Twins", "10 points for each pair, 40 points for 3 pairs"},
+    {"Triples", "Triplets", "15 points for a set of three, 40 for two sets"},
+    {"Odds", "Odds", "Score all odd dice, bonus 11 for 6 odd dice"},
+    {"Evens", "Evens", "Score all even dice, bonus 10 for 6 even dice"},
+    {"Flush", "Flush", "35 points for a run of 5 dice, 50 points for a run of 6"},
+    {"PotLuck", "Pot Luck", "Score the face value of the dice"},
+    {"Korbo", "Korbo", "6 dice the same scores 60 points"},
+};
+
+const CategoryText &text(int category)
+{
+    Q_ASSERT(category >= 1 && category <= CategoryCount);
+    return kCategories[category - 1];
+}
+
+} // namespace
+
+GameState::GameState()
+{
+    for (auto &row : score)
+        row.fill(NotScored);
+    subtotal.fill(NotScored);
+    diceToThrow.fill(true);
+}
+
+QString categoryName(int category) { return QString::fromLatin1(text(category).name); }
+QString categoryDescription(int category) { return QString::fromLatin1(text(category).desc); }
+QString initialCategoryCaption(int category) { return QString::fromLatin1(text(category).caption); }
+
+QString GetWindowsDir()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return dir;
+}
+
+void InitTables(GameState &state, Random &random, const QString &settingsFolder)
+{
+    state.busy = false;
+    state.lineBreak = QStringLiteral("\r");
+    random.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    state.promptText = QStringLiteral("Welcome to Korbo");
+    state.winDir = settingsFolder;
+    if (!state.winDir.endsWith(QLatin1Char('/')))
+        state.winDir += QLatin1Char('/');
+    for (int c = 1; c <= CategoryCount; ++c) {
+        state.catName[c] = categoryName(c);
+        state.catDesc[c] = categoryDescription(c);
+    }
+}
+
+} // namespace korbo

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace korbo {
+
+// Sizes of the game. Every per-player, per-die and per-category table is indexed
+// from 1 so the numbers in the code are the numbers the player sees; entry 0 is unused.
+inline constexpr int MaxPlayers = 6;
+inline constexpr int DiceCount = 6;
+inline constexpr int CategoryCount = 14;
+inline constexpr int RoundCount = 14;
+inline constexpr int JokersPerGame = 3;
+inline constexpr std::int16_t NotScored = -1;
+
+// Version text shown in the settings file's section line, the prompt after a
+// stopped game and the About window.
+inline const QString VersionText = QStringLiteral("4.01");
+
+// Category numbers, used to index buttons, labels, the score table and sheet rows.
+enum Category : int {
+    Ones = 1, Twos, Threes, Fours, Fives, Sixes,
+    Quad, Twins, Triples, Odds, Evens, Flush, PotLuck, Korbo
+};
+
+template <typename T, int N> using Table1 = std::array<T, N + 1>;
+
+using Int16 = std::int16_t;
+using DiceArray = Table1<Int16, DiceCount>;
+
+// The one record of everything the game knows about the game in progress.
+// A window that shows a value reads it from here at the moment it draws.
+struct GameState {
+    // Players
+    Int16 numPlayers = 0;
+    Table1<QString, MaxPlayers> playerName{};
+    Table1<bool, MaxPlayers> pcPlayer{};
+    Table1<Int16, MaxPlayers> jokers{};
+    Table1<Int16, MaxPlayers> playerDiceStyle{};
+
+    // Score table: score[player][category], NotScored until entered.
+    std::array<Table1<Int16, CategoryCount>, MaxPlayers + 1> score{};
+    Table1<Int16, MaxPlayers> subtotal{};
+
+    // Dice
+    DiceArray dice{};
+    Table1<bool, DiceCount> diceToThrow{};
+    QString diceString;
+
+    // Turn and game progress
+    Int16 roundNo = 0;
+    Int16 curPlayer = 0;
+    Int16 throwNo = 0;
+    Table1<bool, CategoryCount> catShown{};
+    bool busy = false;
+    Int16 pauseTicks = 0;
+    QString promptText;
+
+    // Category texts
+    Table1<QString, CategoryCount> catName{};
+    Table1<QString, CategoryCount> catDesc{};
+    std::array<Int16, CategoryCount + 1> catEval{};
+
+    // Working values
+    bool loading = false;
+    QString lineBreak;
+    QString winDir;
+
+    GameState();
+
+    bool gameInProgress() const { return roundNo > 0; }
+    const QString &currentName() const { return playerName[curPlayer]; }
+};
+
+// Names and descriptions of the fourteen categories, in category order.
+QString categoryName(int category);
+QString categoryDescription(int category);
+// The captions the category buttons carry before they are first refreshed.
+QString initialCategoryCaption(int category);
+
+class Random;
+
+// Start-up initialisation of the game state. `settingsFolder` is where the
+// settings file lives; a trailing separator is added when it lacks one.
+void InitTables(GameState &state, Random &random, const QString &settingsFolder);
+
+// The folder chosen for the settings file on this machine.
+QString GetWindowsDir();
+
+} // namespace korbo

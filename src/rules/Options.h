@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+namespace korbo {
+
+enum class SoundChoice : int { Off = 0, On = 1, Zany = 2 };
+
+// Dice styles as the options list them.
+enum DiceStyle : int {
+    StyleStandard = 1, StyleTraditional, StyleLadybirds, StyleRainbow, StyleButtons, StylePhoto,
+    StyleUserDefined
+};
+inline constexpr int DiceStyleCount = 7;
+
+QString diceStyleCaption(int style);
+QString soundCaption(SoundChoice choice);
+
+// The values of the Options dialog's controls. The dialog edits this object and
+// every reader asks it at the moment of use, so reads always see the dialog's
+// current state. Check boxes keep their raw value (0 off, 1 on, 2 grayed) because
+// the settings file stores exactly that.
+class Options : public QObject {
+    Q_OBJECT
+public:
+    explicit Options(QObject *parent = nullptr) : QObject(parent) {}
+
+    // Raw check box values, as the dialog designs them before any settings load.
+    std::int16_t animationValue = 1;
+    std::int16_t textButtonsValue = 0;
+    std::int16_t crossHairValue = 0;
+    std::int16_t autoThrowValue = 0;
+    std::int16_t underlineWinnerValue = 1;
+    std::int16_t showRecordsValue = 1;
+    std::int16_t noThrowSoundsValue = 0;
+    bool noThrowSoundsEnabled = true;
+    SoundChoice sound = SoundChoice::On;
+    int diceStyle = StyleStandard;
+
+    bool animation() const { return animationValue != 0; }
+    bool textButtons() const { return textButtonsValue != 0; }
+    bool crossHair() const { return crossHairValue != 0; }
+    bool autoThrow() const { return autoThrowValue != 0; }
+    bool underlineWinner() const { return underlineWinnerValue != 0; }
+    bool showRecords() const { return showRecordsValue == 1; }
+    bool noThrowSounds() const { return noThrowSoundsValue != 0; }
+
+    // "_std" for the normal sounds, "_zany" otherwise.
+    QString soundStyleSuffix() const
+    {
+        return sound == SoundChoice::On ? QStringLiteral("_std") : QStringLiteral("_zany");
+    }
+
+signals:
+    // Emitted by whoever edits the options (the dialog, the settings load) once the
+    // values have been put in place, so views that depend on them can refresh.
+    void changed();
+};
+
+} // namespace korbo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "GameState.h"
+
+namespace korbo {
+
+struct CategoryScore {
+    Int16 score = 0;
+    bool bonusFlag = false; // the category's bonus was earned; chooses the sounds
+};
+
+// Keeps only the digits 1..6 of `text`, ones first, then twos, and so on.
+// A text shorter than two characters comes back unchanged.
+QString SortDigits(const QString &text);
+
+// The six faces as digits, sorted ascending.
+QString BuildDiceString(const DiceArray &dice);
+void BuildDiceString(GameState &state);
+
+int DiceTotal(const DiceArray &dice);
+
+// What `category` would score for these dice. Works on any six dice, so a hint
+// or a computer player can ask without touching the game in progress.
+CategoryScore ScoreCategory(const DiceArray &dice, int category);
+// The same for the current dice; refreshes the state's diceString on the way.
+CategoryScore ScoreCategory(GameState &state, int category);
+
+// Upper bonus state for a player: 40 once the upper entries reach 80, 0 when all
+// six are entered below that, -1 while undecided. Recomputes subtotal[player].
+Int16 UpperBonus(GameState &state, int player);
+
+// Every entered score of the player plus the upper bonus once it is earned.
+int PlayerTotal(GameState &state, int player);
+
+} // namespace korbo

@@ -1,0 +1,92 @@
+#include "TickClock.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoro/QCoroTask>
+#include <QElapsedTimer>
+#include <QTimer>
+
+using namespace korbo;
+using namespace std::chrono_literals;
+
+namespace {
+
+TEST(TickClock, EventsRunDuringAWait)
+{
+    TickClock clock(10ms);
+    bool fired = false;
+    QTimer::singleShot(5, [&] { fired = true; });
+    QElapsedTimer t;
+    t.start();
+    QCoro::waitFor(clock.wait(5));
+    EXPECT_TRUE(fired);
+    EXPECT_GE(t.elapsed(), 49);
+    EXPECT_EQ(clock.activeWaits(), 0);
+}
+
+TEST(TickClock, AWaitEnteredFromInsideAnotherLetsBothFinishInOrder)
+{
+    TickClock clock(10ms);
+    QStringList finished;
+    QCoro::Task<> inner;
+    // An event arriving in the middle of the outer wait starts a second wait.
+    QTimer::singleShot(20, [&] {
+        inner = [](TickClock &c, QStringList &log) -> QCoro::Task<> {
+            EXPECT_EQ(c.activeWaits(), 1);
+            co_await c.wait(3);
+            log << QStringLiteral("inner");
+        }(clock, finished);
+    });
+    auto outer = [](TickClock &c, QStringList &log) -> QCoro::Task<> {
+        co_await c.wait(10);
+        log << QStringLiteral("outer");
+    }(clock, finished);
+    QCoro::waitFor(outer);
+    EXPECT_EQ(finished, (QStringList{QStringLiteral("inner"), QStringLiteral("outer")}));
+}
+
+TEST(TickClock, ZeroLengthTicksStillLetEventsInterleave)
+{
+    TickClock clock(0ns);
+    int steps = 0;
+    auto task = [](TickClock &c, int &n) -> QCoro::Task<> {
+        for (int i = 0; i < 1000; ++i) {
+            co_await c.wait(100);
+            ++n;
+        }
+    }(clock, steps);
+    // The task has given control back at its first wait.
+    EXPECT_EQ(steps, 0);
+    QElapsedTimer t;
+    t.start();
+    QCoro::waitFor(task);
+    EXPECT_EQ(steps, 1000);
+    EXPECT_LT(t.elapsed(), 2000);
+}
+
+TEST(TickClock, YieldReturnsAfterPendingEvents)
+{
+    TickClock clock;
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QCoro::waitFor(clock.yield());
+    EXPECT_TRUE(ran);
+}
+
+TEST(TickClock, HaltedClockNeverResumesAWaiter)
+{
+    TickClock clock(10ms);
+    bool after = false;
+    auto task = [](TickClock &c, bool &flag) -> QCoro::Task<> {
+        co_await c.wait(1);
+        flag = true;
+    }(clock, after);
+    clock.halt();
+    QEventLoop loop;
+    QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(clock.halted());
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+#include "GameState.h"
+#include "Scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace korbo;
+
+namespace {
+
+DiceArray diceOf(std::initializer_list<int> faces)
+{
+    DiceArray d{};
+    int i = 1;
+    for (int f : faces)
+        d[i++] = static_cast<Int16>(f);
+    return d;
+}
+
+struct Expectation {
+    std::initializer_list<int> dice;
+    int category;
+    int score;
+    bool bonus;
+};
+
+// Worked examples of the rules; every row is checked in every order of its dice.
+const Expectation kExamples[] = {
+    {{1, 1, 1, 1, 1, 1}, Ones, 6, true},
+    {{1, 1, 1, 1, 1, 1}, Quad, 6, true},
+    {{1, 1, 1, 1, 1, 1}, Twins, 40, true},
+    {{1, 1, 1, 1, 1, 1}, Triples, 40, true},
+    {{1, 1, 1, 1, 1, 1}, Odds, 17, true},
+    {{1, 1, 1, 1, 1, 1}, Evens, 0, false},
+    {{1, 1, 1, 1, 1, 1}, Flush, 0, false},
+    {{1, 1, 1, 1, 1, 1}, PotLuck, 6, true},
+    {{1, 1, 1, 1, 1, 1}, Korbo, 60, true},
+    {{2, 2, 2, 2, 5, 5}, Twos, 8, true},
+    {{2, 2, 2, 2, 5, 5}, Fives, 10, true},
+    {{2, 2, 2, 2, 5, 5}, Sixes, 0, false},
+    {{2, 2, 2, 2, 5, 5}, Quad, 18, true},
+    {{2, 2, 2, 2, 5, 5}, Twins, 40, true},
+    {{2, 2, 2, 2, 5, 5}, Triples, 15, false},
+    {{2, 2, 2, 2, 5, 5}, Korbo, 0, false},
+    {{6, 6, 6, 6, 5, 5}, Quad, 34, true},
+    {{6, 6, 6, 6, 5, 5}, Twins, 40, true},
+    {{6, 6, 6, 6, 5, 5}, Triples, 15, false},
+    {{3, 3, 3, 5, 5, 5}, Triples, 40, true},
+    {{3, 3, 3, 5, 5, 5}, Twins, 20, false},
+    {{3, 3, 3, 5, 5, 5}, Odds, 35, true},
+    {{3, 3, 3, 5, 5, 5}, Quad, 0, false},
+    {{2, 2, 4, 4, 6, 6}, Evens, 34, true},
+    {{2, 2, 4, 4, 6, 6}, Twins, 40, true},
+    {{2, 2, 4, 4, 6, 6}, Triples, 0, false},
+    {{1, 2, 3, 4, 5, 6}, Flush, 50, true},
+    {{1, 2, 3, 4, 5, 6}, Odds, 9, false},
+    {{1, 2, 3, 4, 5, 6}, Evens, 12, false},
+    {{1, 2, 3, 4, 5, 6}, PotLuck, 21, true},
+    {{1, 2, 3, 4, 5, 6}, Twins, 0, false},
+    {{1, 2, 3, 4, 5, 5}, Flush, 35, false},
+    {{2, 3, 4, 5, 6, 6}, Flush, 35, false},
+    {{1, 2, 3, 4, 6, 6}, Flush, 0, false},
+    {{4, 4, 4, 4, 4, 1}, Quad, 21, true},   // five of a kind still scores all six dice
+    {{4, 4, 4, 4, 4, 1}, Triples, 15, false}, // five of a kind is one set
+    {{4, 4, 4, 4, 4, 1}, Twins, 20, false},
+    {{3, 3, 3, 2, 2, 1}, Twins, 20, false},   // three of a kind is one pair
+    {{5, 5, 5, 5, 5, 5}, Quad, 30, true},
+    {{6, 6, 6, 6, 6, 5}, Korbo, 0, false},
+    {{6, 6, 6, 6, 6, 6}, Sixes, 36, true},
+};
+
+TEST(Scoring, WorkedExamplesInEveryOrder)
+{
+    for (const auto &e : kExamples) {
+        std::vector<int> faces(e.dice);
+        std::sort(faces.begin(), faces.end());
+        do {
+            DiceArray dice{};
+            std::copy(faces.begin(), faces.end(), dice.begin() + 1);
+            const CategoryScore s = ScoreCategory(dice, e.category);
+            ASSERT_EQ(s.score, e.score) << "category " << e.category << " dice "
+                                        << BuildDiceString(dice).toStdString();
+            ASSERT_EQ(s.bonusFlag, e.bonus) << "category " << e.category << " dice "
+                                            << BuildDiceString(dice).toStdString();
+        } while (std::next_permutation(faces.begin(), faces.end()));
+    }
+}
+
+// Reference rules written from the face counts alone, independent of the scans.
+CategoryScore reference(const DiceArray &dice, int category)
+{
+    int n[7] = {};
+    int total = 0;
+    for (int d = 1; d <= 6; ++d) {
+        ++n[dice[d]];
+        total += dice[d];
+    }
+    const int most = *std::max_element(n + 1, n + 7);
+    CategoryScore r;
+    auto set = [&r](int score, bool bonus) {
+        r.score = static_cast<Int16>(score);
+        r.bonusFlag = bonus;
+    };
+    switch (category) {
+    case Quad: if (most >= 4) set(total, true); break;
+    case Twins: {
+        int p = 0;
+        for (int v = 1; v <= 6; ++v) p += n[v] / 2;
+        set(p == 3 ? 40 : 10 * p, p == 3);
+        break;
+    }
+    case Triples: {
+        int s = 0;
+        for (int v = 1; v <= 6; ++v) s += n[v] / 3;
+        set(s == 2 ? 40 : 15 * s, s == 2);
+        break;
+    }
+    case Odds: set(n[1] + 3 * n[3] + 5 * n[5] + (n[1] + n[3] + n[5] == 6 ? 11 : 0), n[1] + n[3] + n[5] == 6); break;
+    case Evens: set(2 * n[2] + 4 * n[4] + 6 * n[6] + (n[2] + n[4] + n[6] == 6 ? 10 : 0), n[2] + n[4] + n[6] == 6); break;
+    case Flush: {
+        const bool low = n[1] && n[2] && n[3] && n[4] && n[5];
+        const bool high = n[2] && n[3] && n[4] && n[5] && n[6];
+        if (low && n[6]) set(50, true);
+        else if (low || high) set(35, false);
+        break;
+    }
+    case PotLuck: set(total, true); break;
+    case Korbo: if (most == 6) set(60, true); break;
+    default: set(category * n[category], n[category] > 0); break;
+    }
+    return r;
+}
+
+TEST(Scoring, EveryThrowAgreesWithTheRulesInEveryOrder)
+{
+    // All 6^6 ordered throws: each score depends only on the multiset of faces, and
+    // matches the rules stated as face counts.
+    DiceArray dice{};
+    for (int code = 0; code < 46656; ++code) {
+        int c = code;
+        for (int d = 1; d <= 6; ++d, c /= 6)
+            dice[d] = static_cast<Int16>(c % 6 + 1);
+        const QString key = BuildDiceString(dice);
+        for (int cat = 1; cat <= CategoryCount; ++cat) {
+            const CategoryScore s = ScoreCategory(dice, cat);
+            const CategoryScore want = reference(dice, cat);
+            ASSERT_EQ(s.score, want.score) << "category " << cat << " dice " << key.toStdString();
+            ASSERT_EQ(s.bonusFlag, want.bonusFlag) << "category " << cat << " dice " << key.toStdString();
+        }
+    }
+}
+
+TEST(Scoring, SortDigits)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"513162", "112356"},
+        {"6", "6"},       // shorter than two: unchanged
+        {"9", "9"},
+        {"", ""},
+        {"70a2b1", "12"}, // anything but 1..6 is dropped
+        {"66", "66"},
+        {"0789", ""},
+    };
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(SortDigits(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
+}
+
+TEST(Scoring, BuildDiceStringWritesTheState)
+{
+    GameState state;
+    state.dice = diceOf({5, 1, 3, 1, 6, 2});
+    BuildDiceString(state);
+    EXPECT_EQ(state.diceString, QStringLiteral("112356"));
+    EXPECT_EQ(DiceTotal(state.dice), 18);
+    EXPECT_EQ(ScoreCategory(state, Flush).score, 0);
+}
+
+struct UpperCase {
+    std::map<int, int> entries; // category -> score
+    int bonus;
+    int subtotal;
+};
+
+TEST(Scoring, UpperBonusAndSubtotal)
+{
+    const UpperCase cases[] = {
+        {{}, -1, NotScored},
+        {{{Sixes, 30}, {Fives, 25}, {Fours, 20}, {Ones, 5}}, 40, 80}, // two still open
+        {{{Sixes, 30}, {Fives, 25}, {Fours, 20}, {Ones, 4}}, -1, 79},
+        {{{Ones, 4}, {Twos, 8}, {Threes, 12}, {Fours, 16}, {Fives, 15}, {Sixes, 24}}, 0, 79},
+        {{{Ones, 0}, {Twos, 0}, {Threes, 0}, {Fours, 0}, {Fives, 0}, {Sixes, 0}}, 0, 0},
+        {{{Ones, 0}}, -1, 0},
+        {{{Ones, 6}, {Twos, 12}, {Threes, 18}, {Fours, 24}, {Fives, 30}, {Sixes, 36}}, 40, 126},
+    };
+    for (const auto &c : cases) {
+        GameState state;
+        for (auto [cat, s] : c.entries)
+            state.score[2][cat] = static_cast<Int16>(s);
+        EXPECT_EQ(UpperBonus(state, 2), c.bonus);
+        EXPECT_EQ(state.subtotal[2], c.subtotal);
+    }
+}
+
+TEST(Scoring, PlayerTotalCountsEnteredScoresAndEarnedBonus)
+{
+    GameState state;
+    EXPECT_EQ(PlayerTotal(state, 1), 0);
+    state.score[1][Korbo] = 120; // two six-of-a-kinds
+    state.score[1][Twins] = 0;
+    EXPECT_EQ(PlayerTotal(state, 1), 120);
+    EXPECT_EQ(state.subtotal[1], NotScored); // lower entries only
+    state.score[1][Sixes] = 36;
+    state.score[1][Fives] = 30;
+    EXPECT_EQ(PlayerTotal(state, 1), 186);
+    state.score[1][Fours] = 16;
+    EXPECT_EQ(PlayerTotal(state, 1), 120 + 36 + 30 + 16 + 40);
+    EXPECT_EQ(PlayerTotal(state, 2), 0); // another player's row is untouched
+}
+
+} // namespace
