@@ -26,6 +26,7 @@ QCoro::Task<> TickClock::wait(int ticks)
 {
     if (ticks < 0)
         ticks = 0;
+    m_ticksWaited += ticks;
     const std::int64_t tick = m_tick.count();
     if (tick == 0) {
         co_await Sleep{m_context.data(), 0};

@@ -40,6 +40,8 @@ public:
 
     // Waits in progress right now.
     int activeWaits() const { return m_active; }
+    // Ticks asked for by every wait so far: the game's pace, whatever the tick length.
+    std::int64_t ticksWaited() const { return m_ticksWaited; }
 
     // Called at shutdown: no waiting coroutine is ever resumed after this, so no game
     // code runs once the settings have been saved.
@@ -62,6 +64,7 @@ private:
     QPointer<QObject> m_context;
     std::int64_t m_lastDeadline = -1;
     int m_active = 0;
+    std::int64_t m_ticksWaited = 0;
 };
 
 } // namespace korbo

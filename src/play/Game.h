@@ -1,0 +1,90 @@
+#pragma once
+
+#include "Board.h"
+#include "GameState.h"
+#include "Options.h"
+#include "Random.h"
+#include "SoundPlayer.h"
+#include "TickClock.h"
+
+#include <QCoro/QCoroTask>
+
+#include <optional>
+
+namespace korbo {
+
+// What the game asks of the windows around the board. The defaults do nothing, so
+// the game can be played without any window (tests, benchmarks).
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+    // The Players dialog, modal; names and player count land in the game state.
+    virtual void choosePlayers() {}
+    // "Stop this game?": true when the player answers Yes.
+    virtual bool confirmStopGame() { return false; }
+    virtual void clearScoreSheet() {}
+    virtual void setPrintEnabled(bool) {}
+    // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
+    virtual std::optional<QString> askTestDice() { return std::nullopt; }
+};
+
+// The game in play: the state record, the options, the board the main window draws,
+// the chance, the clock and the sounds, and the procedures of a turn. Procedures that
+// pause are coroutines; a window starts one from an event handler and lets it run.
+class Game : public QObject {
+    Q_OBJECT
+public:
+    explicit Game(QObject *parent = nullptr);
+
+    GameState state;
+    Options options;
+    Board board;
+    Random random;
+    TickClock clock;
+
+    void setHost(GameHost *host) { m_host = host ? host : &m_noHost; }
+    void setSoundPlayer(SoundPlayer *player) { m_sound = player ? player : &m_silence; }
+    SoundPlayer &sound() { return *m_sound; }
+    // With "debug" on the command line every throw ends with typed-in dice.
+    void setTestDiceMode(bool on) { m_testDice = on; }
+    bool testDiceMode() const { return m_testDice; }
+
+    // Start of a game, and of a turn
+    QCoro::Task<> menuNewClick();
+    QCoro::Task<> butThrowClick();
+    QCoro::Task<> NewGame();
+    void ResetScoreTable();
+    QCoro::Task<> StartTurn();
+
+    // Throwing and sorting
+    QCoro::Task<> ThrowDice();
+    QCoro::Task<> imgDiceMouseDown(int d, Qt::MouseButton button);
+    QCoro::Task<> ToggleDie(int d);
+    QCoro::Task<> SlideDie(int d, int from, int to);
+
+    // Jokers: token k dropped on die d.
+    QCoro::Task<> jokerDrop(int d, int k);
+    void jokerMouseMove();
+    void formDragOver();
+    void imgDiceDragOver();
+
+    // The status line
+    QCoro::Task<> Announce(QString text);
+    void formMouseMove();
+
+    // Turn title for a round: "1st turn", …, "13th turn", "last go".
+    static QString turnText(int round);
+
+private:
+    void showDieFace(int d, int face);
+    QCoro::Task<> playThrowSound(int diceThrown);
+    void applyTestDice();
+
+    GameHost m_noHost;
+    GameHost *m_host = &m_noHost;
+    SilentSoundPlayer m_silence;
+    SoundPlayer *m_sound = &m_silence;
+    bool m_testDice = false;
+};
+
+} // namespace korbo

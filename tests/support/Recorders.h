@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Game.h"
+#include "SoundPlayer.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace korbo::test {
+
+// Remembers every sound asked for, as "name" (to its end) or "name&" (background).
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    QStringList played;
+    QCoro::Task<> play(QString name, SoundMode mode) override
+    {
+        played << (mode == SoundMode::ToEnd ? name : name + QLatin1Char('&'));
+        co_return;
+    }
+};
+
+// Stands in for the windows around the board.
+class RecordingHost : public GameHost {
+public:
+    QStringList names;                 // what the Players dialog will enter
+    bool answerStop = false;           // the answer to "Stop this game?"
+    std::optional<QString> testDice;   // the answer to "Enter 6 dice"
+    int playersDialogs = 0, sheetClears = 0, testDiceAsked = 0;
+    bool printEnabled = false;
+    GameState *state = nullptr;
+
+    void choosePlayers() override
+    {
+        ++playersDialogs;
+        if (!state)
+            return;
+        state->numPlayers = static_cast<Int16>(names.size());
+        for (int i = 1; i <= MaxPlayers; ++i)
+            state->playerName[i] = i <= names.size() ? names[i - 1] : QString();
+    }
+    bool confirmStopGame() override { return answerStop; }
+    void clearScoreSheet() override { ++sheetClears; }
+    void setPrintEnabled(bool on) override { printEnabled = on; }
+    std::optional<QString> askTestDice() override
+    {
+        ++testDiceAsked;
+        return testDice;
+    }
+};
+
+// A game with zero-length ticks, a fixed seed and recording doubles.
+struct TestGame {
+    Game game;
+    RecordingSoundPlayer sound;
+    RecordingHost host;
+
+    explicit TestGame(quint32 seed = 1)
+    {
+        game.clock.setTickLength(std::chrono::nanoseconds(0));
+        game.random.seed(seed);
+        game.setSoundPlayer(&sound);
+        game.setHost(&host);
+        host.state = &game.state;
+        for (int c = 1; c <= CategoryCount; ++c) {
+            game.state.catName[c] = categoryName(c);
+            game.state.catDesc[c] = categoryDescription(c);
+        }
+    }
+
+    void name(const QStringList &players)
+    {
+        host.names = players;
+        host.choosePlayers();
+    }
+    // Runs a procedure of the game to its end.
+    void run(QCoro::Task<> task) { QCoro::waitFor(std::move(task)); }
+};
+
+} // namespace korbo::test
