@@ -1,4 +1,6 @@
+#include "Game.h"
 #include "MainWindow.h"
+#include "Messages.h"
 
 #include <QApplication>
 
@@ -6,8 +8,15 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korbo"));
-    QApplication::setOrganizationName(QStringLiteral("korbo"));
-    korbo::MainWindow window;
-    window.show();
+    QApplication::setApplicationDisplayName(QStringLiteral("Korbo"));
+
+    // "debug" anywhere in the command line, letters exactly so, turns on test dice.
+    const bool debug = QApplication::arguments().mid(1).join(QLatin1Char(' ')).contains(QLatin1String("debug"));
+
+    korbo::Game game;
+    korbo::Messages messages;
+    game.setTestDiceMode(debug);
+    korbo::MainWindow window(game, messages);
+    auto startUp = window.startUp(korbo::GetWindowsDir());
     return app.exec();
 }

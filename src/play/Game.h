@@ -75,6 +75,12 @@ public:
     // Turn title for a round: "1st turn", …, "13th turn", "last go".
     static QString turnText(int round);
 
+signals:
+    // The Players dialog has closed: names and count may have changed.
+    void playersChanged();
+    // Every score and total of the score sheet is to be emptied.
+    void scoreSheetCleared();
+
 private:
     void showDieFace(int d, int face);
     QCoro::Task<> playThrowSound(int diceThrown);

@@ -1,10 +1,213 @@
 #include "MainWindow.h"
 
+#include "BoardView.h"
+#include "ImageStore.h"
+#include "Messages.h"
+#include "PlayersDialog.h"
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
 namespace korbo {
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+namespace {
+const QColor kBoardGreen(0, 160, 0);
+void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
+
+QRect screenRect(const QWidget *window)
 {
-    setWindowTitle(QStringLiteral("Korbo"));
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// The outer size when the window is on screen; before that, the size it will have.
+QSize outerSize(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    return window->isVisible() && frame.isValid() ? frame.size() : window->size();
+}
+} // namespace
+
+MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                              | Qt::CustomizeWindowHint),
+      m_game(game), m_messages(messages)
+{
+    setObjectName(QStringLiteral("korbo"));
+    m_images = new ImageStore(devicePixelRatio(), this);
+    m_board = new BoardView(game, *m_images, this);
+    setCentralWidget(m_board);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBoardGreen);
+    setPalette(pal);
+    setWindowIcon(QIcon(m_images->windowIcon()));
+    buildMenus();
+    game.setHost(this);
+    setWindowTitle(game.board.title());
+    connect(&game.board, &Board::titleChanged, this, [this] { setWindowTitle(m_game.board.title()); });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow()
+{
+    m_game.setHost(nullptr);
+}
+
+void MainWindow::buildMenus()
+{
+    auto add = [this](QMenu *menu, const char *name, const char *caption, QKeySequence key = {}) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        return action;
+    };
+
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("menuTopGame"));
+    menuNew = add(game, "menuNew", "&New", QKeySequence(Qt::Key_F2));
+    game->addSeparator();
+    menuPrint = add(game, "menuPrint", "&Print Scores");
+    menuPrint->setEnabled(false);
+    game->addSeparator();
+    menuExit = add(game, "menuExit", "E&xit");
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("menuTopWindow"));
+    menuPlayers = add(view, "menuPlayers", "&Players...");
+    menuScores = add(view, "menuScores", "&Scores", QKeySequence(Qt::Key_F6));
+    menuScores->setCheckable(true);
+    menuScores->setEnabled(false);
+    menuRecords = add(view, "menuRecords", "&Records");
+    view->addSeparator();
+    menuCenterize = add(view, "menuCenterize", "&Arrange");
+    view->addSeparator();
+    menuOptions = add(view, "menuOptions", "&Options...");
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("menuTopHelp"));
+    menuHelp = add(help, "menuHelp", "How to &Play", QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    menuUpdate = add(help, "menuUpdate", "Check online for &Update");
+    help->addSeparator();
+    menuAbout = add(help, "menuAbout", "&About");
+
+    connect(menuNew, &QAction::triggered, this, [this] { fireAndForget(m_game.menuNewClick()); });
+    connect(menuExit, &QAction::triggered, this, &QWidget::close);
+    connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
+    connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
+}
+
+QCoro::Task<> MainWindow::startUp(const QString &settingsFolder)
+{
+    m_game.state.loading = true;
+    InitTables(m_game.state, m_game.random, settingsFolder);
+    adjustSize();
+    CentreOnScreen(this);
+    ResetBoard();
+    show();
+    co_await m_game.clock.yield();
+    co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
+    m_game.state.loading = false;
+}
+
+void MainWindow::ResetBoard()
+{
+    ResetBoardArea(m_game.board);
+    // The board keeps its designed size: the client area under the menu bar is fixed.
+    m_board->setFixedSize(pxSize(5940, 6465));
+}
+
+void MainWindow::menuPlayersClick()
+{
+    if (m_game.state.gameInProgress()) {
+        m_messages.information(this, QString(), QStringLiteral("Can't change players in a game"), false);
+        return;
+    }
+    const int before = m_game.state.numPlayers;
+    runPlayersDialog();
+    if (m_scores && m_game.state.numPlayers != before)
+        m_scores->setFixedWidth(px((m_game.state.numPlayers + 1) * 1275));
+    emit m_game.playersChanged();
+}
+
+bool MainWindow::runPlayersDialog()
+{
+    PlayersDialog dialog(m_game.state, m_messages, this);
+    dialog.move(geometry().topLeft() + px(120, 480));
+    dialog.exec();
+    if (!dialog.saved())
+        return false;
+    clearScoreSheet();
+    const bool anyone = m_game.state.numPlayers != 0;
+    menuScores->setEnabled(anyone);
+    if (!anyone) {
+        menuPrint->setEnabled(false);
+        if (m_scores)
+            m_scores->hide();
+        menuScores->setChecked(false);
+    }
+    return true;
+}
+
+void MainWindow::choosePlayers()
+{
+    menuPlayersClick();
+}
+
+bool MainWindow::confirmStopGame()
+{
+    return m_messages.askYesNo(this, QStringLiteral("Quit Current Game?"), QStringLiteral("Stop this game?"));
+}
+
+void MainWindow::clearScoreSheet()
+{
+    emit m_game.scoreSheetCleared();
+}
+
+void MainWindow::setPrintEnabled(bool on)
+{
+    menuPrint->setEnabled(on);
+}
+
+std::optional<QString> MainWindow::askTestDice()
+{
+    return m_messages.input(this, QStringLiteral("Test Dice"), QStringLiteral("Enter 6 dice"));
+}
+
+// ---------------------------------------------------------------- placement
+
+int centredOffset(int screenExtent, int windowExtent)
+{
+    return (screenExtent - windowExtent) / 2; // halves toward zero, like the board's twips maths
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QRect screen = screenRect(window);
+    const QSize size = outerSize(window);
+    window->move(screen.left() + centredOffset(screen.width(), size.width()),
+                 screen.top() + centredOffset(screen.height(), size.height()));
+}
+
+void ArrangeWindows(QWidget *main, QWidget *scores)
+{
+    const QRect screen = screenRect(main);
+    const QSize mainSize = outerSize(main);
+    const int top = screen.top() + centredOffset(screen.height(), mainSize.height());
+    const bool sheetShown = scores && scores->isVisible();
+    int left;
+    if (sheetShown)
+        left = screen.left() + centredOffset(screen.width() - mainSize.width(), outerSize(scores).width());
+    else
+        left = screen.left() + centredOffset(screen.width(), mainSize.width());
+    main->move(left, top);
+    if (scores)
+        scores->move(sheetShown ? left + mainSize.width() : scores->x(), top);
 }
 
 } // namespace korbo

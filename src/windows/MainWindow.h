@@ -1,14 +1,77 @@
 #pragma once
 
+#include "Game.h"
+
+#include <QAction>
 #include <QMainWindow>
+#include <QPointer>
 
 namespace korbo {
 
-// The game board.
-class MainWindow : public QMainWindow {
+class BoardView;
+class ImageStore;
+class Messages;
+
+// The game board window ("korbo"): the board, the menus and the windows' life cycle.
+// It is also the host the game asks for dialogs and for the score sheet.
+class MainWindow : public QMainWindow, public GameHost {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    MainWindow(Game &game, Messages &messages, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Game &game() { return m_game; }
+    BoardView *board() const { return m_board; }
+    ImageStore &images() { return *m_images; }
+
+    // Start-up after the window exists: tables, placement, an empty board, shown, greeted.
+    QCoro::Task<> startUp(const QString &settingsFolder);
+    void ResetBoard();
+
+    // The score sheet beside the board, when there is one.
+    void setScoreSheet(QWidget *sheet) { m_scores = sheet; }
+    QWidget *scoreSheet() const { return m_scores; }
+
+    // Menu entries, by their names.
+    QAction *menuNew = nullptr;
+    QAction *menuPrint = nullptr;
+    QAction *menuExit = nullptr;
+    QAction *menuPlayers = nullptr;
+    QAction *menuScores = nullptr;
+    QAction *menuRecords = nullptr;
+    QAction *menuCenterize = nullptr;
+    QAction *menuOptions = nullptr;
+    QAction *menuHelp = nullptr;
+    QAction *menuUpdate = nullptr;
+    QAction *menuAbout = nullptr;
+
+    void menuPlayersClick();
+
+    // GameHost
+    void choosePlayers() override;
+    bool confirmStopGame() override;
+    void clearScoreSheet() override;
+    void setPrintEnabled(bool on) override;
+    std::optional<QString> askTestDice() override;
+
+private:
+    void buildMenus();
+    // The Players dialog, modal; afterwards the sheet and the menus follow the names.
+    bool runPlayersDialog();
+
+    Game &m_game;
+    Messages &m_messages;
+    ImageStore *m_images = nullptr;
+    BoardView *m_board = nullptr;
+    QPointer<QWidget> m_scores;
 };
+
+// Window placement on the screen, in the screen's own units: half the free room on
+// each side, the remainder dropped.
+int centredOffset(int screenExtent, int windowExtent);
+void CentreOnScreen(QWidget *window);
+// The board, and the score sheet when it is shown, side by side in the middle of the
+// screen; the hidden sheet still follows the board's top.
+void ArrangeWindows(QWidget *main, QWidget *scores);
 
 } // namespace korbo

@@ -1,0 +1,387 @@
+#include "BoardView.h"
+
+#include "Game.h"
+#include "ImageStore.h"
+#include "Twips.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace korbo {
+
+namespace {
+
+const QColor kBoardGreen(0, 160, 0);
+const QColor kStripGrey(192, 192, 192);
+const QColor kAnnounceText(0, 128, 0);
+
+// Where each category button and its score label stand, in twips.
+struct CategoryPlace { int buttonLeft, buttonTop, labelLeft, labelTop; };
+constexpr CategoryPlace kPlaces[15] = {
+    {},
+    {60, 120, 60, 960}, {900, 120, 900, 960}, {1740, 120, 1740, 960}, {2580, 120, 2580, 960},
+    {3420, 120, 3420, 960}, {4260, 120, 4260, 960}, {5100, 120, 5100, 960},
+    {60, 5220, 60, 4920}, {900, 5220, 900, 4920}, {1740, 5220, 1740, 4920},
+    {2580, 5220, 2580, 4920}, {3420, 5220, 3420, 4920}, {4260, 5220, 4260, 4920},
+    {5100, 5220, 5100, 4920},
+};
+constexpr int kJokerLeft[4] = {0, 4980, 5100, 5220};
+constexpr int kJokerTop[4] = {0, 1680, 1860, 2040};
+
+void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
+
+} // namespace
+
+QFont boardFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+// ---------------------------------------------------------------- die
+
+DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
+    : QWidget(parent), m_index(index), m_game(game), m_images(images)
+{
+    setObjectName(QStringLiteral("imgDice%1").arg(index));
+    setFixedSize(pxSize(geometry::DieSize, geometry::DieSize));
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void DieWidget::paintEvent(QPaintEvent *)
+{
+    const int face = m_game.board.die(m_index).face;
+    const QPixmap &picture = m_images.liveFace(face >= 1 && face <= 6 ? face : 1);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Built-in faces fill the die exactly; the user's own pictures are fitted into it.
+    const QSizeF logical = picture.deviceIndependentSize();
+    if (logical.toSize() == size()) {
+        painter.drawPixmap(0, 0, picture);
+    } else {
+        const QSizeF fitted = logical.scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        const QRectF target(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+        painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    }
+}
+
+void DieWidget::mousePressEvent(QMouseEvent *event)
+{
+    fireAndForget(m_game.imgDiceMouseDown(m_index, event->button()));
+}
+
+void DieWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
+        return;
+    event->acceptProposedAction();
+    m_game.imgDiceDragOver();
+}
+
+void DieWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
+        event->acceptProposedAction();
+}
+
+void DieWidget::dropEvent(QDropEvent *event)
+{
+    const QByteArray data = event->mimeData()->data(QLatin1String(JokerWidget::MimeType));
+    if (data.isEmpty())
+        return;
+    event->acceptProposedAction();
+    fireAndForget(m_game.jokerDrop(m_index, data.toInt()));
+}
+
+// ---------------------------------------------------------------- joker
+
+const char *const JokerWidget::MimeType = "application/x-korbo-joker";
+
+JokerWidget::JokerWidget(int index, Game &game, ImageStore &images, QWidget *parent)
+    : QWidget(parent), m_index(index), m_game(game), m_images(images)
+{
+    setObjectName(QStringLiteral("joker%1").arg(index));
+    setFixedSize(pxSize(480, 480));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void JokerWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_images.joker());
+}
+
+void JokerWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The token is dragged as soon as the button goes down.
+    auto *drag = new QDrag(this);
+    auto *mime = new QMimeData;
+    mime->setData(QLatin1String(MimeType), QByteArray::number(m_index));
+    drag->setMimeData(mime);
+    drag->setPixmap(m_images.joker());
+    drag->setHotSpot(QPoint(width() / 2, height() / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+void JokerWidget::mouseMoveEvent(QMouseEvent *)
+{
+    m_game.jokerMouseMove();
+}
+
+// ---------------------------------------------------------------- wrapping button
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+// ---------------------------------------------------------------- category button
+
+CategoryButton::CategoryButton(int category, QWidget *parent) : QToolButton(parent), m_category(category)
+{
+    setObjectName(QStringLiteral("butCat%1").arg(category));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::pressed, this, &CategoryButton::showPicture);
+    connect(this, &QAbstractButton::released, this, &CategoryButton::showPicture);
+}
+
+void CategoryButton::setPictures(const QPixmap &normal, const QPixmap &pressed)
+{
+    m_normal = normal;
+    m_pressed = pressed;
+    showPicture();
+}
+
+void CategoryButton::showPicture()
+{
+    const QPixmap &picture = isDown() && !m_pressed.isNull() ? m_pressed : m_normal;
+    setIcon(picture.isNull() ? QIcon() : QIcon(picture));
+    if (!picture.isNull())
+        setIconSize(picture.deviceIndependentSize().toSize());
+    const bool hasText = !text().isEmpty();
+    setToolButtonStyle(picture.isNull() ? Qt::ToolButtonTextOnly
+                       : hasText        ? Qt::ToolButtonTextUnderIcon
+                                        : Qt::ToolButtonIconOnly);
+}
+
+void CategoryButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit hovered(m_category);
+    QToolButton::mouseMoveEvent(event);
+}
+
+void CategoryButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // Alt alone held while releasing plays the category's sounds.
+    if (event->modifiers() == Qt::AltModifier)
+        emit altReleased(m_category);
+    QToolButton::mouseReleaseEvent(event);
+}
+
+// ---------------------------------------------------------------- board
+
+const std::array<BoardView::Line, 10> &BoardView::lines()
+{
+    static const QColor black(0, 0, 0), green(0, 192, 0), white(255, 255, 255);
+    static const std::array<Line, 10> all = {{
+        {60, 1260, 4800, 1260, 2, black},   // tray top
+        {4800, 1260, 4800, 3840, 2, green}, // tray right
+        {60, 3840, 4800, 3840, 2, green},   // tray bottom
+        {60, 1260, 60, 3840, 2, black},     // tray left
+        {60, 3960, 4800, 3960, 1, black},   // held row top
+        {60, 3960, 60, 4800, 1, black},     // held row left
+        {60, 4800, 4800, 4800, 1, green},   // held row bottom
+        {4800, 3960, 4800, 4800, 1, green}, // held row right
+        {-60, 6090, 6240, 6090, 1, black},  // status strip top edge
+        {-60, 6420, 6180, 6420, 1, white},  // status strip lower edge
+    }};
+    return all;
+}
+
+BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
+    : QWidget(parent), m_game(game), m_images(images)
+{
+    setObjectName(QStringLiteral("board"));
+    setFixedSize(pxSize(5940, 6465));
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAutoFillBackground(false);
+
+    const QFont font = boardFont();
+
+    m_butThrow = new WrappingButton(this);
+    m_butThrow->setObjectName(QStringLiteral("butThrow"));
+    m_butThrow->setGeometry(pxRect(4980, 2760, 780, 780));
+    m_butThrow->setFont(font);
+    connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.butThrowClick()); });
+
+    for (int c = 1; c <= 14; ++c) {
+        auto *button = new CategoryButton(c, this);
+        button->setGeometry(pxRect(kPlaces[c].buttonLeft, kPlaces[c].buttonTop, 780, 780));
+        QFont small = font;
+        small.setBold(false);
+        button->setFont(small);
+        connect(button, &QAbstractButton::clicked, this, [this, c] { emit categoryClicked(c); });
+        connect(button, &CategoryButton::hovered, this, &BoardView::categoryHovered);
+        connect(button, &CategoryButton::altReleased, this, &BoardView::categoryAltReleased);
+        m_butCat[c] = button;
+
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("labCat%1").arg(c));
+        label->setGeometry(pxRect(kPlaces[c].labelLeft, kPlaces[c].labelTop, 735, 255));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(font);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_labCat[c] = label;
+    }
+
+    for (int d = 1; d <= 6; ++d)
+        m_imgDice[d] = new DieWidget(d, game, images, this);
+    for (int k = 1; k <= 3; ++k) {
+        m_joker[k] = new JokerWidget(k, game, images, this);
+        m_joker[k]->move(px(kJokerLeft[k], kJokerTop[k]));
+    }
+
+    m_announce = new QLabel(this);
+    m_announce->setObjectName(QStringLiteral("announce"));
+    m_announce->setGeometry(pxRect(-60, 6150, 5955, 225));
+    m_announce->setAlignment(Qt::AlignCenter);
+    m_announce->setFont(font);
+    m_announce->setAutoFillBackground(true);
+    QPalette pal = m_announce->palette();
+    pal.setColor(QPalette::Window, kStripGrey);
+    pal.setColor(QPalette::WindowText, kAnnounceText);
+    m_announce->setPalette(pal);
+
+    // Keyboard order: the throw button first.
+    setTabOrder(m_butThrow, m_butCat[1]);
+    for (int c = 1; c < 14; ++c)
+        setTabOrder(m_butCat[c], m_butCat[c + 1]);
+
+    Board &board = game.board;
+    connect(&board, &Board::dieChanged, this, &BoardView::syncDie);
+    connect(&board, &Board::categoryChanged, this, &BoardView::syncCategory);
+    connect(&board, &Board::throwButtonChanged, this, &BoardView::syncThrowButton);
+    connect(&board, &Board::jokerChanged, this, &BoardView::syncJoker);
+    connect(&board, &Board::announceChanged, this, &BoardView::syncAnnounce);
+    connect(&board, &Board::diceStyleApplied, this, [this](int style) { m_images.ApplyDiceStyle(style); });
+    connect(&images, &ImageStore::liveFacesChanged, this, [this] {
+        for (int d = 1; d <= 6; ++d)
+            m_imgDice[d]->update();
+    });
+
+    for (int d = 1; d <= 6; ++d)
+        syncDie(d);
+    for (int c = 1; c <= 14; ++c)
+        syncCategory(c);
+    for (int k = 1; k <= 3; ++k)
+        syncJoker(k);
+    syncThrowButton();
+    syncAnnounce();
+}
+
+void BoardView::syncDie(int d)
+{
+    const DieView &die = m_game.board.die(d);
+    m_imgDice[d]->move(px(geometry::dieLeft(d), die.top));
+    m_imgDice[d]->setVisible(die.visible);
+    m_imgDice[d]->update();
+}
+
+void BoardView::syncCategory(int c)
+{
+    const CategoryView &view = m_game.board.category(c);
+    CategoryButton *button = m_butCat[c];
+    button->setText(view.caption);
+    button->setEnabled(view.enabled);
+    const QPixmap normal = view.picture == ButtonPicture::None ? QPixmap()
+                           : m_images.categoryPicture(c, view.picture == ButtonPicture::Used);
+    const QPixmap pressed = view.pressedPicture ? m_images.categoryPicture(c, true) : QPixmap();
+    button->setPictures(normal, pressed);
+
+    QLabel *label = m_labCat[c];
+    label->setText(view.label);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, view.labelColour);
+    label->setPalette(pal);
+}
+
+void BoardView::syncThrowButton()
+{
+    m_butThrow->setText(m_game.board.throwCaption());
+    m_butThrow->setEnabled(m_game.board.throwEnabled());
+}
+
+void BoardView::syncJoker(int k)
+{
+    m_joker[k]->setVisible(m_game.board.jokerVisible(k));
+}
+
+void BoardView::syncAnnounce()
+{
+    m_announce->setText(m_game.board.announce());
+}
+
+void BoardView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kBoardGreen);
+    painter.fillRect(pxRect(-120, 6060, 6315, 675), kStripGrey);
+    for (const Line &line : lines()) {
+        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(px(line.x1, line.y1), px(line.x2, line.y2));
+    }
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only the bare table shows the prompt again; labels and dice leave the line alone.
+    if (!childAt(event->position().toPoint()))
+        m_game.formMouseMove();
+}
+
+void BoardView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType))) {
+        event->acceptProposedAction();
+        m_game.formDragOver();
+    }
+}
+
+void BoardView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
+        return;
+    // Accepted so the drag keeps reporting where it is; a drop here does nothing.
+    event->acceptProposedAction();
+    if (!childAt(event->position().toPoint()))
+        m_game.formDragOver();
+}
+
+void BoardView::dropEvent(QDropEvent *event)
+{
+    event->ignore();
+}
+
+} // namespace korbo

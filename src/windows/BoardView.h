@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWidget>
+
+#include <array>
+
+namespace korbo {
+
+class Game;
+class ImageStore;
+
+// One die on the board (imgDice): clicked to sort it, a drop target for jokers.
+class DieWidget : public QWidget {
+    Q_OBJECT
+public:
+    DieWidget(int index, Game &game, ImageStore &images, QWidget *parent);
+    int index() const { return m_index; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    int m_index;
+    Game &m_game;
+    ImageStore &m_images;
+};
+
+// A joker token, dragged onto a die to throw it again.
+class JokerWidget : public QWidget {
+    Q_OBJECT
+public:
+    JokerWidget(int index, Game &game, ImageStore &images, QWidget *parent);
+    static const char *const MimeType;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    Game &m_game;
+    ImageStore &m_images;
+};
+
+// A push button whose caption wraps onto a second line when it is too wide, as the
+// throw button's "Start Game" does.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A category button (butCat): picture and caption, the used picture while pressed.
+class CategoryButton : public QToolButton {
+    Q_OBJECT
+public:
+    CategoryButton(int category, QWidget *parent);
+    int category() const { return m_category; }
+    void setPictures(const QPixmap &normal, const QPixmap &pressed);
+
+signals:
+    void hovered(int category);
+    void altReleased(int category);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showPicture();
+
+    int m_category;
+    QPixmap m_normal;
+    QPixmap m_pressed;
+};
+
+// The board: the green table with its tray, held row and status strip, and every
+// control on it, drawn from the game's board model.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(Game &game, ImageStore &images, QWidget *parent = nullptr);
+
+    CategoryButton *butCat(int c) const { return m_butCat[c]; }
+    QLabel *labCat(int c) const { return m_labCat[c]; }
+    DieWidget *imgDice(int d) const { return m_imgDice[d]; }
+    JokerWidget *joker(int k) const { return m_joker[k]; }
+    QPushButton *butThrow() const { return m_butThrow; }
+    QLabel *announce() const { return m_announce; }
+
+    // Position and size of every line, in twips: x1, y1, x2, y2, width.
+    struct Line { int x1, y1, x2, y2, width; QColor colour; };
+    static const std::array<Line, 10> &lines();
+
+signals:
+    void categoryClicked(int c);
+    void categoryHovered(int c);
+    void categoryAltReleased(int c);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void syncDie(int d);
+    void syncCategory(int c);
+    void syncThrowButton();
+    void syncJoker(int k);
+    void syncAnnounce();
+
+    Game &m_game;
+    ImageStore &m_images;
+    std::array<CategoryButton *, 15> m_butCat{};
+    std::array<QLabel *, 15> m_labCat{};
+    std::array<DieWidget *, 7> m_imgDice{};
+    std::array<JokerWidget *, 4> m_joker{};
+    WrappingButton *m_butThrow = nullptr;
+    QLabel *m_announce = nullptr;
+};
+
+// The board's fonts: bold 8.25 pt in the classic sans serif, or the nearest there is.
+QFont boardFont();
+
+} // namespace korbo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+namespace korbo {
+
+// Every picture the game draws: the faces of the seven dice styles, the faces in use
+// now, the category button pictures, the joker, the window icon and the logo.
+// Built-in pictures are drawn for the screen's pixel density; the user's own dice
+// replace the "User Defined" faces.
+class ImageStore : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int StoreSlots = 42;   // style × 6 + face
+    static constexpr int DieLogicalSize = 48;
+    static constexpr int JokerLogicalSize = 32;
+    // Larger user pictures than this are refused: a damaged or hostile file claiming
+    // a huge size must not eat the machine's memory.
+    static constexpr int MaxUserPictureSide = 1024;
+
+    explicit ImageStore(qreal devicePixelRatio = 1.0, QObject *parent = nullptr);
+
+    // Draws every built-in picture again for another pixel density.
+    void setDevicePixelRatio(qreal dpr);
+    qreal devicePixelRatio() const { return m_dpr; }
+
+    // imgDiceStore: slot (style − 1) × 6 + face, 1..42.
+    const QPixmap &storeFace(int slot) const { return m_store[slot]; }
+    void setStoreFace(int slot, const QPixmap &picture);
+    // The face pictures of the style in use.
+    const QPixmap &liveFace(int face) const { return m_live[face]; }
+    // Copies the six faces of `style` into the live faces.
+    void ApplyDiceStyle(int style);
+    int liveStyle() const { return m_liveStyle; }
+
+    // imgCat0 / imgCat1: a category's normal and used picture.
+    const QPixmap &categoryPicture(int category, bool used) const
+    {
+        return used ? m_catUsed[category] : m_catOpen[category];
+    }
+    const QPixmap &joker() const { return m_joker; }
+    const QPixmap &windowIcon() const { return m_icon; }
+    QPixmap logo(QSize logicalSize) const;
+
+    // Loads a picture file for the user's dice; a null pixmap when the file is
+    // missing, unreadable, not a picture or too large.
+    QPixmap loadUserPicture(const QString &path) const;
+    // dudd1..dudd6 in `folder`: for each face the icon first, then the GIF, so the
+    // GIF wins when both are there. Files that do not load are passed over.
+    // Returns how many pictures were loaded.
+    int loadUserDice(const QString &folder);
+
+signals:
+    void liveFacesChanged();
+
+private:
+    void drawBuiltIns();
+
+    qreal m_dpr;
+    std::array<QPixmap, StoreSlots + 1> m_store{};
+    std::array<QPixmap, 7> m_live{};
+    std::array<QPixmap, 15> m_catOpen{};
+    std::array<QPixmap, 15> m_catUsed{};
+    std::array<bool, 7> m_userFace{};
+    QPixmap m_joker;
+    QPixmap m_icon;
+    int m_liveStyle = 1;
+};
+
+} // namespace korbo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace korbo {
+
+// The game's message boxes and its one-line input prompt, behind a small interface so
+// tests can answer them. The texts and titles are always the game's own.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // An OK box; `icon` false shows no icon.
+    virtual void information(QWidget *parent, const QString &title, const QString &text, bool icon);
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
+    // A Yes/No question without an icon, No the default. True for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+    // A one-line input prompt; nothing when cancelled.
+    virtual std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt);
+};
+
+} // namespace korbo

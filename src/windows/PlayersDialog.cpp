@@ -1,0 +1,184 @@
+#include "PlayersDialog.h"
+
+#include "BoardView.h"
+#include "Messages.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QValidator>
+
+namespace korbo {
+
+namespace {
+
+// Names go into the records file as 8-bit text, so a name box takes only the
+// characters that text can hold.
+class Latin1Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (QChar ch : input)
+            if (ch.unicode() > 0xFF)
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+constexpr int kRowTops[7] = {0, 120, 540, 960, 1380, 1800, 2220};
+const QColor kDialogGreen(192, 255, 192);
+
+} // namespace
+
+PlayersDialog::PlayersDialog(GameState &state, Messages &messages, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_state(state), m_messages(messages)
+{
+    setObjectName(QStringLiteral("PlayerNames"));
+    setWindowTitle(QStringLiteral("Players Names"));
+    setFixedSize(pxSize(2490, 3180));
+    setModal(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kDialogGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    QFont nameFont;
+    nameFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    nameFont.setPointSizeF(9.75);
+    auto *validator = new Latin1Validator(this);
+
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtPlayerName%1").arg(i));
+        box->setGeometry(pxRect(480, kRowTops[i], 1815, 255));
+        box->setMaxLength(MaxNameLength);
+        box->setValidator(validator);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFont(nameFont);
+        box->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: white; color: rgb(0,128,0); border: 1px solid rgb(128,128,128);"
+            " padding: 0px; }"));
+        box->setText(state.playerName[i].left(MaxNameLength));
+        box->installEventFilter(this);
+        m_names[i] = box;
+
+        auto *pc = new QCheckBox(this);
+        pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
+        pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
+        pc->setChecked(state.pcPlayer[i]);
+        connect(pc, &QCheckBox::toggled, this, [this, i] { pcClicked(i); });
+        m_pc[i] = pc;
+    }
+
+    auto *label = new QLabel(QStringLiteral("PC"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setFont(boardFont());
+    label->move(px(0, 2580));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("butClose"));
+    m_ok->setGeometry(pxRect(480, 2640, 855, 375));
+    m_ok->setAutoDefault(false);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("butCancel"));
+    m_cancel->setGeometry(pxRect(1440, 2640, 855, 375));
+    m_cancel->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        SaveSettings();
+        close();
+    });
+    connect(m_cancel, &QPushButton::clicked, this, &PlayersDialog::reject);
+
+    // The name boxes come first in the keyboard order, then OK.
+    for (int i = 1; i < MaxPlayers; ++i)
+        setTabOrder(m_names[i], m_names[i + 1]);
+    setTabOrder(m_names[MaxPlayers], m_ok);
+    setTabOrder(m_ok, m_cancel);
+    m_names[1]->setFocus();
+}
+
+void PlayersDialog::SaveSettings()
+{
+    // Close the gaps: names move up into empty boxes above them, keeping their order.
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (int i = 1; i < MaxPlayers; ++i) {
+            if (m_names[i]->text().isEmpty() && !m_names[i + 1]->text().isEmpty()) {
+                m_names[i]->setText(m_names[i + 1]->text());
+                m_names[i + 1]->clear();
+                moved = true;
+            }
+        }
+    }
+    Int16 count = 0;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        m_state.playerName[i] = m_names[i]->text();
+        if (!m_names[i]->text().isEmpty())
+            ++count;
+        m_state.pcPlayer[i] = m_pc[i]->isChecked();
+    }
+    m_state.numPlayers = count;
+    m_saved = true;
+}
+
+void PlayersDialog::pcClicked(int i)
+{
+    // Computer players are not there yet: say so and take the tick away again. Taking
+    // it away toggles the box once more, which the guard lets pass.
+    static bool resetting = false;
+    if (resetting) {
+        resetting = false;
+        return;
+    }
+    m_messages.information(this, QStringLiteral("Korbo PC Players"),
+                           QStringLiteral("PC Players is a feature currently under development"), true);
+    resetting = true;
+    m_pc[i]->setChecked(false);
+    if (!m_pc[i]->isChecked() && resetting) // already unchecked: no toggle came back
+        resetting = false;
+}
+
+void PlayersDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_cancelled)
+        m_cancelled = false;
+    else
+        SaveSettings();
+    setResult(m_saved ? QDialog::Accepted : QDialog::Rejected);
+    event->accept();
+}
+
+void PlayersDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool PlayersDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            for (int i = 1; i <= MaxPlayers; ++i) {
+                if (watched != m_names[i])
+                    continue;
+                if (m_names[i]->text().isEmpty() || i == MaxPlayers) {
+                    SaveSettings();
+                    close();
+                } else {
+                    m_names[i + 1]->setFocus();
+                }
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace korbo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "GameState.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace korbo {
+
+class Messages;
+
+// "Players Names": up to six names. OK or the close box store them, close the gaps
+// between them and count the players; Cancel keeps everything as it was.
+class PlayersDialog : public QDialog {
+    Q_OBJECT
+public:
+    PlayersDialog(GameState &state, Messages &messages, QWidget *parent = nullptr);
+
+    QLineEdit *txtPlayerName(int i) const { return m_names[i]; }
+    QCheckBox *chkPCplay(int i) const { return m_pc[i]; }
+    QPushButton *butClose() const { return m_ok; }
+    QPushButton *butCancel() const { return m_cancel; }
+
+    // True once the names have been stored (OK, Enter or the close box).
+    bool saved() const { return m_saved; }
+
+    static constexpr int MaxNameLength = 12;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void SaveSettings();
+    void pcClicked(int i);
+
+    GameState &m_state;
+    Messages &m_messages;
+    std::array<QLineEdit *, 7> m_names{};
+    std::array<QCheckBox *, 7> m_pc{};
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    bool m_cancelled = false;
+    bool m_saved = false;
+};
+
+} // namespace korbo
