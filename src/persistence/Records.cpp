@@ -1,0 +1,200 @@
+#include "Records.h"
+
+#include "Random.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korbo {
+
+namespace {
+
+const std::array<const char *, 12> MonthNames = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Exactly `width` characters: cut when longer, padded with spaces on the right.
+QString fit(const QString &text, int width)
+{
+    return text.leftJustified(width, QLatin1Char(' '), true);
+}
+
+// Exactly `width` characters: cut when longer, padded with spaces on the left.
+QString fitRight(const QString &text, int width)
+{
+    return text.rightJustified(width, QLatin1Char(' '), true);
+}
+
+// Characters of a line by column, counting from 1 as the layout does.
+QString cols(const QString &line, int first, int last)
+{
+    return fit(line.mid(first - 1, last - first + 1), last - first + 1);
+}
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// Rebuilds `list` from the keys of its lines and of the results. Highs walk the
+// keys from the greatest down, tries from the least up. Returns whether any line
+// changed.
+bool mergeInto(QStringList &list, const QStringList &resultKeys, bool highs)
+{
+    QStringList sorter;
+    sorter.reserve(list.size() + resultKeys.size());
+    for (const QString &line : std::as_const(list))
+        sorter << RecordKeyOfLine(line);
+    sorter << resultKeys;
+    std::stable_sort(sorter.begin(), sorter.end(), RecordKeyLess);
+    if (highs)
+        std::reverse(sorter.begin(), sorter.end());
+
+    QStringList rebuilt;
+    const int count = std::min<int>(sorter.size(), RecordsMaxLines);
+    rebuilt.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rebuilt << RecordLineOfKey(sorter.at(i), i + 1);
+
+    const bool changed = rebuilt != list;
+    list = rebuilt;
+    return changed;
+}
+
+} // namespace
+
+QString MonthAbbreviation(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    return QLatin1String(MonthNames[month - 1]);
+}
+
+QString MonthConvert(const QString &text)
+{
+    if (text.size() != 2) {
+        for (int m = 1; m <= 12; ++m)
+            if (text == QLatin1String(MonthNames[m - 1]))
+                return twoDigits(m);
+        return {};
+    }
+    bool ok = false;
+    const int month = text.trimmed().toInt(&ok);
+    if (!ok)
+        return {};
+    return MonthAbbreviation(month);
+}
+
+QString RecordDateText(const QDate &date)
+{
+    return twoDigits(date.day()) + QLatin1Char(' ') + MonthAbbreviation(date.month())
+        + QLatin1Char(' ') + twoDigits(date.year() % 100);
+}
+
+QString RecordKeyOfLine(const QString &line)
+{
+    // A damaged line still gives a key of full width, so the line rebuilt from it
+    // keeps the layout.
+    return cols(line, 4, 7) + fit(line.right(2), 2) + fit(MonthConvert(cols(line, 25, 27)), 2)
+        + cols(line, 22, 23) + cols(line, 9, 20);
+}
+
+QString RecordKeyOfResult(const QString &name, int total, const QDate &today)
+{
+    const int held = std::clamp(total, 0, RecordMaxTotal);
+    return fitRight(QString::number(held), 4) + twoDigits(today.year() % 100)
+        + twoDigits(today.month()) + twoDigits(today.day()) + fit(name, RecordNameLength);
+}
+
+QString RecordLineOfKey(const QString &key, int position)
+{
+    const QString k = fit(key, RecordKeyLength);
+    const QChar space(QLatin1Char(' '));
+    return fitRight(QString::number(position), 2) + space + k.mid(0, 4) + space + k.right(12)
+        + space + k.mid(8, 2) + space + fit(MonthConvert(k.mid(6, 2)), 3) + space + k.mid(4, 2);
+}
+
+bool RecordKeyLess(const QString &a, const QString &b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+QString RecordLineName(const QString &line)
+{
+    return line.mid(8, RecordNameLength).trimmed();
+}
+
+QString EncodeText(const QString &text, Random &random)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QString out;
+    out.reserve(text.size() * 3);
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        int c = text.at(i).unicode();
+        if (c > 255)
+            c = '?'; // what Latin-1 makes of it
+        if (c < 32)
+            c = 32; // control characters cannot be stored; keep the column
+        if (c == 32)
+            c = 94;
+        const int v = c - 31;
+        out += QLatin1Char(hex[random.below(16)]);
+        out += QLatin1Char(hex[v >> 4]);
+        out += QLatin1Char(hex[v & 15]);
+    }
+    return out;
+}
+
+QString DecodeText(const QString &encoded)
+{
+    auto hexValue = [](QChar ch) -> int {
+        const char16_t u = ch.unicode();
+        if (u >= '0' && u <= '9')
+            return u - '0';
+        if (u >= 'A' && u <= 'F')
+            return u - 'A' + 10;
+        return -1;
+    };
+    for (QChar ch : encoded)
+        if (hexValue(ch) < 0)
+            return {};
+
+    QString out;
+    out.reserve(encoded.size() / 3 + 1);
+    // i is the 1-based position of the last character of the current group.
+    for (qsizetype i = encoded.size(); i >= 1; i -= 3) {
+        int v = 33;
+        if (i > 1)
+            v = hexValue(encoded.at(i - 2)) * 16 + hexValue(encoded.at(i - 1));
+        int code = v + 31;
+        if (code > 255)
+            break;
+        if (code == 94)
+            code = 32;
+        out += QChar(code);
+    }
+    return out;
+}
+
+bool Records::MergeResults(const QList<RecordResult> &results, const QDate &today)
+{
+    QStringList resultKeys;
+    resultKeys.reserve(results.size());
+    for (const RecordResult &r : results)
+        resultKeys << RecordKeyOfResult(r.name, r.total, today);
+
+    const bool highsChanged = mergeInto(listHI, resultKeys, true);
+    const bool triesChanged = mergeInto(listLO, resultKeys, false);
+    const bool changedAny = highsChanged || triesChanged;
+    if (changedAny)
+        emit changed();
+    return changedAny;
+}
+
+void Records::setLists(const QStringList &highs, const QStringList &tries)
+{
+    listHI = highs;
+    listLO = tries;
+    emit changed();
+}
+
+} // namespace korbo

@@ -1,0 +1,234 @@
+#include "RecordsWindow.h"
+
+#include "Records.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
+namespace korbo {
+
+namespace {
+
+const QColor LightGreen(128, 255, 128);
+const QColor PaleGreen(192, 255, 192);
+const QColor DarkGreen(0, 128, 0);
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(pxRect(left, top, width, height));
+}
+
+QLabel *heading(QWidget *parent, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, LightGreen);
+    pal.setColor(QPalette::WindowText, DarkGreen);
+    label->setPalette(pal);
+    return label;
+}
+
+QLabel *title(QWidget *parent, const QString &name, const QString &text)
+{
+    QLabel *label = heading(parent, text);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("Verdana"));
+    font.setBold(true);
+    font.setPointSize(10);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *columnHeading(QWidget *parent, int index, const QString &text)
+{
+    QLabel *label = heading(parent, text);
+    label->setObjectName(QStringLiteral("ColHead"));
+    label->setProperty("index", index);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A fixed-pitch font in which a whole record line fits `width` pixels.
+QFont listFont(int width)
+{
+    QFont font = QFontDatabase::families().contains(QStringLiteral("Lucida Console"))
+        ? QFont(QStringLiteral("Lucida Console"))
+        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    const QString widest(RecordLineLength, QLatin1Char('W'));
+    for (int size = 9; size >= 6; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(widest) <= width)
+            break;
+    }
+    return font;
+}
+
+QListWidget *recordList(QWidget *parent, const QString &name)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, PaleGreen);
+    list->setPalette(pal);
+    return list;
+}
+
+} // namespace
+
+RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_records(records), m_today([] { return QDate::currentDate(); })
+{
+    setObjectName(QStringLiteral("records"));
+    setWindowTitle(QStringLiteral("Korbo Records"));
+    setFixedSize(pxSize(7620, 7080));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, LightGreen);
+    setPalette(pal);
+
+    m_label1 = title(this, QStringLiteral("Label1"), QStringLiteral("Brilliant Highs"));
+    place(m_label1, 60, 120, 3675, 315);
+    m_colHead[0] = columnHeading(this, 0, QStringLiteral("Pos"));
+    place(m_colHead[0], 120, 360, 375, 240);
+    m_colHead[1] = columnHeading(this, 1, QStringLiteral("Score"));
+    place(m_colHead[1], 480, 360, 675, 240);
+    m_listHI = recordList(this, QStringLiteral("ListHI"));
+    place(m_listHI, 60, 600, 3675, 5910);
+
+    m_label2 = title(this, QStringLiteral("Label2"), QStringLiteral("Super Tries"));
+    place(m_label2, 3840, 120, 3675, 315);
+    m_colHead[3] = columnHeading(this, 3, QStringLiteral("Pos"));
+    place(m_colHead[3], 3840, 360, 375, 240);
+    m_colHead[2] = columnHeading(this, 2, QStringLiteral("Score"));
+    place(m_colHead[2], 4200, 360, 675, 240);
+    m_listLO = recordList(this, QStringLiteral("ListLO"));
+    place(m_listLO, 3840, 600, 3675, 5910);
+
+    // Room for a line: the list less its frame, a scroll bar and the item margins.
+    const int lineRoom = m_listHI->width() - 2 * m_listHI->frameWidth()
+        - m_listHI->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listHI) - 6;
+    const QFont fixed = listFont(lineRoom);
+    m_listHI->setFont(fixed);
+    m_listLO->setFont(fixed);
+
+    m_butUnselect = button(this, QStringLiteral("butUnselect"), QStringLiteral("Unselect"));
+    place(m_butUnselect, 60, 6600, 1215, 315);
+    m_butTodays = button(this, QStringLiteral("butTodays"), QStringLiteral("Find Today's"));
+    place(m_butTodays, 1320, 6600, 1155, 315);
+    m_butFindName = button(this, QStringLiteral("butFindName"), QStringLiteral("Find Name:"));
+    place(m_butFindName, 2520, 6600, 1215, 315);
+
+    m_txtFindName = new QLineEdit(this);
+    m_txtFindName->setObjectName(QStringLiteral("txtFindName"));
+    m_txtFindName->setMaxLength(RecordNameLength);
+    QFont boxFont = m_txtFindName->font();
+    boxFont.setPointSize(10);
+    m_txtFindName->setFont(boxFont);
+    QPalette boxPal = m_txtFindName->palette();
+    boxPal.setColor(QPalette::Base, PaleGreen);
+    m_txtFindName->setPalette(boxPal);
+    place(m_txtFindName, 3840, 6600, 1755, 315);
+
+    m_command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Close"));
+    place(m_command1, 6420, 6600, 1095, 315);
+
+    connect(m_butUnselect, &QPushButton::clicked, this, &RecordsWindow::unselectAll);
+    connect(m_butTodays, &QPushButton::clicked, this, &RecordsWindow::findTodays);
+    connect(m_butFindName, &QPushButton::clicked, this, &RecordsWindow::findName);
+    connect(m_txtFindName, &QLineEdit::returnPressed, this, &RecordsWindow::findName);
+    connect(m_command1, &QPushButton::clicked, this, &RecordsWindow::closeRecords);
+    connect(m_listHI, &QListWidget::itemClicked, this, &RecordsWindow::takeName);
+    connect(m_listLO, &QListWidget::itemClicked, this, &RecordsWindow::takeName);
+    connect(&m_records, &Records::changed, this, &RecordsWindow::refresh);
+
+    refresh();
+}
+
+void RecordsWindow::setTodaySource(std::function<QDate()> today)
+{
+    m_today = std::move(today);
+}
+
+void RecordsWindow::showRecords()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void RecordsWindow::refresh()
+{
+    m_listHI->clear();
+    m_listHI->addItems(m_records.listHI);
+    m_listLO->clear();
+    m_listLO->addItems(m_records.listLO);
+}
+
+void RecordsWindow::takeName(QListWidgetItem *item)
+{
+    if (item)
+        m_txtFindName->setText(RecordLineName(item->text()));
+}
+
+void RecordsWindow::selectWhere(const std::function<bool(const QString &)> &matches)
+{
+    for (QListWidget *list : {m_listHI, m_listLO})
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem *item = list->item(i);
+            item->setSelected(matches(item->text()));
+        }
+}
+
+void RecordsWindow::findName()
+{
+    if (m_txtFindName->text().isEmpty())
+        return;
+    const QString wanted = m_txtFindName->text().toLower();
+    selectWhere([&](const QString &line) { return line.toLower().contains(wanted); });
+}
+
+void RecordsWindow::findTodays()
+{
+    const QString today = RecordDateText(m_today());
+    selectWhere([&](const QString &line) { return line.contains(today); });
+}
+
+void RecordsWindow::unselectAll()
+{
+    selectWhere([](const QString &) { return false; });
+}
+
+void RecordsWindow::closeRecords()
+{
+    hide();
+    unselectAll();
+    m_txtFindName->clear();
+}
+
+void RecordsWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    closeRecords();
+}
+
+} // namespace korbo

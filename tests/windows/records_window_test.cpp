@@ -1,0 +1,255 @@
+#include "Records.h"
+#include "RecordsWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace korbo;
+
+namespace {
+
+const QStringList Highs = {
+    QStringLiteral(" 1  412 Red Team     15 Jun 24"),
+    QStringLiteral(" 2  300 Blue         01 Jan 23"),
+    QStringLiteral(" 3  250 RED TEAM     14 Jun 24"),
+    QStringLiteral(" 4  222 Green        15 Jun 24"),
+};
+const QStringList Tries = {
+    QStringLiteral(" 1  120 Redd         15 Jun 24"),
+    QStringLiteral(" 2  150 red team     02 Feb 22"),
+    QStringLiteral(" 3  180 Blue         15 Jun 23"),
+};
+
+class RecordsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        records.setLists(Highs, Tries);
+        window.setTodaySource([] { return QDate(2024, 6, 15); });
+        window.showRecords();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        listHI = window.findChild<QListWidget *>(QStringLiteral("ListHI"));
+        listLO = window.findChild<QListWidget *>(QStringLiteral("ListLO"));
+        box = window.findChild<QLineEdit *>(QStringLiteral("txtFindName"));
+        ASSERT_TRUE(listHI && listLO && box);
+    }
+
+    QPushButton *button(const char *name)
+    {
+        auto *b = window.findChild<QPushButton *>(QLatin1String(name));
+        EXPECT_TRUE(b) << name;
+        return b;
+    }
+
+    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    void clickEntry(QListWidget *list, int row)
+    {
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    static QList<int> selectedRows(const QListWidget *list)
+    {
+        QList<int> rows;
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->isSelected())
+                rows << i;
+        return rows;
+    }
+
+    Records records;
+    RecordsWindow window{records};
+    QListWidget *listHI = nullptr;
+    QListWidget *listLO = nullptr;
+    QLineEdit *box = nullptr;
+};
+
+TEST_F(RecordsWindowTest, ShowsTheModelsLists)
+{
+    EXPECT_EQ(window.objectName(), QStringLiteral("records"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korbo Records"));
+    ASSERT_EQ(listHI->count(), Highs.size());
+    ASSERT_EQ(listLO->count(), Tries.size());
+    EXPECT_EQ(listHI->item(2)->text(), Highs[2]);
+    EXPECT_EQ(listLO->item(1)->text(), Tries[1]);
+
+    // The window follows the model.
+    records.MergeResults({{QStringLiteral("New"), 999}}, QDate(2024, 6, 15));
+    EXPECT_EQ(listHI->count(), Highs.size() + 1);
+    EXPECT_EQ(listHI->item(0)->text(), QStringLiteral(" 1  999 New          15 Jun 24"));
+    EXPECT_EQ(listLO->item(3)->text(), QStringLiteral(" 4  999 New          15 Jun 24"));
+}
+
+TEST_F(RecordsWindowTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    const struct { const char *name; const char *text; QRect rect; } rows[] = {
+        {"Label1", "Brilliant Highs", QRect(4, 8, 245, 21)},
+        {"Label2", "Super Tries", QRect(256, 8, 245, 21)},
+        {"butUnselect", "Unselect", QRect(4, 440, 81, 21)},
+        {"butTodays", "Find Today's", QRect(88, 440, 77, 21)},
+        {"butFindName", "Find Name:", QRect(168, 440, 81, 21)},
+        {"Command1", "Close", QRect(428, 440, 73, 21)},
+        {"txtFindName", "", QRect(256, 440, 117, 21)},
+        {"ListHI", "", QRect(4, 40, 245, 394)},
+        {"ListLO", "", QRect(256, 40, 245, 394)},
+    };
+    for (const auto &r : rows) {
+        auto *w = window.findChild<QWidget *>(QLatin1String(r.name));
+        ASSERT_TRUE(w) << r.name;
+        EXPECT_EQ(w->geometry(), r.rect) << r.name;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            EXPECT_EQ(label->text(), QLatin1String(r.text));
+        }
+        if (auto *b = qobject_cast<QPushButton *>(w)) {
+            EXPECT_EQ(b->text(), QLatin1String(r.text));
+        }
+        EXPECT_TRUE(window.rect().contains(w->geometry())) << r.name;
+    }
+
+    const struct { int index; const char *text; int left; } heads[] = {
+        {0, "Pos", 8}, {1, "Score", 32}, {2, "Score", 280}, {3, "Pos", 256}};
+    const auto labels = window.findChildren<QLabel *>(QStringLiteral("ColHead"));
+    ASSERT_EQ(labels.size(), 4);
+    for (const auto &h : heads) {
+        const auto it = std::find_if(labels.begin(), labels.end(), [&](QLabel *l) {
+            return l->property("index").toInt() == h.index;
+        });
+        ASSERT_NE(it, labels.end()) << h.index;
+        EXPECT_EQ((*it)->text(), QLatin1String(h.text));
+        EXPECT_EQ((*it)->x(), h.left);
+        EXPECT_EQ((*it)->y(), 24);
+        EXPECT_EQ((*it)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    }
+}
+
+TEST_F(RecordsWindowTest, ColoursAndAFixedPitchFontInWhichALineFits)
+{
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(128, 255, 128));
+    EXPECT_EQ(listHI->palette().color(QPalette::Base), QColor(192, 255, 192));
+    EXPECT_EQ(listLO->palette().color(QPalette::Base), QColor(192, 255, 192));
+    EXPECT_EQ(box->palette().color(QPalette::Base), QColor(192, 255, 192));
+    for (QListWidget *list : {listHI, listLO}) {
+        EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
+        const QFontMetrics metrics(list->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("1")),
+                  metrics.horizontalAdvance(QStringLiteral("W")));
+        EXPECT_LE(metrics.horizontalAdvance(Highs[0]), list->viewport()->width());
+    }
+    EXPECT_EQ(box->font().pointSize(), 10);
+    EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
+}
+
+TEST_F(RecordsWindowTest, ClickingAnEntryTakesItsNameAndFindNameMarksItInBothLists)
+{
+    clickEntry(listHI, 0);
+    EXPECT_EQ(box->text(), QStringLiteral("Red Team"));
+    // Only the clicked entry is marked: nothing is searched yet.
+    EXPECT_EQ(selectedRows(listHI), QList<int>({0}));
+    EXPECT_TRUE(selectedRows(listLO).isEmpty());
+
+    click("butFindName");
+    EXPECT_EQ(selectedRows(listHI), QList<int>({0, 2}));
+    EXPECT_EQ(selectedRows(listLO), QList<int>({1}));
+
+    clickEntry(listLO, 2);
+    EXPECT_EQ(box->text(), QStringLiteral("Blue"));
+}
+
+TEST_F(RecordsWindowTest, FindNameMatchesTheWholeLineInAnyCase)
+{
+    const struct { const char *find; QList<int> highs; QList<int> tries; } rows[] = {
+        {"Red Team", {0, 2}, {1}},
+        {"red", {0, 2}, {0, 1}},
+        {"REDD", {}, {0}},
+        {"2", {0, 1, 2, 3}, {0, 1, 2}},   // every line holding a 2
+        {"15 jun", {0, 3}, {0, 2}},
+        {"  300", {1}, {}},
+        {"zzz", {}, {}},
+    };
+    for (const auto &r : rows) {
+        box->setText(QLatin1String(r.find));
+        click("butFindName");
+        EXPECT_EQ(selectedRows(listHI), r.highs) << r.find;
+        EXPECT_EQ(selectedRows(listLO), r.tries) << r.find;
+    }
+}
+
+TEST_F(RecordsWindowTest, EnterInTheBoxFindsAndAnEmptyBoxDoesNothing)
+{
+    QTest::keyClicks(box, QStringLiteral("blue"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
+    EXPECT_EQ(selectedRows(listLO), QList<int>({2}));
+
+    box->clear();
+    click("butFindName");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
+    EXPECT_EQ(selectedRows(listLO), QList<int>({2}));
+}
+
+TEST_F(RecordsWindowTest, FindTodaysUsesTheProgramsOwnDateText)
+{
+    click("butTodays");
+    EXPECT_EQ(selectedRows(listHI), QList<int>({0, 3}));
+    EXPECT_EQ(selectedRows(listLO), QList<int>({0})); // "15 Jun 23" is another year
+
+    window.setTodaySource([] { return QDate(2023, 1, 1); });
+    click("butTodays");
+    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
+    EXPECT_TRUE(selectedRows(listLO).isEmpty());
+
+    click("butUnselect");
+    EXPECT_TRUE(selectedRows(listHI).isEmpty());
+    EXPECT_TRUE(selectedRows(listLO).isEmpty());
+}
+
+TEST_F(RecordsWindowTest, ClosingHidesAndForgetsTheSearch)
+{
+    for (bool byButton : {true, false}) {
+        box->setText(QStringLiteral("red"));
+        click("butFindName");
+        ASSERT_FALSE(selectedRows(listHI).isEmpty());
+        if (byButton)
+            click("Command1");
+        else
+            window.close();
+        EXPECT_FALSE(window.isVisible()) << byButton;
+        EXPECT_TRUE(box->text().isEmpty()) << byButton;
+
+        window.showRecords();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(selectedRows(listHI).isEmpty()) << byButton;
+        EXPECT_TRUE(selectedRows(listLO).isEmpty()) << byButton;
+        EXPECT_TRUE(box->text().isEmpty());
+    }
+}
+
+TEST_F(RecordsWindowTest, TheBoxTakesTwelveCharacters)
+{
+    QTest::keyClicks(box, QStringLiteral("abcdefghijklmnop"));
+    EXPECT_EQ(box->text(), QStringLiteral("abcdefghijkl"));
+}
+
+TEST_F(RecordsWindowTest, EmptyListsGiveNothingToDo)
+{
+    records.clear();
+    EXPECT_EQ(listHI->count(), 0);
+    EXPECT_EQ(listLO->count(), 0);
+    box->setText(QStringLiteral("red"));
+    for (const char *name : {"butFindName", "butTodays", "butUnselect"})
+        click(name);
+    EXPECT_EQ(box->text(), QStringLiteral("red"));
+    EXPECT_EQ(listHI->count(), 0);
+    EXPECT_TRUE(window.isVisible());
+}
+
+} // namespace
