@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "CategorySounds.h"
+#include "Scoring.h"
 #include "Ticks.h"
 
 namespace korbo {
@@ -41,7 +43,10 @@ QCoro::Task<> Game::menuNewClick()
             co_return;
     }
     if (state.roundNo != 0) {
-        // Stopping a game is finished together with the end of a game.
+        if (m_host->confirmStopGame()) {
+            co_await GameOver();
+            state.promptText = QLatin1String("Korbo v") + VersionText;
+        }
         co_return;
     }
     co_await NewGame();
@@ -78,7 +83,7 @@ QCoro::Task<> Game::NewGame()
             state.playerDiceStyle[i] = static_cast<Int16>(style);
     }
     ResetScoreTable();
-    m_host->clearScoreSheet();
+    sheet.ClearScoreSheet();
     m_host->setPrintEnabled(true);
     co_await StartTurn();
 }
@@ -371,6 +376,168 @@ QCoro::Task<> Game::jokerDrop(int d, int k)
     --state.jokers[state.curPlayer];
     board.setJokerVisible(k, false);
     state.busy = false;
+}
+
+// ---------------------------------------------------------------- categories
+
+void Game::butCatMouseMove(int c)
+{
+    const int p = state.curPlayer;
+    const bool scored = p >= 1 && state.score[p][c] != NotScored;
+    if (scored && state.roundNo > 0)
+        board.setAnnounce(QStringLiteral("You already scored on that catagory!"));
+    else if (!scored && state.throwNo == 0 && state.roundNo > 0)
+        board.setAnnounce(QStringLiteral("Throw some dice first!"));
+    else if (state.promptText == QLatin1String("Game Over"))
+        board.setAnnounce(state.promptText);
+    else
+        board.setAnnounce(state.catName[c] + QLatin1String(" - ") + state.catDesc[c]);
+}
+
+QCoro::Task<> Game::butCatClick(int c)
+{
+    if (state.busy)
+        co_return;
+    const int p = state.curPlayer;
+    if (state.roundNo == 0 || state.throwNo == 0 || state.score[p][c] != NotScored)
+        co_return;
+    state.busy = true;
+    const CategoryScore entry = ScoreCategory(state, c);
+    board.setCategoryLabel(c, QString::number(entry.score));
+    co_await clock.yield();
+    if (!state.catShown[c]) {
+        // First click: show what it would score.
+        state.catShown[c] = true;
+        board.setCategoryLabelColour(c, PreviewYellow);
+        co_await clock.wait(ticks::PreviewHold);
+        state.busy = false;
+        co_return;
+    }
+    co_await commit(c, entry);
+}
+
+QCoro::Task<> Game::commit(int c, CategoryScore entry)
+{
+    const int p = state.curPlayer;
+    const Int16 s = entry.score;
+
+    // Another six of a kind after a Korbo was entered with a score earns 60 more,
+    // whichever category these dice go into.
+    if (state.score[p][Korbo] > 0 && ScoreCategory(state.dice, Korbo).score > 0) {
+        state.score[p][Korbo] = static_cast<Int16>(state.score[p][Korbo] + 60);
+        sheet.setCell(p, Korbo, QString::number(state.score[p][Korbo]));
+        co_await clock.yield();
+        if (options.sound != SoundChoice::Off)
+            co_await m_sound->play(QStringLiteral("growl"), SoundMode::ToEnd);
+    }
+
+    if (!options.textButtons())
+        board.setCategoryPicture(c, ButtonPicture::Used);
+    board.setCategoryLabelColour(c, ScoreGreen);
+    co_await clock.yield();
+
+    state.score[p][c] = s;
+    sheet.setCell(p, c, QString::number(s));
+
+    int total = 0;
+    for (int k = 1; k <= CategoryCount; ++k)
+        if (state.score[p][k] != NotScored)
+            total += state.score[p][k];
+    const Int16 bonus = UpperBonus(state, p);
+    if (state.subtotal[p] != NotScored)
+        sheet.setCell(p, ScoreSheet::SubtotalRow, QString::number(state.subtotal[p]));
+    if (bonus == 0 || bonus == 40)
+        sheet.setCell(p, ScoreSheet::BonusRow, QString::number(bonus));
+    sheet.setTotal(p, QString::number(total + (bonus > 0 ? bonus : 0)));
+
+    if (options.underlineWinner())
+        UnderlineLeader();
+
+    if (s == 0) {
+        if (options.sound == SoundChoice::On) {
+            co_await m_sound->play(QStringLiteral("uhoh"), SoundMode::ToEnd);
+        } else if (options.sound == SoundChoice::Zany) {
+            co_await m_sound->play(QStringLiteral("ohdear"), SoundMode::ToEnd);
+            co_await m_sound->play(QStringLiteral("zero"), SoundMode::Background);
+        }
+    } else {
+        co_await playCategorySound(c, entry.bonusFlag);
+    }
+
+    ++state.curPlayer;
+    if (state.curPlayer > state.numPlayers) {
+        state.curPlayer = 1;
+        ++state.roundNo;
+        if (state.roundNo > RoundCount) {
+            co_await GameOver();
+            co_return;
+        }
+    }
+    co_await clock.wait(state.numPlayers > 1 ? ticks::BetweenTurns : ticks::BetweenTurnsSolo);
+    co_await StartTurn();
+}
+
+QCoro::Task<> Game::playCategorySound(int c, bool bonusFlag)
+{
+    const int twins = state.curPlayer >= 1 ? state.score[state.curPlayer][Twins] : NotScored;
+    co_await PlayCategorySound(*m_sound, options, random, clock, c, bonusFlag, twins);
+}
+
+QCoro::Task<> Game::butCatAltRelease(int c)
+{
+    co_await playCategorySound(c, true);
+}
+
+void Game::UnderlineLeader()
+{
+    if (state.roundNo == 0)
+        return;
+    for (int p = 1; p <= state.numPlayers; ++p)
+        sheet.setUnderlined(p, false);
+    if (!options.underlineWinner())
+        return;
+    if (const int leader = FindLeader(sheet, state.numPlayers))
+        sheet.setUnderlined(leader, true);
+}
+
+// ---------------------------------------------------------------- end of a game
+
+void Game::ResetBoard()
+{
+    ResetBoardArea(board);
+    m_host->resetBoardWindow();
+}
+
+QCoro::Task<> Game::GameOver()
+{
+    state.busy = true;
+    board.setTitle(QStringLiteral("Korbo"));
+    state.promptText = QStringLiteral("Game Over");
+    board.setThrowCaption(QStringLiteral("Start Game"));
+    ResetBoard();
+    if (state.roundNo <= RoundCount) {
+        // A stopped game leaves no trace.
+        sheet.ClearScoreSheet();
+        ResetScoreTable();
+        RefreshCategoryButtons(board, state, options);
+    } else {
+        // The winner is marked whatever the Show Leader option says.
+        const Int16 showLeader = options.underlineWinnerValue;
+        options.underlineWinnerValue = 1;
+        UnderlineLeader();
+        options.underlineWinnerValue = showLeader;
+        m_host->showScoreSheet();
+        QList<RecordResult> results;
+        for (int p = 1; p <= state.numPlayers; ++p)
+            results.append({state.playerName[p], static_cast<Int16>(ScoreSheet::numericValue(sheet.total(p)))});
+        const bool changed = records.MergeResults(results, today());
+        if (options.showRecords() && changed)
+            m_host->showRecords();
+    }
+    state.roundNo = 0;
+    board.setThrowEnabled(true);
+    state.busy = false;
+    co_return;
 }
 
 // ---------------------------------------------------------------- status line

@@ -4,11 +4,16 @@
 #include "GameState.h"
 #include "Options.h"
 #include "Random.h"
+#include "Records.h"
+#include "ScoreSheet.h"
+#include "Scoring.h"
 #include "SoundPlayer.h"
 #include "TickClock.h"
 
 #include <QCoro/QCoroTask>
+#include <QDate>
 
+#include <functional>
 #include <optional>
 
 namespace korbo {
@@ -22,8 +27,12 @@ public:
     virtual void choosePlayers() {}
     // "Stop this game?": true when the player answers Yes.
     virtual bool confirmStopGame() { return false; }
-    virtual void clearScoreSheet() {}
     virtual void setPrintEnabled(bool) {}
+    // The window's part of clearing the board: its size and the dialogs' places.
+    virtual void resetBoardWindow() {}
+    virtual void showScoreSheet() {}
+    // The records window, modeless, brought to the front when already shown.
+    virtual void showRecords() {}
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
     virtual std::optional<QString> askTestDice() { return std::nullopt; }
 };
@@ -41,6 +50,10 @@ public:
     Board board;
     Random random;
     TickClock clock;
+    ScoreSheet sheet;
+    Records records;
+    // Today's date for the records; tests fix it.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 
     void setHost(GameHost *host) { m_host = host ? host : &m_noHost; }
     void setSoundPlayer(SoundPlayer *player) { m_sound = player ? player : &m_silence; }
@@ -68,6 +81,17 @@ public:
     void formDragOver();
     void imgDiceDragOver();
 
+    // The category buttons: pointing explains, a first click previews, a second enters.
+    void butCatMouseMove(int c);
+    QCoro::Task<> butCatClick(int c);
+    // The mouse released over a category button with Alt alone held: its sounds play.
+    QCoro::Task<> butCatAltRelease(int c);
+    void UnderlineLeader();
+
+    // End of a game: complete after round 14, or stopped through New.
+    QCoro::Task<> GameOver();
+    void ResetBoard();
+
     // The status line
     QCoro::Task<> Announce(QString text);
     void formMouseMove();
@@ -75,15 +99,12 @@ public:
     // Turn title for a round: "1st turn", …, "13th turn", "last go".
     static QString turnText(int round);
 
-signals:
-    // The Players dialog has closed: names and count may have changed.
-    void playersChanged();
-    // Every score and total of the score sheet is to be emptied.
-    void scoreSheetCleared();
 
 private:
     void showDieFace(int d, int face);
     QCoro::Task<> playThrowSound(int diceThrown);
+    QCoro::Task<> playCategorySound(int c, bool bonusFlag);
+    QCoro::Task<> commit(int c, CategoryScore entry);
     void applyTestDice();
 
     GameHost m_noHost;

@@ -4,11 +4,15 @@
 #include "ImageStore.h"
 #include "Messages.h"
 #include "PlayersDialog.h"
+#include "RecordsWindow.h"
+#include "ScoresWindow.h"
 #include "Twips.h"
 
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 
 namespace korbo {
@@ -47,6 +51,12 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     setWindowIcon(QIcon(m_images->windowIcon()));
     buildMenus();
     game.setHost(this);
+    m_records = new RecordsWindow(game.records, this);
+    m_records->setTodaySource([this] { return m_game.today(); });
+    connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
+    connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
+    connect(m_board, &BoardView::categoryAltReleased, this,
+            [this](int c) { fireAndForget(m_game.butCatAltRelease(c)); });
     setWindowTitle(game.board.title());
     connect(&game.board, &Board::titleChanged, this, [this] { setWindowTitle(m_game.board.title()); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -100,6 +110,9 @@ void MainWindow::buildMenus()
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
+    connect(menuScores, &QAction::triggered, this, &MainWindow::menuScoresClick);
+    connect(menuPrint, &QAction::triggered, this, &MainWindow::menuPrintClick);
+    connect(menuRecords, &QAction::triggered, this, &MainWindow::menuRecordsClick);
 }
 
 QCoro::Task<> MainWindow::startUp(const QString &settingsFolder)
@@ -117,9 +130,67 @@ QCoro::Task<> MainWindow::startUp(const QString &settingsFolder)
 
 void MainWindow::ResetBoard()
 {
-    ResetBoardArea(m_game.board);
+    m_game.ResetBoard();
+}
+
+void MainWindow::resetBoardWindow()
+{
     // The board keeps its designed size: the client area under the menu bar is fixed.
     m_board->setFixedSize(pxSize(5940, 6465));
+}
+
+ScoresWindow *MainWindow::scores()
+{
+    if (!m_scores) {
+        m_scores = new ScoresWindow(m_game, this);
+        const QRect frame = frameGeometry();
+        m_scores->move(frame.right() + 1, frame.top());
+        connect(m_scores, &ScoresWindow::hiddenByUser, this, [this] { menuScores->setChecked(false); });
+    }
+    return m_scores;
+}
+
+void MainWindow::menuScoresClick()
+{
+    if (m_game.state.numPlayers == 0) {
+        menuScores->setChecked(false);
+        return;
+    }
+    if (scores()->isVisible()) {
+        m_scores->hide();
+        menuScores->setChecked(false);
+    } else {
+        m_scores->show();
+        menuScores->setChecked(true);
+        activateWindow();
+    }
+}
+
+void MainWindow::showScoreSheet()
+{
+    scores()->show();
+    menuScores->setChecked(true);
+}
+
+void MainWindow::menuPrintClick()
+{
+    if (!m_game.state.gameInProgress())
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Scores"));
+    if (dialog.exec() == QDialog::Accepted)
+        scores()->printTo(printer);
+}
+
+void MainWindow::menuRecordsClick()
+{
+    m_records->showRecords();
+}
+
+void MainWindow::showRecords()
+{
+    m_records->showRecords();
 }
 
 void MainWindow::menuPlayersClick()
@@ -130,9 +201,9 @@ void MainWindow::menuPlayersClick()
     }
     const int before = m_game.state.numPlayers;
     runPlayersDialog();
-    if (m_scores && m_game.state.numPlayers != before)
-        m_scores->setFixedWidth(px((m_game.state.numPlayers + 1) * 1275));
-    emit m_game.playersChanged();
+    if (m_game.state.numPlayers != before)
+        scores()->setPlayerCount(m_game.state.numPlayers);
+    scores()->refreshNames();
 }
 
 bool MainWindow::runPlayersDialog()
@@ -142,7 +213,7 @@ bool MainWindow::runPlayersDialog()
     dialog.exec();
     if (!dialog.saved())
         return false;
-    clearScoreSheet();
+    m_game.sheet.ClearScoreSheet();
     const bool anyone = m_game.state.numPlayers != 0;
     menuScores->setEnabled(anyone);
     if (!anyone) {
@@ -162,11 +233,6 @@ void MainWindow::choosePlayers()
 bool MainWindow::confirmStopGame()
 {
     return m_messages.askYesNo(this, QStringLiteral("Quit Current Game?"), QStringLiteral("Stop this game?"));
-}
-
-void MainWindow::clearScoreSheet()
-{
-    emit m_game.scoreSheetCleared();
 }
 
 void MainWindow::setPrintEnabled(bool on)

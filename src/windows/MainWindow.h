@@ -11,6 +11,8 @@ namespace korbo {
 class BoardView;
 class ImageStore;
 class Messages;
+class RecordsWindow;
+class ScoresWindow;
 
 // The game board window ("korbo"): the board, the menus and the windows' life cycle.
 // It is also the host the game asks for dialogs and for the score sheet.
@@ -28,9 +30,10 @@ public:
     QCoro::Task<> startUp(const QString &settingsFolder);
     void ResetBoard();
 
-    // The score sheet beside the board, when there is one.
-    void setScoreSheet(QWidget *sheet) { m_scores = sheet; }
-    QWidget *scoreSheet() const { return m_scores; }
+    // The score sheet, laid out beside the board the first time it is needed.
+    ScoresWindow *scores();
+    bool scoresBuilt() const { return m_scores != nullptr; }
+    RecordsWindow *recordsWindow() const { return m_records; }
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;
@@ -46,12 +49,17 @@ public:
     QAction *menuAbout = nullptr;
 
     void menuPlayersClick();
+    void menuScoresClick();
+    void menuPrintClick();
+    void menuRecordsClick();
 
     // GameHost
     void choosePlayers() override;
     bool confirmStopGame() override;
-    void clearScoreSheet() override;
     void setPrintEnabled(bool on) override;
+    void resetBoardWindow() override;
+    void showScoreSheet() override;
+    void showRecords() override;
     std::optional<QString> askTestDice() override;
 
 private:
@@ -63,7 +71,8 @@ private:
     Messages &m_messages;
     ImageStore *m_images = nullptr;
     BoardView *m_board = nullptr;
-    QPointer<QWidget> m_scores;
+    ScoresWindow *m_scores = nullptr;
+    RecordsWindow *m_records = nullptr;
 };
 
 // Window placement on the screen, in the screen's own units: half the free room on

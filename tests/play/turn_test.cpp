@@ -35,13 +35,14 @@ TEST_F(Turn, NewGameAndTurnStart)
     g.options.diceStyle = StyleRainbow;
     g.state.playerDiceStyle[2] = StylePhoto; // chosen in an earlier game
     g.state.dice = {0, 3, 3, 3, 3, 3, 3};
+    g.sheet.setTotal(1, QStringLiteral("99")); // left from an earlier game
     startGame();
 
     EXPECT_EQ(g.state.roundNo, 1);
     EXPECT_EQ(g.state.curPlayer, 1);
     EXPECT_EQ(g.state.throwNo, 0);
     EXPECT_FALSE(g.state.busy);
-    EXPECT_EQ(t.host.sheetClears, 1);
+    EXPECT_TRUE(g.sheet.total(1).isEmpty());
     EXPECT_TRUE(t.host.printEnabled);
     for (int p = 1; p <= MaxPlayers; ++p) {
         EXPECT_EQ(g.state.jokers[p], 3) << p; // slots beyond the players too

@@ -26,7 +26,7 @@ public:
     QStringList names;                 // what the Players dialog will enter
     bool answerStop = false;           // the answer to "Stop this game?"
     std::optional<QString> testDice;   // the answer to "Enter 6 dice"
-    int playersDialogs = 0, sheetClears = 0, testDiceAsked = 0;
+    int playersDialogs = 0, testDiceAsked = 0, sheetShown = 0, recordsShown = 0;
     bool printEnabled = false;
     GameState *state = nullptr;
 
@@ -40,7 +40,8 @@ public:
             state->playerName[i] = i <= names.size() ? names[i - 1] : QString();
     }
     bool confirmStopGame() override { return answerStop; }
-    void clearScoreSheet() override { ++sheetClears; }
+    void showScoreSheet() override { ++sheetShown; }
+    void showRecords() override { ++recordsShown; }
     void setPrintEnabled(bool on) override { printEnabled = on; }
     std::optional<QString> askTestDice() override
     {

@@ -1,0 +1,158 @@
+#include "ScoresWindow.h"
+
+#include "Game.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPrinter>
+
+namespace korbo {
+
+namespace {
+
+const QColor kSheetGreen(192, 255, 192);
+const QColor kOddRow(0, 64, 0);
+const QColor kEvenRow(0, 112, 0);
+constexpr int kCellWidth = 1035, kCellHeight = 255;
+constexpr int kClientHeight = 5760;
+
+int columnLeft(int p) { return 1260 + (p - 1) * 1200; }
+
+// Sheet rows: categories 1..6, subtotal, bonus, categories 7..14.
+int rowOfEntry(int k)
+{
+    if (k <= 6)
+        return k;
+    if (k == ScoreSheet::SubtotalRow)
+        return 7;
+    if (k == ScoreSheet::BonusRow)
+        return 8;
+    return k + 2;
+}
+
+QLabel *cellLabel(QWidget *parent, int left, int top, Qt::Alignment align, bool bold)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(pxRect(left, top, kCellWidth, kCellHeight));
+    label->setAlignment(align | Qt::AlignVCenter);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+void colour(QLabel *label, const QColor &c)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, c);
+    label->setPalette(pal);
+}
+
+} // namespace
+
+ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_game(game)
+{
+    setObjectName(QStringLiteral("Scores"));
+    setWindowTitle(QStringLiteral("Korbo Scores"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kSheetGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    for (int r = 1; r <= 16; ++r) {
+        QLabel *label = cellLabel(this, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
+        label->setObjectName(QStringLiteral("labCat%1").arg(r));
+        colour(label, r % 2 ? kOddRow : kEvenRow);
+        if (r <= 6)
+            label->setText(categoryName(r));
+        else if (r == 7)
+            label->setText(QStringLiteral("Subtotal"));
+        else if (r == 8)
+            label->setText(QStringLiteral("Bonus"));
+        else
+            label->setText(categoryName(r - 2));
+        m_rows[r] = label;
+    }
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        m_names[p] = cellLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
+        m_names[p]->setObjectName(QStringLiteral("labName%1").arg(p));
+        m_totals[p] = cellLabel(this, columnLeft(p), 5400, Qt::AlignHCenter, true);
+        m_totals[p]->setObjectName(QStringLiteral("labTotal%1").arg(p));
+        for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k) {
+            const int row = rowOfEntry(k);
+            QLabel *cell = cellLabel(this, columnLeft(p), 480 + (row - 1) * 300, Qt::AlignHCenter, false);
+            cell->setObjectName(QStringLiteral("labScore%1").arg(ScoreSheet::cellIndex(p, k)));
+            colour(cell, row % 2 ? kOddRow : kEvenRow);
+            m_cells[ScoreSheet::cellIndex(p, k)] = cell;
+        }
+    }
+    setPlayerCount(game.state.numPlayers);
+    refreshNames();
+    refresh();
+    connect(&game.sheet, &ScoreSheet::changed, this, &ScoresWindow::refresh);
+}
+
+int ScoresWindow::widthFor(int players)
+{
+    return px((players + 1) * 1275);
+}
+
+void ScoresWindow::setPlayerCount(int players)
+{
+    setFixedSize(widthFor(players), px(kClientHeight));
+}
+
+void ScoresWindow::refreshNames()
+{
+    for (int p = 1; p <= MaxPlayers; ++p)
+        m_names[p]->setText(m_game.state.playerName[p]);
+}
+
+void ScoresWindow::refresh()
+{
+    const ScoreSheet &sheet = m_game.sheet;
+    for (int i = 1; i <= ScoreSheet::CellCount; ++i)
+        m_cells[i]->setText(sheet.cell(i));
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        m_totals[p]->setText(sheet.total(p));
+        for (QLabel *label : {m_names[p], m_totals[p]}) {
+            QFont font = label->font();
+            font.setUnderline(sheet.underlined(p));
+            label->setFont(font);
+        }
+    }
+}
+
+void ScoresWindow::paintEvent(QPaintEvent *)
+{
+    // The line that sets the totals apart from the table.
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(px(0, 5280), px(9060, 5280));
+}
+
+void ScoresWindow::closeEvent(QCloseEvent *event)
+{
+    // The sheet stays for the whole run; its close box only hides it.
+    event->ignore();
+    hide();
+    emit hiddenByUser();
+}
+
+void ScoresWindow::printTo(QPrinter &printer)
+{
+    const QPixmap image = grab();
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    QSize size = image.deviceIndependentSize().toSize();
+    // As large as the page allows, keeping the sheet's proportions.
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawPixmap(0, 0, image);
+}
+
+} // namespace korbo

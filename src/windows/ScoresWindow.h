@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+
+class QPrinter;
+
+namespace korbo {
+
+class Game;
+
+// "Korbo Scores": every player's entries, subtotal, bonus and total, one column per
+// player. Always laid out for six players; its width shows the players in the game.
+// Closing it only hides it.
+class ScoresWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoresWindow(Game &game, QWidget *parent = nullptr);
+
+    QLabel *labName(int p) const { return m_names[p]; }
+    QLabel *labCat(int row) const { return m_rows[row]; }
+    QLabel *labScore(int index) const { return m_cells[index]; }
+    QLabel *labTotal(int p) const { return m_totals[p]; }
+
+    // Width for a number of players: the row labels and that many columns.
+    static int widthFor(int players);
+    void setPlayerCount(int players);
+    // The names as the game state has them now.
+    void refreshNames();
+    // Paints the sheet's client area, as it looks now, on a printer's page.
+    void printTo(QPrinter &printer);
+
+signals:
+    void hiddenByUser();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    void refresh();
+
+    Game &m_game;
+    std::array<QLabel *, 7> m_names{};
+    std::array<QLabel *, 17> m_rows{};
+    std::array<QLabel *, 97> m_cells{};
+    std::array<QLabel *, 7> m_totals{};
+};
+
+} // namespace korbo

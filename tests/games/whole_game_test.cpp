@@ -1,0 +1,432 @@
+// Whole games played from "Start Game" to the end, with a seeded generator,
+// zero-length ticks and a recording sound player.
+#include "Recorders.h"
+#include "Scoring.h"
+
+#include <gtest/gtest.h>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+const QDate kToday(2026, 12, 6);
+
+struct Games : ::testing::Test {
+    TestGame t{2026};
+    Game &g = t.game;
+
+    void SetUp() override { g.today = [] { return kToday; }; }
+
+    void start(const QStringList &players)
+    {
+        t.name(players);
+        t.run(g.butThrowClick());
+        ASSERT_EQ(g.state.roundNo, 1);
+    }
+
+    // The current player's first open category, or the best-scoring one.
+    int choose(bool best)
+    {
+        const int p = g.state.curPlayer;
+        int chosen = 0, top = -1;
+        for (int c = 1; c <= CategoryCount; ++c) {
+            if (g.state.score[p][c] != NotScored)
+                continue;
+            const int s = ScoreCategory(g.state.dice, c).score;
+            if (!best)
+                return c;
+            if (s > top) {
+                top = s;
+                chosen = c;
+            }
+        }
+        return chosen;
+    }
+
+    // One turn: `throws` throws, then preview and enter a category.
+    void playTurn(int throws, bool best = true)
+    {
+        for (int i = 0; i < throws; ++i)
+            t.run(g.butThrowClick());
+        const int c = choose(best);
+        t.run(g.butCatClick(c)); // preview
+        t.run(g.butCatClick(c)); // enter
+    }
+
+    void playToTheEnd(bool best = true)
+    {
+        int turn = 0;
+        while (g.state.roundNo != 0)
+            playTurn(1 + turn++ % 4, best);
+    }
+
+    int sheetTotal(int p) const { return ScoreSheet::numericValue(g.sheet.total(p)); }
+};
+
+TEST_F(Games, OnePlayer)
+{
+    g.options.sound = SoundChoice::Off;
+    g.options.animationValue = 0;
+    start({QStringLiteral("Solo")});
+    for (int round = 1; round <= RoundCount; ++round) {
+        ASSERT_EQ(g.state.roundNo, round);
+        ASSERT_EQ(g.state.curPlayer, 1);
+        t.run(g.butThrowClick());
+        const int c = choose(true);
+        t.run(g.butCatClick(c));
+        const auto before = g.clock.ticksWaited();
+        t.run(g.butCatClick(c));
+        if (round < RoundCount) // the pause between turns and the new turn's greeting
+            EXPECT_EQ(g.clock.ticksWaited() - before, 50 + 10);
+    }
+    EXPECT_EQ(g.state.roundNo, 0);
+    EXPECT_FALSE(g.sheet.underlined(1));
+    EXPECT_EQ(g.records.listHI.size(), 1);
+    EXPECT_EQ(g.records.listLO.size(), 1);
+    EXPECT_EQ(t.host.sheetShown, 1);
+    EXPECT_EQ(t.host.recordsShown, 1);
+    EXPECT_TRUE(g.records.listHI[0].contains(QStringLiteral("Solo")));
+    EXPECT_TRUE(g.records.listHI[0].endsWith(QStringLiteral("06 Dec 26")));
+}
+
+TEST_F(Games, ThreePlayersToTheEnd)
+{
+    g.options.sound = SoundChoice::Zany;
+    start({QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Green")});
+    playToTheEnd();
+
+    EXPECT_EQ(g.state.roundNo, 0);
+    EXPECT_FALSE(g.state.busy);
+    EXPECT_EQ(g.state.promptText, QStringLiteral("Game Over"));
+    EXPECT_EQ(g.board.title(), QStringLiteral("Korbo"));
+    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("Start Game"));
+    EXPECT_TRUE(g.board.throwEnabled());
+    int best = 0, leader = 0;
+    for (int p = 1; p <= 3; ++p) {
+        int sum = 0, upper = 0;
+        for (int c = 1; c <= CategoryCount; ++c) {
+            ASSERT_NE(g.state.score[p][c], NotScored) << p << " " << c;
+            ASSERT_EQ(g.sheet.cell(p, c), QString::number(g.state.score[p][c]));
+            sum += g.state.score[p][c];
+            if (c <= 6)
+                upper += g.state.score[p][c];
+        }
+        const int bonus = upper >= 80 ? 40 : 0;
+        EXPECT_EQ(g.sheet.cell(p, ScoreSheet::SubtotalRow), QString::number(upper));
+        EXPECT_EQ(g.sheet.cell(p, ScoreSheet::BonusRow), QString::number(bonus));
+        EXPECT_EQ(sheetTotal(p), sum + bonus);
+        EXPECT_EQ(PlayerTotal(g.state, p), sum + bonus);
+        if (sum + bonus > best) {
+            best = sum + bonus;
+            leader = p;
+        }
+    }
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_EQ(g.sheet.underlined(p), p == leader);
+    // The board is empty again.
+    for (int d = 1; d <= DiceCount; ++d)
+        EXPECT_FALSE(g.board.die(d).visible);
+    for (int c = 1; c <= CategoryCount; ++c) {
+        EXPECT_TRUE(g.board.category(c).label.isEmpty());
+        EXPECT_TRUE(g.board.category(c).enabled);
+    }
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_FALSE(g.board.jokerVisible(k));
+    // Highs best first, Tries lowest first, everybody in both.
+    ASSERT_EQ(g.records.listHI.size(), 3);
+    ASSERT_EQ(g.records.listLO.size(), 3);
+    EXPECT_EQ(g.records.listHI[0].mid(3, 4).trimmed().toInt(), best);
+    EXPECT_EQ(g.records.listLO[2].mid(3, 4).trimmed().toInt(), best);
+    EXPECT_EQ(t.host.recordsShown, 1);
+
+    // A second game starts fresh: jokers back, the sheet emptied.
+    t.run(g.butThrowClick());
+    EXPECT_EQ(g.state.roundNo, 1);
+    EXPECT_TRUE(g.sheet.total(1).isEmpty());
+    EXPECT_EQ(g.state.jokers[3], 3);
+}
+
+TEST_F(Games, LevelOnTopUnderlinesTheLowerNumber)
+{
+    g.options.sound = SoundChoice::Off;
+    g.options.animationValue = 0;
+    g.setTestDiceMode(true);
+    t.host.testDice = QStringLiteral("123456");
+    start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    playToTheEnd(false); // both enter the same dice in the same categories
+    EXPECT_EQ(sheetTotal(1), sheetTotal(2));
+    EXPECT_GT(sheetTotal(1), 0);
+    EXPECT_TRUE(g.sheet.underlined(1));
+    EXPECT_FALSE(g.sheet.underlined(2));
+    EXPECT_EQ(g.records.listHI.size(), 2);
+}
+
+TEST_F(Games, WinnerMarkedEvenWithShowLeaderOff)
+{
+    g.options.underlineWinnerValue = 0;
+    g.options.animationValue = 0;
+    start({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    bool underlinedDuringGame = false;
+    QObject::connect(&g.sheet, &ScoreSheet::changed, &g.sheet, [&] {
+        if (g.state.roundNo >= 1 && g.state.roundNo <= RoundCount)
+            for (int p = 1; p <= 3; ++p)
+                underlinedDuringGame |= g.sheet.underlined(p);
+    });
+    playToTheEnd();
+    EXPECT_FALSE(underlinedDuringGame);
+    const int leader = FindLeader(g.sheet, 3);
+    ASSERT_NE(leader, 0);
+    EXPECT_TRUE(g.sheet.underlined(leader));
+    EXPECT_EQ(g.options.underlineWinnerValue, 0);
+}
+
+TEST_F(Games, ShowRecordsOffUpdatesTheListsSilently)
+{
+    g.options.showRecordsValue = 0;
+    g.options.animationValue = 0;
+    start({QStringLiteral("Ann")});
+    playToTheEnd();
+    EXPECT_EQ(g.records.listHI.size(), 1);
+    EXPECT_EQ(t.host.recordsShown, 0);
+}
+
+TEST_F(Games, FullListsWithoutChangeShowNoRecords)
+{
+    QStringList highs, tries;
+    for (int i = 1; i <= 99; ++i) {
+        highs << RecordLineOfKey(RecordKeyOfResult(QStringLiteral("Ace"), 9000, kToday), i);
+        tries << RecordLineOfKey(RecordKeyOfResult(QStringLiteral("Ace"), 0, kToday), i);
+    }
+    g.records.setLists(highs, tries);
+    g.options.animationValue = 0;
+    start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    playToTheEnd();
+    EXPECT_EQ(g.records.listHI, highs);
+    EXPECT_EQ(g.records.listLO, tries);
+    EXPECT_EQ(t.host.recordsShown, 0);
+}
+
+TEST_F(Games, AllTotalsZeroMarkNobody)
+{
+    start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    // The last commit has just ended round 14 with nothing scored by anyone.
+    g.state.roundNo = RoundCount + 1;
+    g.sheet.setTotal(1, QStringLiteral("0"));
+    g.sheet.setTotal(2, QStringLiteral("0"));
+    t.run(g.GameOver());
+    EXPECT_FALSE(g.sheet.underlined(1));
+    EXPECT_FALSE(g.sheet.underlined(2));
+    ASSERT_EQ(g.records.listLO.size(), 2);
+    EXPECT_TRUE(g.records.listLO[0].startsWith(QStringLiteral(" 1    0 ")));
+}
+
+TEST_F(Games, StoppedGameLeavesNoTrace)
+{
+    for (int stopRound : {1, 14}) {
+        g.options.animationValue = 0;
+        g.state.roundNo = 0;
+        start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+        while (g.state.roundNo < stopRound)
+            playTurn(2);
+        t.run(g.butThrowClick());
+
+        t.host.answerStop = false; // No: nothing changes
+        t.run(g.menuNewClick());
+        EXPECT_EQ(g.state.roundNo, stopRound);
+        EXPECT_EQ(g.state.throwNo, 1);
+
+        t.host.answerStop = true;
+        t.run(g.menuNewClick());
+        EXPECT_EQ(g.state.roundNo, 0);
+        EXPECT_EQ(g.state.promptText, QStringLiteral("Korbo v4.01"));
+        EXPECT_TRUE(g.records.listHI.isEmpty());
+        EXPECT_EQ(t.host.recordsShown, 0);
+        EXPECT_EQ(t.host.sheetShown, 0);
+        for (int p = 1; p <= 2; ++p) {
+            EXPECT_TRUE(g.sheet.total(p).isEmpty());
+            for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k)
+                EXPECT_TRUE(g.sheet.cell(p, k).isEmpty());
+            for (int c = 1; c <= CategoryCount; ++c)
+                EXPECT_EQ(g.state.score[p][c], NotScored);
+        }
+        EXPECT_FALSE(g.board.die(1).visible);
+    }
+}
+
+// ---------------------------------------------------------------- a commit in detail
+
+struct Commit : Games {
+    void SetUp() override
+    {
+        Games::SetUp();
+        g.options.animationValue = 0;
+        g.setTestDiceMode(true);
+        start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    }
+    void throwAs(const char *dice)
+    {
+        t.host.testDice = QString::fromLatin1(dice);
+        t.run(g.butThrowClick());
+    }
+};
+
+TEST_F(Commit, NothingBeforeTheFirstThrow)
+{
+    g.butCatMouseMove(Fours);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Throw some dice first!"));
+    t.run(g.butCatClick(Fours));
+    EXPECT_TRUE(g.board.category(Fours).label.isEmpty());
+    EXPECT_FALSE(g.state.catShown[Fours]);
+    EXPECT_FALSE(g.state.busy);
+}
+
+TEST_F(Commit, FirstClickPreviewsSecondEnters)
+{
+    throwAs("444123");
+    g.butCatMouseMove(Fours);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Fours - Score all 4's (80+ for categories 1-6 get 40 bonus)"));
+    t.run(g.butCatClick(Fours));
+    EXPECT_EQ(g.board.category(Fours).label, QStringLiteral("12"));
+    EXPECT_EQ(g.board.category(Fours).labelColour, PreviewYellow);
+    EXPECT_EQ(g.state.score[1][Fours], NotScored);
+    t.run(g.butCatClick(Twos)); // another category only previews
+    EXPECT_EQ(g.state.score[1][Twos], NotScored);
+    EXPECT_EQ(g.state.curPlayer, 1);
+    // a throw clears the previews
+    throwAs("444124");
+    EXPECT_TRUE(g.board.category(Fours).label.isEmpty());
+    EXPECT_FALSE(g.state.catShown[Fours]);
+    t.run(g.butCatClick(Fours));
+    t.run(g.butCatClick(Fours));
+    EXPECT_EQ(g.state.score[1][Fours], 16);
+    EXPECT_EQ(g.sheet.cell(1, Fours), QStringLiteral("16"));
+    EXPECT_EQ(g.sheet.cell(1, ScoreSheet::SubtotalRow), QStringLiteral("16"));
+    EXPECT_TRUE(g.sheet.cell(1, ScoreSheet::BonusRow).isEmpty()); // not decided yet
+    EXPECT_EQ(g.sheet.total(1), QStringLiteral("16"));
+    EXPECT_EQ(t.sound.played.mid(t.sound.played.size() - 4),
+              (QStringList{"pop", "pop", "pop", "pop"}));
+    // Bob's turn: Ann's entry is not on his board
+    EXPECT_EQ(g.state.curPlayer, 2);
+    EXPECT_TRUE(g.board.category(Fours).label.isEmpty());
+    EXPECT_EQ(g.board.category(Fours).picture, ButtonPicture::Open);
+    EXPECT_EQ(g.board.title(), QStringLiteral("Bob's 1st turn"));
+}
+
+TEST_F(Commit, ZeroIsFinalAndSaysSo)
+{
+    throwAs("111111");
+    t.run(g.butCatClick(Sixes));
+    t.run(g.butCatClick(Sixes));
+    EXPECT_EQ(g.state.score[1][Sixes], 0);
+    EXPECT_TRUE(t.sound.played.endsWith(QStringLiteral("uhoh")));
+    // Ann's next turn shows the 0 in green, and the category cannot be chosen again.
+    throwAs("222222");
+    t.run(g.butCatClick(Twos));
+    t.run(g.butCatClick(Twos));
+    EXPECT_EQ(g.board.category(Sixes).label, QStringLiteral("0"));
+    EXPECT_EQ(g.board.category(Sixes).labelColour, ScoreGreen);
+    EXPECT_EQ(g.board.category(Sixes).picture, ButtonPicture::Used);
+    g.state.throwNo = 1;
+    g.butCatMouseMove(Sixes);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("You already scored on that catagory!"));
+    t.run(g.butCatClick(Sixes));
+    EXPECT_EQ(g.state.score[1][Sixes], 0);
+
+    g.options.sound = SoundChoice::Zany;
+    t.sound.played.clear();
+    throwAs("111111");
+    t.run(g.butCatClick(Flush));
+    t.run(g.butCatClick(Flush));
+    EXPECT_EQ(t.sound.played.mid(0, 3), (QStringList{"shake5", "ohdear", "zero&"}));
+}
+
+TEST_F(Commit, AnotherKorboAddsSixty)
+{
+    throwAs("666666");
+    t.run(g.butCatClick(Korbo));
+    t.run(g.butCatClick(Korbo));
+    EXPECT_EQ(g.state.score[1][Korbo], 60);
+    throwAs("123456"); // Bob
+    t.run(g.butCatClick(Flush));
+    t.run(g.butCatClick(Flush));
+    throwAs("666666");
+    t.sound.played.clear();
+    t.run(g.butCatClick(Sixes));
+    t.run(g.butCatClick(Sixes));
+    EXPECT_EQ(g.state.score[1][Sixes], 36);
+    EXPECT_EQ(g.state.score[1][Korbo], 120);
+    EXPECT_EQ(g.sheet.cell(1, Korbo), QStringLiteral("120"));
+    EXPECT_EQ(g.sheet.total(1), QStringLiteral("156"));
+    EXPECT_EQ(t.sound.played.first(), QStringLiteral("growl"));
+}
+
+TEST_F(Commit, KorboEnteredAsZeroNeverEarnsMore)
+{
+    throwAs("123456");
+    t.run(g.butCatClick(Korbo));
+    t.run(g.butCatClick(Korbo));
+    throwAs("123456");
+    t.run(g.butCatClick(Flush));
+    t.run(g.butCatClick(Flush));
+    throwAs("555555");
+    t.run(g.butCatClick(Fives));
+    t.run(g.butCatClick(Fives));
+    EXPECT_EQ(g.state.score[1][Korbo], 0);
+    EXPECT_EQ(g.state.score[1][Fives], 30);
+}
+
+TEST_F(Commit, AJokerAfterAPreviewEntersTheNewDice)
+{
+    throwAs("112233");
+    t.run(g.butCatClick(Twins));
+    EXPECT_EQ(g.board.category(Twins).label, QStringLiteral("40"));
+    // the joker turns a die into something else
+    for (int tries = 0; g.state.jokers[1] > 0 && g.state.dice[1] == 1; ++tries)
+        t.run(g.jokerDrop(1, g.state.jokers[1]));
+    ASSERT_NE(g.state.dice[1], 1);
+    EXPECT_TRUE(g.state.catShown[Twins]);
+    t.run(g.butCatClick(Twins));
+    EXPECT_EQ(g.state.score[1][Twins], 20);
+}
+
+TEST_F(Commit, BonusCellWaitsUntilDecided)
+{
+    const struct { const char *dice; int category; const char *bonus; int bobsCategory; } turns[] = {
+        {"666666", Sixes, "", Flush}, {"555555", Fives, "", PotLuck}, {"444444", Fours, "40", Odds},
+    };
+    for (const auto &turn : turns) {
+        throwAs(turn.dice);
+        t.run(g.butCatClick(turn.category));
+        t.run(g.butCatClick(turn.category));
+        EXPECT_EQ(g.sheet.cell(1, ScoreSheet::BonusRow), QLatin1String(turn.bonus));
+        throwAs("123456");
+        t.run(g.butCatClick(turn.bobsCategory));
+        t.run(g.butCatClick(turn.bobsCategory));
+    }
+    EXPECT_EQ(g.sheet.total(1), QString::number(36 + 30 + 24 + 40));
+    EXPECT_EQ(g.sheet.cell(2, ScoreSheet::SubtotalRow), QString()); // Bob has no upper entry
+}
+
+TEST_F(Commit, AltReleasePlaysACategoryOutsideAGame)
+{
+    TestGame idle;
+    idle.game.options.sound = SoundChoice::Zany;
+    idle.run(idle.game.butCatAltRelease(Evens));
+    EXPECT_EQ(idle.sound.played, (QStringList{"evens", "rnd4&"}));
+    EXPECT_EQ(idle.game.state.roundNo, 0);
+    EXPECT_EQ(idle.game.state.score[1][Evens], NotScored);
+}
+
+TEST_F(Commit, GameOverHintReplacesTheDescription)
+{
+    g.state.roundNo = 0;
+    g.state.promptText = QStringLiteral("Game Over");
+    g.butCatMouseMove(Flush);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Game Over"));
+    g.state.promptText = QStringLiteral("Welcome to Korbo");
+    g.butCatMouseMove(Flush);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Flush - 35 points for a run of 5 dice, 50 points for a run of 6"));
+}
+
+} // namespace
