@@ -1,0 +1,190 @@
+#include "QtSoundPlayer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace korbo {
+
+namespace {
+
+constexpr int WaveFormatExtensible = 0xFFFE;
+
+quint16 u16(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.data() + at);
+}
+
+quint32 u32(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.data() + at);
+}
+
+bool tagIs(QByteArrayView bytes, qsizetype at, const char (&tag)[5])
+{
+    return std::memcmp(bytes.data() + at, tag, 4) == 0;
+}
+
+// Every recording's length, read once from the embedded files.
+const QHash<QString, std::optional<std::chrono::milliseconds>> &durations()
+{
+    static const auto table = [] {
+        QHash<QString, std::optional<std::chrono::milliseconds>> lengths;
+        for (const QString &name : QtSoundPlayer::names()) {
+            QFile file(QtSoundPlayer::resourcePath(name));
+            std::optional<std::chrono::milliseconds> length;
+            if (file.open(QIODevice::ReadOnly)) {
+                if (const auto info = readWaveInfo(file.readAll()))
+                    length = std::chrono::ceil<std::chrono::milliseconds>(info->duration());
+            }
+            lengths.insert(name, length);
+        }
+        return lengths;
+    }();
+    return table;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- wave headers
+
+std::chrono::microseconds WaveInfo::duration() const
+{
+    const qint64 bytesPerSecond =
+        qint64(sampleRate) * channels * ((bitsPerSample + 7) / 8);
+    if (bytesPerSecond <= 0)
+        return std::chrono::microseconds(0);
+    return std::chrono::microseconds(qint64(dataSize) * 1'000'000 / bytesPerSecond);
+}
+
+std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes)
+{
+    if (bytes.size() < 12 || !tagIs(bytes, 0, "RIFF") || !tagIs(bytes, 8, "WAVE"))
+        return std::nullopt;
+
+    WaveInfo info;
+    bool haveFormat = false, haveData = false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size() && !(haveFormat && haveData)) {
+        const qsizetype size = u32(bytes, at + 4);
+        const qsizetype body = at + 8;
+        const qsizetype available = std::min(size, bytes.size() - body);
+        if (tagIs(bytes, at, "fmt ") && !haveFormat) {
+            if (available < 16)
+                return std::nullopt;
+            info.formatTag = u16(bytes, body);
+            info.channels = u16(bytes, body + 2);
+            info.sampleRate = static_cast<int>(u32(bytes, body + 4));
+            info.bitsPerSample = u16(bytes, body + 14);
+            // The extensible form names the real format in its sub-format GUID.
+            if (info.formatTag == WaveFormatExtensible && available >= 26)
+                info.formatTag = u16(bytes, body + 24);
+            haveFormat = true;
+        } else if (tagIs(bytes, at, "data") && !haveData) {
+            info.dataOffset = body;
+            // Writers that stream may leave the size unset; count what is there.
+            info.dataSize = available;
+            haveData = true;
+        }
+        // Chunks are padded to an even length.
+        at = body + size + (size & 1);
+    }
+    if (!haveFormat || !haveData || info.channels <= 0 || info.sampleRate <= 0
+        || info.bitsPerSample <= 0)
+        return std::nullopt;
+    return info;
+}
+
+// ---------------------------------------------------------------- the player
+
+QtSoundPlayer::QtSoundPlayer(TickClock &clock, QObject *parent)
+    : QObject(parent), m_clock(clock)
+{
+}
+
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+QStringList QtSoundPlayer::names()
+{
+    static const QStringList list = [] {
+        QStringList found;
+        const QStringList files = QDir(QStringLiteral(":/sounds"))
+                                      .entryList({QStringLiteral("*.wav")}, QDir::Files,
+                                                 QDir::Name);
+        for (const QString &file : files)
+            found << file.chopped(4).toLower();
+        found.sort();
+        return found;
+    }();
+    return list;
+}
+
+QString QtSoundPlayer::findName(const QString &name)
+{
+    const QString key = name.toLower();
+    return names().contains(key) ? key : QString();
+}
+
+QString QtSoundPlayer::resourcePath(const QString &name)
+{
+    const QString key = findName(name);
+    return key.isEmpty() ? QString() : QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
+}
+
+std::optional<std::chrono::milliseconds> QtSoundPlayer::duration(const QString &name)
+{
+    return durations().value(findName(name), std::nullopt);
+}
+
+int QtSoundPlayer::ticksFor(std::chrono::milliseconds length)
+{
+    constexpr auto tick =
+        std::chrono::duration_cast<std::chrono::milliseconds>(TickClock::DefaultTick).count();
+    return length.count() <= 0 ? 0 : static_cast<int>((length.count() + tick - 1) / tick);
+}
+
+QSoundEffect *QtSoundPlayer::effect(const QString &name)
+{
+    QSoundEffect *&effect = m_effects[name];
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl(QStringLiteral("qrc") + resourcePath(name)));
+    }
+    return effect;
+}
+
+QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
+{
+    const QString key = findName(name);
+    if (key.isEmpty())
+        co_return;
+    const auto length = duration(key);
+
+    stop();
+    QSoundEffect *sound = effect(key);
+    sound->play();
+    m_current = sound;
+
+    if (mode == SoundMode::ToEnd && length)
+        co_await m_clock.wait(ticksFor(*length));
+}
+
+void QtSoundPlayer::stop()
+{
+    if (m_current)
+        m_current->stop();
+    m_current = nullptr;
+}
+
+bool QtSoundPlayer::isPlaying(const QString &name) const
+{
+    const QSoundEffect *sound = m_effects.value(findName(name));
+    return sound && sound->isPlaying();
+}
+
+} // namespace korbo

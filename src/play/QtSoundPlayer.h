@@ -1,0 +1,83 @@
+#pragma once
+
+#include "SoundPlayer.h"
+#include "TickClock.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <QCoro/QCoroTask>
+
+#include <chrono>
+#include <optional>
+
+class QSoundEffect;
+
+namespace korbo {
+
+// What a wave file's header says about its sound.
+struct WaveInfo {
+    int formatTag = 0;      // 1 = integer PCM
+    int channels = 0;
+    int sampleRate = 0;     // frames per second
+    int bitsPerSample = 0;
+    qsizetype dataOffset = 0; // where the samples start in the file
+    qsizetype dataSize = 0;   // bytes of samples (clipped to what the file holds)
+
+    // The sound's length, from the byte count of its samples.
+    std::chrono::microseconds duration() const;
+};
+
+// Reads a RIFF/WAVE header: the "fmt " and "data" chunks, wherever they are and
+// whatever other chunks surround them. Nothing when the bytes are no wave file.
+std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes);
+
+// Plays the recordings embedded in the game (:/sounds/<name>.wav) through Qt
+// Multimedia. A name is found whatever its letter case.
+//
+// A wait for a sound's end is measured on the game's tick clock by the recording's
+// own length, not by what the audio system reports: without an audio device Qt may
+// call a sound playing for ever. So the window keeps painting meanwhile, and a clock
+// with zero-length ticks never waits.
+//
+// The audio objects are made on the first play of each recording, never before.
+class QtSoundPlayer : public QObject, public SoundPlayer {
+    Q_OBJECT
+public:
+    explicit QtSoundPlayer(TickClock &clock, QObject *parent = nullptr);
+    ~QtSoundPlayer() override;
+
+    QCoro::Task<> play(QString name, SoundMode mode) override;
+
+    // Stops whatever is playing.
+    void stop();
+
+    // Whether the audio system calls the named recording playing right now.
+    bool isPlaying(const QString &name) const;
+
+    // The names of every embedded recording, lower case, sorted.
+    static QStringList names();
+    // The lower-case name of a recording, or an empty string when there is none.
+    static QString findName(const QString &name);
+    // The resource path of a recording (":/sounds/pop.wav"), empty when unknown.
+    static QString resourcePath(const QString &name);
+    // A recording's length from its wave header; nothing when unknown or unreadable.
+    static std::optional<std::chrono::milliseconds> duration(const QString &name);
+    // The ticks a wait for the end of that long a sound lasts (ten milliseconds
+    // each, rounded up).
+    static int ticksFor(std::chrono::milliseconds length);
+
+private:
+    QSoundEffect *effect(const QString &name);
+
+    TickClock &m_clock;
+    QHash<QString, QSoundEffect *> m_effects;
+    QPointer<QSoundEffect> m_current;
+};
+
+} // namespace korbo

@@ -1,0 +1,493 @@
+#include "CategorySounds.h"
+#include "GameState.h"
+#include "QtSoundPlayer.h"
+#include "Recorders.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoro/QCoroTask>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QtEndian>
+
+#include <optional>
+
+using namespace korbo;
+using namespace std::chrono_literals;
+
+namespace {
+
+// ------------------------------------------------------------ category sequences
+
+struct Setting {
+    SoundChoice sound;
+    bool autoThrow;
+};
+
+constexpr Setting Std{SoundChoice::On, false};
+constexpr Setting StdAuto{SoundChoice::On, true};
+constexpr Setting Zany{SoundChoice::Zany, false};
+constexpr Setting ZanyAuto{SoundChoice::Zany, true};
+constexpr Setting Off{SoundChoice::Off, false};
+constexpr Setting OffAuto{SoundChoice::Off, true};
+
+struct Played {
+    QStringList sounds;
+    Random random;
+};
+
+Played playCategory(Setting setting, int c, bool bonus = false, int twins = NotScored,
+                    quint32 seed = 7)
+{
+    Options options;
+    options.sound = setting.sound;
+    options.autoThrowValue = setting.autoThrow ? 1 : 0;
+    TickClock clock(0ns);
+    test::RecordingSoundPlayer player;
+    Played result{{}, Random(seed)};
+    QCoro::waitFor(PlayCategorySound(player, options, result.random, clock, c, bonus, twins));
+    result.sounds = player.played;
+    return result;
+}
+
+struct SequenceCase {
+    const char *what;
+    Setting setting;
+    int c;
+    bool bonus;
+    int twins;
+    QStringList expected;
+};
+
+class CategorySequence : public ::testing::TestWithParam<SequenceCase> {};
+
+TEST_P(CategorySequence, PlaysExactlyTheseSounds)
+{
+    const SequenceCase &t = GetParam();
+    EXPECT_EQ(playCategory(t.setting, t.c, t.bonus, t.twins).sounds, t.expected) << t.what;
+}
+
+const QStringList fourPops{"pop", "pop", "pop", "pop"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Categories, CategorySequence,
+    ::testing::Values(
+        SequenceCase{"Ones std", Std, Ones, false, -1, {"pop"}},
+        SequenceCase{"Fours std", Std, Fours, false, -1, fourPops},
+        SequenceCase{"Fours std, auto throw", StdAuto, Fours, false, -1, fourPops},
+        SequenceCase{"Sixes std", Std, Sixes, false, -1,
+                     {"pop", "pop", "pop", "pop", "pop", "pop"}},
+        SequenceCase{"Twins zany 40", Zany, Twins, false, 40, {"rnd11", "rnd11", "rnd11", "coo&"}},
+        SequenceCase{"Twins zany 21", Zany, Twins, false, 21, {"rnd11", "rnd11", "rnd11", "coo&"}},
+        SequenceCase{"Twins zany 20", Zany, Twins, false, 20, {"rnd11", "rnd11", "coo&"}},
+        SequenceCase{"Twins zany 11", Zany, Twins, false, 11, {"rnd11", "rnd11", "coo&"}},
+        SequenceCase{"Twins zany 10", Zany, Twins, false, 10, {"rnd11", "coo&"}},
+        SequenceCase{"Twins zany unscored", Zany, Twins, false, -1, {"rnd11", "coo&"}},
+        SequenceCase{"Twins zany, auto throw", ZanyAuto, Twins, false, 40,
+                     {"rnd11", "rnd11", "rnd11", "coo"}},
+        SequenceCase{"Twins std 40", Std, Twins, false, 40, {"coo&"}},
+        SequenceCase{"Twins std, auto throw", StdAuto, Twins, false, 40, {"coo"}},
+        SequenceCase{"Triples zany", Zany, Triples, false, -1, {"bow", "arrow", "twang&"}},
+        SequenceCase{"Triples zany, auto throw", ZanyAuto, Triples, false, -1,
+                     {"bow", "arrow", "twang"}},
+        SequenceCase{"Triples std", Std, Triples, false, -1, {"twang&"}},
+        SequenceCase{"Triples std, auto throw", StdAuto, Triples, false, -1, {"twang"}},
+        SequenceCase{"Odds zany, all six odd", Zany, Odds, true, -1, {"odds", "rnd4&"}},
+        SequenceCase{"Odds zany, all six odd, auto throw", ZanyAuto, Odds, true, -1,
+                     {"odds", "rnd4"}},
+        SequenceCase{"Odds zany, fewer", Zany, Odds, false, -1, {"odds"}},
+        SequenceCase{"Odds std, all six odd", Std, Odds, true, -1, {"odds"}},
+        SequenceCase{"Odds std, fewer", Std, Odds, false, -1, {"odds"}},
+        SequenceCase{"Evens zany, all six even", Zany, Evens, true, -1, {"evens", "rnd4&"}},
+        SequenceCase{"Evens zany, fewer", Zany, Evens, false, -1, {"evens"}},
+        SequenceCase{"Evens std, all six even", Std, Evens, true, -1, {"evens"}},
+        SequenceCase{"Quad std", Std, Quad, false, -1, {"Quad_std&"}},
+        SequenceCase{"Quad zany", Zany, Quad, false, -1, {"Quad_zany&"}},
+        SequenceCase{"Quad std, auto throw", StdAuto, Quad, false, -1, {"Quad_std"}},
+        SequenceCase{"Flush std", Std, Flush, false, -1, {"Flush_std&"}},
+        SequenceCase{"Flush zany", Zany, Flush, false, -1, {"Flush_zany&"}},
+        SequenceCase{"PotLuck std", Std, PotLuck, false, -1, {"PotLuck_std&"}},
+        SequenceCase{"PotLuck zany", Zany, PotLuck, false, -1, {"PotLuck_zany&"}},
+        SequenceCase{"Korbo std", Std, Korbo, false, -1, {"Korbo_std&"}},
+        SequenceCase{"Korbo zany, auto throw", ZanyAuto, Korbo, false, -1, {"Korbo_zany"}},
+        SequenceCase{"Off, Fours", Off, Fours, false, -1, {}},
+        SequenceCase{"Off, Twins", Off, Twins, true, 40, {}},
+        SequenceCase{"Off, Korbo, auto throw", OffAuto, Korbo, false, -1, {}},
+        SequenceCase{"category 0", Zany, 0, true, 40, {}},
+        SequenceCase{"category 15", Std, 15, true, 40, {}},
+        SequenceCase{"category -1", Zany, -1, false, -1, {}}));
+
+// Zany scores in Ones..Sixes: the first c-1 letters of the shuffled alphabet, then the
+// 17th, each letter standing for its rnd sound.
+struct ZanyCase {
+    int c;
+    bool autoThrow;
+    quint32 seed;
+};
+
+class ZanyNumbers : public ::testing::TestWithParam<ZanyCase> {};
+
+TEST_P(ZanyNumbers, PlayDifferentRandomNoisesOnePerDie)
+{
+    const ZanyCase &t = GetParam();
+    const QStringList played =
+        playCategory(t.autoThrow ? ZanyAuto : Zany, t.c, false, -1, t.seed).sounds;
+
+    Random reference(t.seed);
+    const QString letters = ShuffleString(reference, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+    QStringList expected;
+    for (int i = 0; i < t.c - 1; ++i)
+        expected << QStringLiteral("rnd%1").arg(letters.at(i).unicode() - u'A' + 1);
+    expected << QStringLiteral("rnd%1").arg(letters.at(16).unicode() - u'A' + 1)
+                    + (t.autoThrow ? QString() : QStringLiteral("&"));
+    EXPECT_EQ(played, expected);
+
+    ASSERT_EQ(played.size(), t.c);
+    QSet<QString> distinct;
+    for (int i = 0; i < played.size(); ++i) {
+        QString name = played[i];
+        const bool background = name.endsWith(u'&');
+        EXPECT_EQ(background, i == t.c - 1 && !t.autoThrow) << name.toStdString();
+        name.remove(u'&');
+        ASSERT_TRUE(name.startsWith(QStringLiteral("rnd"))) << name.toStdString();
+        const int n = name.mid(3).toInt();
+        EXPECT_GE(n, 1);
+        EXPECT_LE(n, 17);
+        distinct.insert(name);
+    }
+    EXPECT_EQ(distinct.size(), t.c);
+}
+
+INSTANTIATE_TEST_SUITE_P(Categories, ZanyNumbers,
+                         ::testing::Values(ZanyCase{Ones, false, 1}, ZanyCase{Ones, true, 2},
+                                           ZanyCase{Twos, false, 3}, ZanyCase{Fours, false, 7},
+                                           ZanyCase{Fours, true, 7}, ZanyCase{Fours, false, 99},
+                                           ZanyCase{Fives, true, 5}, ZanyCase{Sixes, false, 7},
+                                           ZanyCase{Sixes, false, 12345},
+                                           ZanyCase{Sixes, true, 424242}));
+
+TEST(CategorySounds, DifferentSeedsPickDifferentNoises)
+{
+    QSet<QStringList> seen;
+    for (quint32 seed = 1; seed <= 20; ++seed)
+        seen.insert(playCategory(Zany, Sixes, false, -1, seed).sounds);
+    EXPECT_GT(seen.size(), 15);
+}
+
+// The shuffle is drawn whenever sound is on, whatever the category and style, so a
+// seeded game takes the same random numbers whichever sounds it hears.
+struct DrawCase {
+    Setting setting;
+    int c;
+    bool draws;
+};
+
+class RandomDraw : public ::testing::TestWithParam<DrawCase> {};
+
+TEST_P(RandomDraw, ShufflesOnceWhenSoundIsOn)
+{
+    const DrawCase &t = GetParam();
+    Played played = playCategory(t.setting, t.c, true, 40, 11);
+    Random reference(11);
+    if (t.draws)
+        ShuffleString(reference, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(played.random.next(), reference.next());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Categories, RandomDraw,
+    ::testing::Values(DrawCase{Std, Ones, true}, DrawCase{Std, Quad, true},
+                      DrawCase{Std, Twins, true}, DrawCase{Zany, Triples, true},
+                      DrawCase{Zany, Odds, true}, DrawCase{Zany, Fours, true},
+                      DrawCase{StdAuto, Korbo, true}, DrawCase{Zany, 15, true},
+                      DrawCase{Off, Fours, false}, DrawCase{OffAuto, Korbo, false}));
+
+TEST(CategorySounds, ZanyNumbersLetEventsRunBetweenNoises)
+{
+    Options options;
+    options.sound = SoundChoice::Zany;
+    TickClock clock(0ns);
+    Random random(3);
+    test::RecordingSoundPlayer player;
+    auto task = PlayCategorySound(player, options, random, clock, Sixes, false, -1);
+    // The recorder returns at once; the sequence stops at its first yield.
+    EXPECT_EQ(player.played.size(), 1);
+    QCoro::waitFor(task);
+    EXPECT_EQ(player.played.size(), 6);
+}
+
+// ------------------------------------------------------------ wave headers
+
+QByteArray chunk(const char *id, const QByteArray &body, std::optional<quint32> size = {})
+{
+    QByteArray out(id, 4);
+    char le[4];
+    qToLittleEndian<quint32>(size.value_or(static_cast<quint32>(body.size())), le);
+    out.append(le, 4);
+    out.append(body);
+    if (body.size() % 2)
+        out.append('\0');
+    return out;
+}
+
+QByteArray fmtBody(int tag, int channels, int rate, int bits, int extra = 0)
+{
+    QByteArray b(16 + extra, '\0');
+    const int block = channels * bits / 8;
+    qToLittleEndian<quint16>(tag, b.data());
+    qToLittleEndian<quint16>(channels, b.data() + 2);
+    qToLittleEndian<quint32>(rate, b.data() + 4);
+    qToLittleEndian<quint32>(rate * block, b.data() + 8);
+    qToLittleEndian<quint16>(block, b.data() + 12);
+    qToLittleEndian<quint16>(bits, b.data() + 14);
+    return b;
+}
+
+QByteArray extensibleBody(int subTag, int channels, int rate, int bits)
+{
+    QByteArray b = fmtBody(0xFFFE, channels, rate, bits, 24);
+    qToLittleEndian<quint16>(22, b.data() + 16);
+    qToLittleEndian<quint16>(bits, b.data() + 18);
+    qToLittleEndian<quint16>(subTag, b.data() + 24);
+    return b;
+}
+
+QByteArray riff(const QByteArray &chunks)
+{
+    QByteArray out("RIFF");
+    char le[4];
+    qToLittleEndian<quint32>(static_cast<quint32>(chunks.size() + 4), le);
+    out.append(le, 4);
+    out.append("WAVE");
+    out.append(chunks);
+    return out;
+}
+
+const QByteArray tenthOfASecond(2205 * 2, '\x11');   // 22050 Hz mono 16-bit
+const QByteArray monoFmt = chunk("fmt ", fmtBody(1, 1, 22050, 16));
+
+struct HeaderCase {
+    const char *what;
+    QByteArray file;
+    bool valid;
+    int formatTag, channels, rate, bits;
+    qsizetype offset, size;
+    qint64 micros;
+};
+
+class WaveHeader : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(WaveHeader, ReadsFormatAndLength)
+{
+    const HeaderCase &t = GetParam();
+    const auto info = readWaveInfo(t.file);
+    ASSERT_EQ(info.has_value(), t.valid) << t.what;
+    if (!info)
+        return;
+    EXPECT_EQ(info->formatTag, t.formatTag) << t.what;
+    EXPECT_EQ(info->channels, t.channels) << t.what;
+    EXPECT_EQ(info->sampleRate, t.rate) << t.what;
+    EXPECT_EQ(info->bitsPerSample, t.bits) << t.what;
+    EXPECT_EQ(info->dataOffset, t.offset) << t.what;
+    EXPECT_EQ(info->dataSize, t.size) << t.what;
+    EXPECT_EQ(info->duration().count(), t.micros) << t.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parsing, WaveHeader,
+    ::testing::Values(
+        HeaderCase{"plain 44-byte header", riff(monoFmt + chunk("data", tenthOfASecond)), true,
+                   1, 1, 22050, 16, 44, 4410, 100'000},
+        HeaderCase{"list chunk before fmt",
+                   riff(chunk("LIST", QByteArray(26, 'x')) + monoFmt
+                        + chunk("data", tenthOfASecond)),
+                   true, 1, 1, 22050, 16, 78, 4410, 100'000},
+        HeaderCase{"odd-sized chunk is padded",
+                   riff(monoFmt + chunk("junk", QByteArray(3, 'j'))
+                        + chunk("data", tenthOfASecond)),
+                   true, 1, 1, 22050, 16, 56, 4410, 100'000},
+        HeaderCase{"data before fmt", riff(chunk("data", tenthOfASecond) + monoFmt), true, 1, 1,
+                   22050, 16, 20, 4410, 100'000},
+        HeaderCase{"longer fmt chunk",
+                   riff(chunk("fmt ", fmtBody(1, 1, 22050, 16, 2))
+                        + chunk("data", tenthOfASecond)),
+                   true, 1, 1, 22050, 16, 46, 4410, 100'000},
+        HeaderCase{"stereo 44.1 kHz",
+                   riff(chunk("fmt ", fmtBody(1, 2, 44100, 16))
+                        + chunk("data", QByteArray(44100 * 4 / 2, '\0'))),
+                   true, 1, 2, 44100, 16, 44, 88200, 500'000},
+        HeaderCase{"8-bit",
+                   riff(chunk("fmt ", fmtBody(1, 1, 8000, 8))
+                        + chunk("data", QByteArray(2000, '\x80'))),
+                   true, 1, 1, 8000, 8, 44, 2000, 250'000},
+        HeaderCase{"extensible names its real format",
+                   riff(chunk("fmt ", extensibleBody(1, 1, 22050, 16))
+                        + chunk("data", tenthOfASecond)),
+                   true, 1, 1, 22050, 16, 68, 4410, 100'000},
+        HeaderCase{"data size left unset",
+                   riff(monoFmt + chunk("data", tenthOfASecond, 0xFFFFFFFFu)), true, 1, 1, 22050,
+                   16, 44, 4410, 100'000},
+        HeaderCase{"data cut short",
+                   riff(monoFmt + chunk("data", tenthOfASecond)).chopped(2205), true, 1, 1,
+                   22050, 16, 44, 2205, 50'000},
+        HeaderCase{"no data chunk", riff(monoFmt), false, 0, 0, 0, 0, 0, 0, 0},
+        HeaderCase{"no fmt chunk", riff(chunk("data", tenthOfASecond)), false, 0, 0, 0, 0, 0,
+                   0, 0},
+        HeaderCase{"fmt chunk too short",
+                   riff(chunk("fmt ", QByteArray(10, '\1')) + chunk("data", tenthOfASecond)),
+                   false, 0, 0, 0, 0, 0, 0, 0},
+        HeaderCase{"zero channels",
+                   riff(chunk("fmt ", fmtBody(1, 0, 22050, 16)) + chunk("data", tenthOfASecond)),
+                   false, 0, 0, 0, 0, 0, 0, 0},
+        HeaderCase{"not a RIFF file", QByteArray("RIFX") + QByteArray(40, '\0'), false, 0, 0, 0,
+                   0, 0, 0, 0},
+        HeaderCase{"not a wave", QByteArray("RIFF\0\0\0\0AVI ", 12) + monoFmt, false, 0, 0, 0, 0,
+                   0, 0, 0},
+        HeaderCase{"empty", QByteArray(), false, 0, 0, 0, 0, 0, 0, 0},
+        HeaderCase{"just the riff header", QByteArray("RIFF\4\0\0\0WAVE", 12), false, 0, 0, 0,
+                   0, 0, 0, 0}));
+
+// ------------------------------------------------------------ the Qt player
+
+TEST(QtSoundPlayer, LengthsComeFromTheWaveHeaders)
+{
+    // pop.wav: 6526 bytes, a 44-byte header, 22050 Hz mono 16-bit.
+    EXPECT_EQ(QtSoundPlayer::duration(QStringLiteral("pop")), 147ms);
+    EXPECT_EQ(QtSoundPlayer::duration(QStringLiteral("nosuchsound")), std::nullopt);
+    EXPECT_EQ(QtSoundPlayer::ticksFor(147ms), 15);
+    EXPECT_EQ(QtSoundPlayer::ticksFor(150ms), 15);
+    EXPECT_EQ(QtSoundPlayer::ticksFor(151ms), 16);
+    EXPECT_EQ(QtSoundPlayer::ticksFor(0ms), 0);
+}
+
+struct SpellingCase {
+    const char *spelling;
+    const char *found; // "" when unknown
+};
+
+class Spelling : public ::testing::TestWithParam<SpellingCase> {};
+
+TEST_P(Spelling, NamesAreFoundWhateverTheirCase)
+{
+    const SpellingCase &t = GetParam();
+    const QString spelling = QString::fromLatin1(t.spelling);
+    const QString found = QString::fromLatin1(t.found);
+    EXPECT_EQ(QtSoundPlayer::findName(spelling), found);
+    EXPECT_EQ(QtSoundPlayer::resourcePath(spelling),
+              found.isEmpty() ? QString() : QStringLiteral(":/sounds/%1.wav").arg(found));
+
+    // A sound played to its end waits its own length on the clock; an unknown one
+    // does not wait at all.
+    TickClock clock(0ns);
+    QtSoundPlayer player(clock);
+    QCoro::waitFor(player.play(spelling, SoundMode::ToEnd));
+    const auto length = QtSoundPlayer::duration(found);
+    EXPECT_EQ(clock.ticksWaited(), found.isEmpty() ? 0 : QtSoundPlayer::ticksFor(*length));
+    // What the audio system says of the sound just started (without an audio
+    // device it calls it playing for good; with one it has hardly begun).
+    EXPECT_EQ(player.isPlaying(spelling), !found.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtSoundPlayer, Spelling,
+    ::testing::Values(SpellingCase{"SHAKE1", "shake1"}, SpellingCase{"Shake1", "shake1"},
+                      SpellingCase{"shake1", "shake1"}, SpellingCase{"Quad_std", "quad_std"},
+                      SpellingCase{"PotLuck_zany", "potluck_zany"},
+                      SpellingCase{"KORBO_STD", "korbo_std"}, SpellingCase{"rNd17", "rnd17"},
+                      SpellingCase{"shake2", ""}, SpellingCase{"rnd18", ""},
+                      SpellingCase{"pop.wav", ""}, SpellingCase{"../sounds/pop", ""},
+                      SpellingCase{"", ""}));
+
+// A sound of about half a second, for the timing tests.
+const QString halfSecond = QStringLiteral("arrow");
+
+TEST(QtSoundPlayer, PlayingToTheEndLastsTheRecordingsLength)
+{
+    const auto length = QtSoundPlayer::duration(halfSecond);
+    ASSERT_TRUE(length);
+    ASSERT_GT(*length, 400ms);
+    ASSERT_LT(*length, 600ms);
+
+    TickClock clock; // real 10 ms ticks
+    QtSoundPlayer player(clock);
+    QElapsedTimer timer;
+    timer.start();
+    QCoro::waitFor(player.play(halfSecond, SoundMode::ToEnd));
+    const qint64 took = timer.elapsed();
+    EXPECT_GE(took, length->count() - 20);
+    EXPECT_LE(took, length->count() + 300);
+
+    // Again, now the audio objects exist.
+    timer.restart();
+    QCoro::waitFor(player.play(halfSecond.toUpper(), SoundMode::ToEnd));
+    EXPECT_GE(timer.elapsed(), length->count() - 20);
+    EXPECT_LE(timer.elapsed(), length->count() + 300);
+}
+
+TEST(QtSoundPlayer, BackgroundAndUnknownSoundsReturnAtOnce)
+{
+    TickClock clock;
+    QtSoundPlayer player(clock);
+    QElapsedTimer timer;
+    timer.start();
+    auto background = player.play(QStringLiteral("korbo_std"), SoundMode::Background);
+    EXPECT_TRUE(background.isReady());
+    auto unknown = player.play(QStringLiteral("nosuchsound"), SoundMode::ToEnd);
+    EXPECT_TRUE(unknown.isReady());
+    EXPECT_LT(timer.elapsed(), 250);
+    EXPECT_EQ(clock.ticksWaited(), 0);
+    // The unknown name left the background sound alone.
+    EXPECT_TRUE(player.isPlaying(QStringLiteral("korbo_std")));
+}
+
+TEST(QtSoundPlayer, StartingASoundStopsTheOnePlaying)
+{
+    TickClock clock;
+    QtSoundPlayer player(clock);
+    QCoro::waitFor(player.play(QStringLiteral("coo"), SoundMode::Background));
+    EXPECT_TRUE(player.isPlaying(QStringLiteral("coo")));
+    QCoro::waitFor(player.play(QStringLiteral("twang"), SoundMode::Background));
+    EXPECT_FALSE(player.isPlaying(QStringLiteral("coo")));
+    EXPECT_TRUE(player.isPlaying(QStringLiteral("twang")));
+    // The same sound again starts over.
+    QCoro::waitFor(player.play(QStringLiteral("TWANG"), SoundMode::Background));
+    EXPECT_TRUE(player.isPlaying(QStringLiteral("twang")));
+    player.stop();
+    EXPECT_FALSE(player.isPlaying(QStringLiteral("twang")));
+}
+
+TEST(QtSoundPlayer, ZeroLengthTicksNeverWaitForTheSound)
+{
+    TickClock clock(0ns);
+    QtSoundPlayer player(clock);
+    QElapsedTimer timer;
+    timer.start();
+    int ticks = 0;
+    for (const char *name : {"korbo_std", "potluck_zany", "coo"}) {
+        QCoro::waitFor(player.play(QString::fromLatin1(name), SoundMode::ToEnd));
+        ticks += QtSoundPlayer::ticksFor(*QtSoundPlayer::duration(QString::fromLatin1(name)));
+    }
+    EXPECT_LT(timer.elapsed(), 300);
+    // The pace is counted all the same: some four seconds of sound.
+    EXPECT_EQ(clock.ticksWaited(), ticks);
+    EXPECT_GT(ticks, 350);
+}
+
+TEST(QtSoundPlayer, PlaysACategorySequenceInTime)
+{
+    // Four pops to their ends, on the real clock, one after another.
+    Options options;
+    options.sound = SoundChoice::On;
+    TickClock clock;
+    Random random(1);
+    QtSoundPlayer player(clock);
+    QElapsedTimer timer;
+    timer.start();
+    QCoro::waitFor(PlayCategorySound(player, options, random, clock, Fours, false, -1));
+    const qint64 expected = 4 * QtSoundPlayer::ticksFor(*QtSoundPlayer::duration("pop")) * 10;
+    EXPECT_GE(timer.elapsed(), expected - 20);
+    EXPECT_LE(timer.elapsed(), expected + 300);
+}
+
+} // namespace
