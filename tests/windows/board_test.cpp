@@ -1,0 +1,418 @@
+#include "BoardView.h"
+#include "ImageStore.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "PlayersDialog.h"
+#include "Recorders.h"
+#include "ScoresWindow.h"
+#include "Twips.h"
+
+#include <gtest/gtest.h>
+
+#include <QImageWriter>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+// Answers message boxes without showing them, and remembers what they said.
+class RecordingMessages : public Messages {
+public:
+    QStringList shown;
+    bool yes = false;
+    void information(QWidget *, const QString &title, const QString &text, bool) override
+    {
+        shown << title + QLatin1Char('|') + text;
+    }
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        shown << title + QLatin1Char('|') + text;
+        return yes;
+    }
+};
+
+struct Window : ::testing::Test {
+    TestGame t;
+    RecordingMessages messages;
+    MainWindow window{t.game, messages};
+    Game &g = t.game;
+
+    void SetUp() override { t.game.setHost(&window); }
+};
+
+TEST_F(Window, ControlsStandWhereTheBoardPutsThem)
+{
+    struct Place { QWidget *widget; int left, top, width, height; };
+    BoardView *b = window.board();
+    std::vector<Place> places = {
+        {b->butThrow(), 4980, 2760, 780, 780},
+        {b->announce(), -60, 6150, 5955, 225},
+        {b->butCat(1), 60, 120, 780, 780},
+        {b->butCat(7), 5100, 120, 780, 780},
+        {b->butCat(8), 60, 5220, 780, 780},
+        {b->butCat(13), 4260, 5220, 780, 780},
+        {b->labCat(1), 60, 960, 735, 255},
+        {b->labCat(6), 4260, 960, 735, 255},
+        {b->labCat(9), 900, 4920, 735, 255},
+        {b->labCat(14), 5100, 4920, 735, 255},
+        {b->imgDice(1), 120, 4020, 720, 720},
+        {b->imgDice(2), 900, 3000, 720, 720},
+        {b->imgDice(6), 4020, 1980, 720, 720},
+        {b->joker(1), 4980, 1680, 480, 480},
+        {b->joker(3), 5220, 2040, 480, 480},
+    };
+    for (int c = 1; c <= 14; ++c) {
+        const int column = (c - 1) % 7;
+        const bool top = c <= 7;
+        places.push_back({b->butCat(c), 60 + 840 * column, top ? 120 : 5220, 780, 780});
+        places.push_back({b->labCat(c), 60 + 840 * column, top ? 960 : 4920, 735, 255});
+    }
+    for (const Place &p : places) {
+        EXPECT_EQ(p.widget->geometry(), pxRect(p.left, p.top, p.width, p.height)) << p.widget->objectName().toStdString();
+    }
+    EXPECT_EQ(b->size(), pxSize(5940, 6465));
+    EXPECT_EQ(b->butThrow()->text(), QStringLiteral("Start Game"));
+    for (int d = 1; d <= 6; ++d)
+        EXPECT_FALSE(b->imgDice(d)->isVisibleTo(b));
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_FALSE(b->joker(k)->isVisibleTo(b));
+    EXPECT_EQ(BoardView::lines()[0].width, 2);
+    EXPECT_EQ(BoardView::lines()[8].y1, 6090);
+}
+
+TEST_F(Window, MenusAsDesigned)
+{
+    struct Entry { QAction *action; const char *caption; QKeySequence key; bool enabled; };
+    const Entry entries[] = {
+        {window.menuNew, "&New", QKeySequence(Qt::Key_F2), true},
+        {window.menuPrint, "&Print Scores", {}, false},
+        {window.menuExit, "E&xit", {}, true},
+        {window.menuPlayers, "&Players...", {}, true},
+        {window.menuScores, "&Scores", QKeySequence(Qt::Key_F6), false},
+        {window.menuRecords, "&Records", {}, true},
+        {window.menuCenterize, "&Arrange", {}, true},
+        {window.menuOptions, "&Options...", {}, true},
+        {window.menuHelp, "How to &Play", QKeySequence(Qt::Key_F1), true},
+        {window.menuUpdate, "Check online for &Update", {}, true},
+        {window.menuAbout, "&About", {}, true},
+    };
+    for (const Entry &e : entries) {
+        EXPECT_EQ(e.action->text(), QLatin1String(e.caption));
+        EXPECT_EQ(e.action->shortcut(), e.key) << e.caption;
+        EXPECT_EQ(e.action->isEnabled(), e.enabled) << e.caption;
+    }
+    EXPECT_TRUE(window.menuScores->isCheckable());
+    EXPECT_FALSE(window.menuScores->isChecked());
+}
+
+TEST_F(Window, RefreshCategoryButtons)
+{
+    // Text buttons: the category names, no picture.
+    g.options.textButtonsValue = 1;
+    RefreshCategoryButtons(g.board, g.state, g.options);
+    for (int c = 1; c <= 14; ++c) {
+        EXPECT_EQ(window.board()->butCat(c)->text(), categoryName(c));
+        EXPECT_TRUE(window.board()->butCat(c)->icon().isNull());
+    }
+    EXPECT_EQ(window.board()->butCat(Quad)->text(), QStringLiteral("Quad"));
+    EXPECT_EQ(window.board()->butCat(Triples)->text(), QStringLiteral("Triples"));
+    EXPECT_EQ(window.board()->butCat(PotLuck)->text(), QStringLiteral("PotLuck"));
+
+    // Pictures without a game: every button its open picture, whatever the table holds.
+    g.options.textButtonsValue = 0;
+    g.state.curPlayer = 1;
+    g.state.score[1][Twins] = 20;
+    RefreshCategoryButtons(g.board, g.state, g.options);
+    for (int c = 1; c <= 14; ++c) {
+        EXPECT_EQ(g.board.category(c).picture, ButtonPicture::Open);
+        EXPECT_TRUE(window.board()->butCat(c)->text().isEmpty());
+        EXPECT_FALSE(window.board()->butCat(c)->icon().isNull());
+    }
+    // During a game: the used picture exactly where the current player has scored.
+    g.state.roundNo = 3;
+    RefreshCategoryButtons(g.board, g.state, g.options);
+    for (int c = 1; c <= 14; ++c)
+        EXPECT_EQ(g.board.category(c).picture, c == Twins ? ButtonPicture::Used : ButtonPicture::Open);
+}
+
+TEST_F(Window, InitialCaptionsUntilTheFirstRefresh)
+{
+    EXPECT_EQ(window.board()->butCat(Quad)->text(), QStringLiteral("Quads"));
+    EXPECT_EQ(window.board()->butCat(Triples)->text(), QStringLiteral("Triplets"));
+    EXPECT_EQ(window.board()->butCat(PotLuck)->text(), QStringLiteral("Pot Luck"));
+}
+
+TEST(Placement, CentringDropsTheRemainder)
+{
+    const int screen = 1280 * TwipsPerPixel;
+    EXPECT_EQ(centredOffset(screen, screen - 1), 0);
+    EXPECT_EQ(centredOffset(screen, screen - 3), 1);
+    EXPECT_EQ(centredOffset(1000, 1003), -1); // wider than the screen: toward zero
+    EXPECT_EQ(centredOffset(1000, 400), 300);
+}
+
+TEST_F(Window, ArrangeWithTheSheetHiddenAndShown)
+{
+    window.show();
+    const QRect screen = window.screen()->geometry();
+    ArrangeWindows(&window, nullptr); // no sheet yet
+    const QSize main = window.frameGeometry().size();
+    EXPECT_EQ(window.frameGeometry().left(), screen.left() + (screen.width() - main.width()) / 2);
+    EXPECT_EQ(window.frameGeometry().top(), screen.top() + (screen.height() - main.height()) / 2);
+
+    g.state.numPlayers = 2;
+    ScoresWindow *sheet = window.scores();
+    sheet->setPlayerCount(2);
+    sheet->move(3, 7);
+    ArrangeWindows(&window, sheet); // hidden: only its top follows
+    EXPECT_EQ(sheet->y(), window.y());
+    EXPECT_EQ(sheet->x(), 3);
+    EXPECT_EQ(window.frameGeometry().left(), screen.left() + (screen.width() - main.width()) / 2);
+
+    sheet->show();
+    ArrangeWindows(&window, sheet);
+    const int pair = main.width() + sheet->frameGeometry().width();
+    EXPECT_EQ(window.x(), screen.left() + (screen.width() - pair) / 2);
+    EXPECT_EQ(sheet->x(), window.x() + main.width());
+}
+
+TEST_F(Window, PlayersDuringAGameOnlySaySo)
+{
+    g.state.roundNo = 2;
+    window.menuPlayersClick();
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("|Can't change players in a game")});
+}
+
+// ---------------------------------------------------------------- Players dialog
+
+struct Players : ::testing::Test {
+    GameState state;
+    RecordingMessages messages;
+};
+
+TEST_F(Players, GapsCloseAndNamesAreCounted)
+{
+    PlayersDialog dialog(state, messages);
+    dialog.txtPlayerName(1)->setText(QStringLiteral("Red"));
+    dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
+    dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
+    dialog.butClose()->click();
+    EXPECT_TRUE(dialog.saved());
+    EXPECT_EQ(state.numPlayers, 3);
+    EXPECT_EQ(state.playerName[1], QStringLiteral("Red"));
+    EXPECT_EQ(state.playerName[2], QStringLiteral("Blue"));
+    EXPECT_EQ(state.playerName[3], QStringLiteral("Green"));
+    EXPECT_TRUE(state.playerName[4].isEmpty());
+
+    PlayersDialog again(state, messages);
+    EXPECT_EQ(again.txtPlayerName(2)->text(), QStringLiteral("Blue"));
+    EXPECT_TRUE(again.txtPlayerName(6)->text().isEmpty());
+}
+
+// Types text as key presses carrying that text, as a keyboard with any layout would.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
+{
+    PlayersDialog dialog(state, messages);
+    dialog.show();
+    QLineEdit *box = dialog.txtPlayerName(1);
+    box->setFocus();
+    typeText(box, QStringLiteral("Abcdefghijklmn"));
+    EXPECT_EQ(box->text(), QStringLiteral("Abcdefghijkl"));
+    QLineEdit *other = dialog.txtPlayerName(2);
+    typeText(other, QStringLiteral("Zo\u00eb"));     // Latin-1 is fine
+    typeText(other, QStringLiteral("\u0416\u20ac")); // Cyrillic and the euro sign are not
+    EXPECT_EQ(other->text(), QStringLiteral("Zo\u00eb"));
+}
+
+TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
+{
+    state.playerName[1] = QStringLiteral("Red");
+    state.numPlayers = 1;
+    {
+        PlayersDialog dialog(state, messages);
+        dialog.show();
+        dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
+        dialog.butCancel()->click();
+        EXPECT_FALSE(dialog.saved());
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    EXPECT_EQ(state.numPlayers, 1);
+    EXPECT_TRUE(state.playerName[2].isEmpty());
+    {
+        PlayersDialog dialog(state, messages);
+        dialog.show();
+        dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
+        dialog.close();
+        EXPECT_TRUE(dialog.saved());
+    }
+    EXPECT_EQ(state.numPlayers, 2);
+    EXPECT_EQ(state.playerName[2], QStringLiteral("Blue"));
+}
+
+TEST_F(Players, EnterMovesOnOrCloses)
+{
+    PlayersDialog dialog(state, messages);
+    dialog.show();
+    dialog.activateWindow();
+    dialog.txtPlayerName(3)->setText(QStringLiteral("Cy"));
+    QTest::keyClick(dialog.txtPlayerName(3), Qt::Key_Return);
+    EXPECT_FALSE(dialog.saved());
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(dialog.txtPlayerName(4), Qt::Key_Return); // an empty box closes as OK
+    EXPECT_TRUE(dialog.saved());
+    EXPECT_EQ(state.numPlayers, 1);
+    EXPECT_EQ(state.playerName[1], QStringLiteral("Cy"));
+
+    PlayersDialog last(state, messages);
+    last.show();
+    last.txtPlayerName(6)->setText(QStringLiteral("Fay"));
+    QTest::keyClick(last.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
+    EXPECT_TRUE(last.saved());
+    EXPECT_EQ(state.numPlayers, 2);
+}
+
+TEST_F(Players, PcBoxExplainsOnceAndStaysUnchecked)
+{
+    PlayersDialog dialog(state, messages);
+    dialog.show();
+    dialog.chkPCplay(2)->click();
+    EXPECT_FALSE(dialog.chkPCplay(2)->isChecked());
+    EXPECT_EQ(messages.shown,
+              QStringList{QStringLiteral("Korbo PC Players|PC Players is a feature currently under development")});
+    dialog.butClose()->click();
+    EXPECT_FALSE(state.pcPlayer[2]);
+}
+
+TEST_F(Window, EmptyingEveryNameDisablesScoresAndPrint)
+{
+    // Names first, through the dialog as the View menu opens it.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->txtPlayerName(1)->setText(QStringLiteral("Red"));
+        dialog->txtPlayerName(2)->setText(QStringLiteral("Blue"));
+        dialog->butClose()->click();
+    });
+    window.menuPlayersClick();
+    EXPECT_EQ(g.state.numPlayers, 2);
+    EXPECT_TRUE(window.menuScores->isEnabled());
+    EXPECT_EQ(window.scores()->width(), ScoresWindow::widthFor(2));
+    EXPECT_EQ(window.scores()->labName(2)->text(), QStringLiteral("Blue"));
+    window.menuPrint->setEnabled(true);
+    window.menuScoresClick();
+    EXPECT_TRUE(window.scores()->isVisible());
+    EXPECT_TRUE(window.menuScores->isChecked());
+
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (int i = 1; i <= 6; ++i)
+            dialog->txtPlayerName(i)->clear();
+        dialog->butClose()->click();
+    });
+    window.menuPlayersClick();
+    EXPECT_EQ(g.state.numPlayers, 0);
+    EXPECT_FALSE(window.menuScores->isEnabled());
+    EXPECT_FALSE(window.menuPrint->isEnabled());
+    EXPECT_FALSE(window.scores()->isVisible());
+}
+
+// ---------------------------------------------------------------- user dice
+
+QByteArray gif(int width, int height)
+{
+    // A one-colour GIF (red) of the given size, as small as the format allows.
+    QByteArray bytes("GIF89a");
+    auto le16 = [&bytes](int v) { bytes.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+    le16(width);
+    le16(height);
+    bytes.append(char(0x80)).append(char(0)).append(char(0));          // two-colour table
+    bytes.append(QByteArray::fromHex("FF0000000000"));                 // red, black
+    bytes.append(char(0x2C));
+    le16(0); le16(0); le16(width); le16(height);
+    bytes.append(char(0));
+    bytes.append(QByteArray::fromHex("0202440100"));                   // one red pixel
+    bytes.append(char(0x3B));
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(UserDice, GifBeatsIconAndBadFilesAreSkipped)
+{
+    QTemporaryDir dir;
+    QImage blue(16, 16, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    for (int face : {1, 2, 5}) {
+        QImageWriter writer(dir.filePath(QStringLiteral("dudd%1.ico").arg(face)), "ico");
+        ASSERT_TRUE(writer.write(blue));
+    }
+    writeFile(dir.filePath(QStringLiteral("dudd1.gif")), gif(1, 1));
+    writeFile(dir.filePath(QStringLiteral("dudd3.gif")), QByteArray("GIF89a this is not a picture"));
+    writeFile(dir.filePath(QStringLiteral("dudd4.gif")), gif(60000, 60000)); // claims to be huge
+    writeFile(dir.filePath(QStringLiteral("dudd5.gif")), QByteArray());     // empty: the icon stays
+
+    ImageStore store;
+    const QImage standard3 = store.storeFace(3).toImage();
+    EXPECT_EQ(store.storeFace(37).toImage(), store.storeFace(1).toImage()); // a copy of Standard
+    EXPECT_EQ(store.loadUserDice(dir.path()), 4);
+    EXPECT_EQ(store.storeFace(37).toImage().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(store.storeFace(38).toImage().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(store.storeFace(39).toImage(), standard3);
+    EXPECT_EQ(store.storeFace(40).toImage(), store.storeFace(4).toImage());
+    EXPECT_EQ(store.storeFace(41).toImage().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(store.storeFace(42).toImage(), store.storeFace(6).toImage());
+
+    // The new pictures reach the dice only when the style is applied again.
+    EXPECT_NE(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
+    store.ApplyDiceStyle(7);
+    EXPECT_EQ(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
+}
+
+TEST(ImageStoreTest, CrispAtEveryDensity)
+{
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        ImageStore store(dpr);
+        for (int slot = 1; slot <= 36; ++slot) {
+            EXPECT_EQ(store.storeFace(slot).size(), QSize(qRound(48 * dpr), qRound(48 * dpr)));
+            EXPECT_DOUBLE_EQ(store.storeFace(slot).devicePixelRatio(), dpr);
+        }
+        EXPECT_EQ(store.joker().size(), QSize(qRound(32 * dpr), qRound(32 * dpr)));
+        for (int c = 1; c <= 14; ++c)
+            EXPECT_NE(store.categoryPicture(c, false).toImage(), store.categoryPicture(c, true).toImage());
+    }
+}
+
+TEST_F(Window, DicePaintTheLiveFacesOfThePlayersStyle)
+{
+    g.board.setDieFace(1, 5);
+    g.board.applyDiceStyle(StyleRainbow);
+    EXPECT_EQ(window.images().liveStyle(), StyleRainbow);
+    EXPECT_EQ(window.images().liveFace(5).toImage(), window.images().storeFace(3 * 6 + 5).toImage());
+    g.board.setDieVisible(1, true);
+    window.board()->imgDice(1)->show();
+    const QImage painted = window.board()->imgDice(1)->grab().toImage();
+    EXPECT_EQ(painted.size(), window.images().liveFace(5).size());
+}
+
+} // namespace
