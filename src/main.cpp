@@ -1,6 +1,7 @@
 #include "Game.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "QtSoundPlayer.h"
 
 #include <QApplication>
 
@@ -16,6 +17,8 @@ int main(int argc, char **argv)
     korbo::Game game;
     korbo::Messages messages;
     game.setTestDiceMode(debug);
+    korbo::QtSoundPlayer sound(game.clock);
+    game.setSoundPlayer(&sound);
     korbo::MainWindow window(game, messages);
     auto startUp = window.startUp(korbo::GetWindowsDir());
     return app.exec();
