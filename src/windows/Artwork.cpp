@@ -215,7 +215,7 @@ void paintLadybird(QPainter &p, int face)
     QRadialGradient red(QPointF(38, 42), 68, QPointF(32, 34));
     red.setColorAt(0.0, QColor(0xff, 0x5e, 0x48));
     red.setColorAt(0.55, QColor(0xe1, 0x1f, 0x16));
-    red.setColorAt(1.0, QColor(0x9e, 0x0b, 0x08));
+    red.setColorAt(1.0, QColor(0xb3, 0x12, 0x0c));
     p.fillPath(shell, red);
 
     p.save();
@@ -235,18 +235,6 @@ void paintLadybird(QPainter &p, int face)
     p.drawLine(QPointF(50, 14), QPointF(50, 100));
     p.restore();
 
-    // Spots, each with its own small gleam.
-    for (const QPointF &c : pipCentres(face, {50, 57}, 23)) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x12, 0x10, 0x12));
-        p.drawEllipse(c, 9.6, 9.6);
-        QRadialGradient gleam(c + QPointF(-3.2, -3.4), 4.2);
-        gleam.setColorAt(0.0, QColor(255, 255, 255, 150));
-        gleam.setColorAt(1.0, QColor(255, 255, 255, 0));
-        p.setBrush(gleam);
-        p.drawEllipse(c + QPointF(-3.2, -3.4), 4.2, 4.2);
-    }
-
     // The shell's gloss: a broad soft highlight at the upper left.
     p.save();
     p.setClipPath(shell);
@@ -259,6 +247,18 @@ void paintLadybird(QPainter &p, int face)
     p.scale(1.0, 0.45);
     p.drawEllipse(QPointF(0, 0), 16, 16);
     p.restore();
+
+    // Spots, each with its own small gleam.
+    for (const QPointF &c : pipCentres(face, {50, 57}, 23)) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x12, 0x10, 0x12));
+        p.drawEllipse(c, 9.6, 9.6);
+        QRadialGradient gleam(c + QPointF(-3.2, -3.4), 4.2);
+        gleam.setColorAt(0.0, QColor(255, 255, 255, 150));
+        gleam.setColorAt(1.0, QColor(255, 255, 255, 0));
+        p.setBrush(gleam);
+        p.drawEllipse(c + QPointF(-3.2, -3.4), 4.2, 4.2);
+    }
 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x6a, 0x07, 0x05), 2.0));
@@ -367,12 +367,13 @@ void paintSunkPip(QPainter &p, QPointF c, qreal r)
     paint.setColorAt(0.6, QColor(0xee, 0xef, 0xf1));
     paint.setColorAt(1.0, QColor(0xb4, 0xb8, 0xbe));
     p.fillPath(pit, paint);
-    p.fillPath(pit.subtracted(circle(c + QPointF(r * 0.3, r * 0.32), r)), QColor(0, 0, 0, 150));
-    p.fillPath(pit.subtracted(circle(c + QPointF(r * 0.14, r * 0.16), r)), QColor(0, 0, 0, 90));
+    p.fillPath(pit.subtracted(circle(c + QPointF(r * 0.42, r * 0.45), r)), QColor(0, 0, 0, 110));
+    p.fillPath(pit.subtracted(circle(c + QPointF(r * 0.26, r * 0.28), r)), QColor(0, 0, 0, 110));
+    p.fillPath(pit.subtracted(circle(c + QPointF(r * 0.12, r * 0.13), r)), QColor(0, 0, 0, 90));
 }
 
 // 6. Photo: a glossy black die as a camera would see it: rounded edges that
-// catch the light from the top left, a bright specular spot, white pips sunk into
+// catch the light from the top left, a bright glint, white pips sunk into
 // the surface and a soft shadow on the board.
 void paintPhoto(QPainter &p, int face)
 {
@@ -420,7 +421,7 @@ void paintPhoto(QPainter &p, int face)
     for (const QPointF &c : pipCentres(face, body.center(), 22.5))
         paintSunkPip(p, c, 8.4);
 
-    // Specular highlight on the upper left edge, and a broad faint sheen.
+    // The glint on the upper left edge, and a broad faint sheen.
     p.save();
     p.setClipPath(shape);
     QLinearGradient sheen(QPointF(0, 4), QPointF(0, 50));
@@ -459,8 +460,9 @@ void paintCleanDie(QPainter &p, const QRectF &r, int face, qreal outline,
     p.setPen(QPen(Ink, outline));
     p.drawPath(roundedSquare(r, radius));
     // Small dice get relatively larger pips so they stay legible.
-    const qreal pipR = w < 16 ? w * 0.115 : w * 0.095;
-    const qreal spacing = w * 0.26;
+    // A whole-pixel pip spacing keeps an upright die's pips on the pixel grid at 1x.
+    const qreal pipR = w < 16 ? w * 0.125 : w * 0.095;
+    const qreal spacing = w >= 12 ? std::round(w * 0.26) : w * 0.26;
     p.setPen(Qt::NoPen);
     p.setBrush(pip);
     for (const QPointF &c : pipCentres(face, r.center(), spacing))
@@ -612,29 +614,28 @@ void paintLettering(QPainter &p, const QPainterPath &shape, const QColor &colour
 }
 
 // Lays out `text` starting at `origin` (top left of the 10 unit box) at `scale`
-// pixels per unit; each character gets its own colour.
-void paintWord(QPainter &p, const QString &text, QPointF origin, qreal scale,
-               qreal thickness, const std::vector<QColor> &colours, qreal outline,
-               const std::vector<qreal> &rise = {}, const std::vector<qreal> &tilt = {})
+// pixels per unit; each character may be lifted (rise) and turned (tilt) a
+// little so the word bounces.
+std::vector<QPainterPath> layoutWord(const QString &text, QPointF origin, qreal scale,
+                                     qreal thickness, const std::vector<qreal> &rise,
+                                     const std::vector<qreal> &tilt)
 {
+    std::vector<QPainterPath> placed;
     qreal x = origin.x();
     for (int i = 0; i < text.size(); ++i) {
-        const Glyph g = glyphFor(text.at(i));
         const QPainterPath unitShape = glyphShape(text.at(i), thickness);
-        const QRectF unitBox = unitShape.boundingRect();
-        QTransform t;
+        const QPointF middle = unitShape.boundingRect().center();
         const qreal dy = i < int(rise.size()) ? rise[i] : 0;
-        const QPointF centre(x + unitBox.center().x() * scale,
-                             origin.y() + dy + unitBox.center().y() * scale);
-        t.translate(centre.x(), centre.y());
+        QTransform t;
+        t.translate(x + middle.x() * scale, origin.y() + dy + middle.y() * scale);
         if (i < int(tilt.size()))
             t.rotate(tilt[i]);
         t.scale(scale, scale);
-        t.translate(-unitBox.center().x(), -unitBox.center().y());
-        const QPainterPath placed = t.map(unitShape);
-        paintLettering(p, placed, colours[i % colours.size()], outline, placed.boundingRect());
-        x += g.advance * scale;
+        t.translate(-middle.x(), -middle.y());
+        placed.push_back(t.map(unitShape));
+        x += glyphFor(text.at(i)).advance * scale;
     }
+    return placed;
 }
 
 qreal wordWidth(const QString &text)
@@ -658,7 +659,7 @@ void paintQuad(QPainter &p)
 {
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 2; ++col)
-            paintCleanDie(p, QRectF(1.5 + col * 14.8, 1.5 + row * 14.8, 13.4, 13.4), 4, 1.0);
+            paintCleanDie(p, QRectF(2.5 + col * 15, 2.5 + row * 15, 12, 12), 4, 1.0);
 }
 
 // Pairs: a pair of twin cherries on one stalk.
@@ -709,9 +710,9 @@ void paintTwins(QPainter &p)
 // Three of a kind: three identical dice in a triangle.
 void paintTriples(QPainter &p)
 {
-    paintCleanDie(p, QRectF(9.25, 1.5, 13.5, 13.5), 3, 1.0);
-    paintCleanDie(p, QRectF(2.0, 16.0, 13.5, 13.5), 3, 1.0);
-    paintCleanDie(p, QRectF(16.5, 16.0, 13.5, 13.5), 3, 1.0);
+    paintCleanDie(p, QRectF(8.5, 0.5, 14, 14), 3, 1.0);
+    paintCleanDie(p, QRectF(0.5, 15.5, 14, 14), 3, 1.0);
+    paintCleanDie(p, QRectF(16.5, 15.5, 14, 14), 3, 1.0);
 }
 
 // Odds and Evens: their three numbers in bouncing hand lettering on a pale tag,
@@ -946,13 +947,13 @@ void paintJester(QPainter &p)
     };
     QPainterPath left;
     left.moveTo(8.0, 16.0);
-    left.cubicTo(6.5, 12.0, 4.5, 9.5, 2.6, 6.0);
-    left.cubicTo(7.5, 6.2, 11.5, 8.5, 13.5, 13.0);
+    left.cubicTo(6.0, 12.5, 4.0, 10.0, 2.4, 5.6);
+    left.cubicTo(8.0, 5.4, 12.0, 8.0, 14.0, 13.0);
     left.closeSubpath();
     QPainterPath right;
     right.moveTo(24.0, 16.0);
-    right.cubicTo(25.5, 12.0, 27.5, 9.5, 29.4, 6.0);
-    right.cubicTo(24.5, 6.2, 20.5, 8.5, 18.5, 13.0);
+    right.cubicTo(26.0, 12.5, 28.0, 10.0, 29.6, 5.6);
+    right.cubicTo(24.0, 5.4, 20.0, 8.0, 18.0, 13.0);
     right.closeSubpath();
     QPainterPath middle;
     middle.moveTo(10.5, 14.0);
@@ -964,7 +965,7 @@ void paintJester(QPainter &p)
     point(middle, Green, QPointF(13, 3), QPointF(19, 14));
 
     // Bells on the tips.
-    for (const QPointF &tip : {QPointF(2.6, 5.4), QPointF(16.0, 2.4), QPointF(29.4, 5.4)}) {
+    for (const QPointF &tip : {QPointF(2.4, 5.1), QPointF(16.0, 2.4), QPointF(29.6, 5.1)}) {
         QRadialGradient bell(tip + QPointF(-0.6, -0.7), 2.6);
         bell.setColorAt(0.0, QColor(0xff, 0xf6, 0xc0));
         bell.setColorAt(1.0, QColor(0xd9, 0x98, 0x10));
@@ -1133,30 +1134,21 @@ void paintLogo(QPainter &p)
     const QString word = QStringLiteral("Korbo");
     const qreal scale = 4.2;
     const qreal width = wordWidth(word) * scale;
-    const QPointF origin((160 - width) / 2 + 2, 28);
+    const std::vector<QPainterPath> letters =
+        layoutWord(word, QPointF((160 - width) / 2 + 2, 28), scale, 2.8,
+                   {0, -2.0, 1.5, -1.0, 1.8}, {-5, 6, -4, 4, -7});
 
-    // A soft shadow of the whole word first.
-    p.save();
-    p.translate(2.0, 2.6);
-    p.setOpacity(0.28);
-    {
-        qreal x = origin.x();
-        for (QChar ch : word) {
-            const QPainterPath s = glyphShape(ch, 2.8);
-            QTransform t;
-            t.translate(x, origin.y());
-            t.scale(scale, scale);
-            p.fillPath(t.map(s), Ink);
-            x += glyphFor(ch).advance * scale;
-        }
-    }
-    p.restore();
+    // A soft shadow under the whole word, two layers for a blurred edge.
+    for (const QPointF offset : {QPointF(2.6, 3.2), QPointF(1.8, 2.3)})
+        for (const QPainterPath &letter : letters)
+            p.fillPath(letter.translated(offset), withAlpha(Ink, 45));
 
-    paintTiltedDie(p, QPointF(55, 15), 20, -18, 3, 1.4);
-    paintTiltedDie(p, QPointF(138, 17), 18, 14, 5, 1.3);
+    paintTiltedDie(p, QPointF(55, 14.5), 21, -18, 3, 1.4);
+    paintTiltedDie(p, QPointF(137, 16.5), 19, 14, 5, 1.3);
 
-    paintWord(p, word, origin, scale, 2.8, {Red, Orange, Gold, Green, Blue}, 1.4,
-              {0, -2.0, 1.5, -1.0, 1.8}, {-5, 6, -4, 4, -7});
+    const std::array<QColor, 5> colours = {Red, Orange, Gold, Green, Blue};
+    for (size_t i = 0; i < letters.size(); ++i)
+        paintLettering(p, letters[i], colours[i % colours.size()], 1.4, letters[i].boundingRect());
 }
 
 QImage finish(QImage image, qreal dpr)

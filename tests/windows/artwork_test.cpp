@@ -1,0 +1,571 @@
+#include "Artwork.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+using namespace korbo;
+
+namespace {
+
+const char *const StyleNames[] = {"Standard", "Traditional", "Ladybirds",
+                                  "Rainbow",  "Buttons",     "Photo"};
+
+QImage plain(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+double luminance(QRgb c)
+{
+    return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
+}
+
+struct Summary {
+    double r = 0, g = 0, b = 0;  // alpha weighted mean colour
+    double opaque = 0;           // fraction of pixels with alpha >= 200
+    double chroma = 0;           // alpha weighted mean of max - min channel
+    double lum = 0;              // alpha weighted mean luminance
+    double cx = 0, cy = 0;       // alpha weighted centre, in pixels
+};
+
+Summary summarise(const QImage &picture)
+{
+    const QImage img = plain(picture);
+    Summary s;
+    double weight = 0;
+    int opaque = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            const double a = qAlpha(c) / 255.0;
+            if (qAlpha(c) >= 200)
+                ++opaque;
+            if (a == 0)
+                continue;
+            weight += a;
+            s.r += a * qRed(c);
+            s.g += a * qGreen(c);
+            s.b += a * qBlue(c);
+            s.chroma += a * (std::max({qRed(c), qGreen(c), qBlue(c)})
+                             - std::min({qRed(c), qGreen(c), qBlue(c)}));
+            s.lum += a * luminance(c);
+            s.cx += a * x;
+            s.cy += a * y;
+        }
+    if (weight > 0) {
+        for (double *v : {&s.r, &s.g, &s.b, &s.chroma, &s.lum, &s.cx, &s.cy})
+            *v /= weight;
+    }
+    s.opaque = double(opaque) / (img.width() * img.height());
+    return s;
+}
+
+double colourDistance(const Summary &a, const Summary &b)
+{
+    return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g)
+                     + (a.b - b.b) * (a.b - b.b));
+}
+
+// Mean absolute difference per channel (alpha included) of two same-sized pictures.
+double meanDifference(const QImage &first, const QImage &second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
+        return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                   + std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * a.width() * a.height());
+}
+
+// The share of pixels that clearly changed between two same-sized pictures.
+double changedShare(const QImage &first, const QImage &second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
+        return 1;
+    int changed = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            changed += most > 60 ? 1 : 0;
+        }
+    return double(changed) / (a.width() * a.height());
+}
+
+// How sharp the edges are: mean squared step between neighbouring pixels of the
+// picture composed onto black.
+double sharpness(const QImage &picture)
+{
+    const QImage img = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    auto value = [&](int x, int y) { return luminance(img.pixel(x, y)); };
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y + 1 < img.height(); ++y)
+        for (int x = 0; x + 1 < img.width(); ++x) {
+            const double dx = value(x + 1, y) - value(x, y);
+            const double dy = value(x, y + 1) - value(x, y);
+            sum += dx * dx + dy * dy;
+            ++n;
+        }
+    return sum / n;
+}
+
+struct BlobRules {
+    std::function<bool(QRgb)> ink;
+    int erode = 0;                 // 3x3 erosions before counting
+    double minArea = 0.004;        // of the picture's area
+    double maxExtent = 0.45;       // of the picture's width and height
+    double minCentreY = 0.0;       // blobs centred higher than this are ignored
+    bool skipEdgeBlobs = false;    // blobs touching the border are not counted
+    double minFill = 0.0;          // of its bounding box a blob must cover (a disc: 0.79)
+};
+
+// Counts the connected patches of "ink" pixels: the pips on a face.
+int countBlobs(const QImage &picture, const BlobRules &rules)
+{
+    const QImage img = plain(picture);
+    const int w = img.width(), h = img.height();
+    std::vector<char> mask(w * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            mask[y * w + x] = rules.ink(img.pixel(x, y)) ? 1 : 0;
+    for (int pass = 0; pass < rules.erode; ++pass) {
+        std::vector<char> next(mask.size(), 0);
+        for (int y = 1; y + 1 < h; ++y)
+            for (int x = 1; x + 1 < w; ++x) {
+                bool all = true;
+                for (int dy = -1; dy <= 1 && all; ++dy)
+                    for (int dx = -1; dx <= 1 && all; ++dx)
+                        all = mask[(y + dy) * w + x + dx];
+                next[y * w + x] = all;
+            }
+        mask.swap(next);
+    }
+    int count = 0;
+    std::vector<char> seen(mask.size(), 0);
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+        if (!mask[start] || seen[start])
+            continue;
+        int area = 0, minX = w, maxX = 0, minY = h, maxY = 0;
+        double sumY = 0;
+        stack.assign(1, start);
+        seen[start] = 1;
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            const int x = i % w, y = i / w;
+            ++area;
+            sumY += y;
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+            const int nx[4] = {x - 1, x + 1, x, x};
+            const int ny[4] = {y, y, y - 1, y + 1};
+            for (int k = 0; k < 4; ++k) {
+                if (nx[k] < 0 || ny[k] < 0 || nx[k] >= w || ny[k] >= h)
+                    continue;
+                const int j = ny[k] * w + nx[k];
+                if (mask[j] && !seen[j]) {
+                    seen[j] = 1;
+                    stack.push_back(j);
+                }
+            }
+        }
+        const bool touchesEdge = minX == 0 || minY == 0 || maxX == w - 1 || maxY == h - 1;
+        if (rules.skipEdgeBlobs && touchesEdge)
+            continue;
+        if (area < rules.minArea * w * h)
+            continue;
+        if (maxX - minX + 1 > rules.maxExtent * w || maxY - minY + 1 > rules.maxExtent * h)
+            continue;
+        if (sumY / area < rules.minCentreY * h)
+            continue;
+        if (area < rules.minFill * (maxX - minX + 1) * (maxY - minY + 1))
+            continue;
+        ++count;
+    }
+    return count;
+}
+
+bool dark(QRgb c)
+{
+    return qAlpha(c) > 200 && luminance(c) < 90;
+}
+
+bool redPip(QRgb c)
+{
+    return qAlpha(c) > 200 && qRed(c) > 120 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+
+bool whitePip(QRgb c)
+{
+    return qAlpha(c) > 200 && std::min({qRed(c), qGreen(c), qBlue(c)}) > 205;
+}
+
+// The rules that find the pips of each built-in style at a given pixel ratio.
+BlobRules pipRules(int style, qreal dpr)
+{
+    BlobRules r;
+    switch (style) {
+    case 2:  // black pips, and red ones on the one and the four
+        r.ink = [](QRgb c) { return dark(c) || redPip(c); };
+        break;
+    case 3:  // black spots; the seam between the wing cases is thin and erodes away,
+             // the head sits above every spot
+        r.ink = [](QRgb c) { return qAlpha(c) > 200 && luminance(c) < 40; };
+        r.erode = qRound(dpr);
+        r.minArea = 0.002;
+        r.minCentreY = 0.22;
+        break;
+    case 4:  // white pips on a coloured face
+        r.ink = whitePip;
+        break;
+    case 5:  // holes cut right through the button
+        r.ink = [](QRgb c) { return qAlpha(c) < 40; };
+        r.skipEdgeBlobs = true;
+        break;
+    case 6:  // white pips in a black body
+        r.ink = [](QRgb c) { return qAlpha(c) > 200 && std::min({qRed(c), qGreen(c), qBlue(c)}) > 170; };
+        r.minArea = 0.01;
+        break;
+    default:
+        r.ink = dark;
+        break;
+    }
+    return r;
+}
+
+const qreal PixelRatios[] = {1.0, 1.5, 2.0};
+
+QSize scaled(QSize logical, qreal dpr)
+{
+    return QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
+}
+
+void expectGeometry(const QImage &image, QSize logical, qreal dpr, const char *what)
+{
+    SCOPED_TRACE(what);
+    EXPECT_EQ(image.size(), scaled(logical, dpr));
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), dpr);
+    EXPECT_EQ(image.format(), QImage::Format_ARGB32_Premultiplied);
+}
+
+// ---------------------------------------------------------------------------
+
+class ArtworkAtRatio : public ::testing::TestWithParam<qreal> {};
+
+TEST_P(ArtworkAtRatio, EveryPictureHasThePhysicalSizeAndRatioAsked)
+{
+    const qreal dpr = GetParam();
+    for (int style = 1; style <= 6; ++style)
+        for (int face = 1; face <= 6; ++face)
+            expectGeometry(artwork::dieFace(style, face, 48, dpr), QSize(48, 48), dpr,
+                           StyleNames[style - 1]);
+    expectGeometry(artwork::dieFace(1, 1, 37, dpr), QSize(37, 37), dpr, "odd die size");
+    for (int c = 1; c <= 14; ++c) {
+        const QSize size = artwork::categoryPictureSize(c);
+        expectGeometry(artwork::categoryPicture(c, false, size, dpr), size, dpr, "category");
+        expectGeometry(artwork::categoryPicture(c, true, size, dpr), size, dpr, "used category");
+    }
+    expectGeometry(artwork::jokerPicture(32, dpr), QSize(32, 32), dpr, "joker");
+    expectGeometry(artwork::windowIcon(48, dpr), QSize(48, 48), dpr, "icon");
+    expectGeometry(artwork::logo(QSize(160, 80), dpr), QSize(160, 80), dpr, "logo");
+    expectGeometry(artwork::logo(QSize(90, 90), dpr), QSize(90, 90), dpr, "square logo");
+}
+
+TEST_P(ArtworkAtRatio, FacesAreSolidInsideAndClearAtTheCorners)
+{
+    const qreal dpr = GetParam();
+    for (int style = 1; style <= 6; ++style)
+        for (int face = 1; face <= 6; ++face) {
+            SCOPED_TRACE(testing::Message() << StyleNames[style - 1] << " face " << face);
+            const QImage img = plain(artwork::dieFace(style, face, 48, dpr));
+            EXPECT_GT(summarise(img).opaque, 0.55);
+            const int m = img.width() - 1;
+            for (QPoint corner : {QPoint(0, 0), QPoint(m, 0), QPoint(0, m), QPoint(m, m)})
+                EXPECT_LT(qAlpha(img.pixel(corner)), 12) << corner.x() << "," << corner.y();
+        }
+}
+
+TEST_P(ArtworkAtRatio, EveryFaceShowsItsNumberOfPips)
+{
+    const qreal dpr = GetParam();
+    for (int style = 1; style <= 6; ++style)
+        for (int face = 1; face <= 6; ++face) {
+            SCOPED_TRACE(testing::Message() << StyleNames[style - 1] << " face " << face);
+            EXPECT_EQ(countBlobs(artwork::dieFace(style, face, 48, dpr), pipRules(style, dpr)), face);
+        }
+}
+
+TEST_P(ArtworkAtRatio, UpperCategoryDiceShowTheirValue)
+{
+    const qreal dpr = GetParam();
+    BlobRules rules;
+    rules.ink = dark;
+    rules.maxExtent = 0.3;  // leaves out the die's outline
+    rules.minArea = 0.003;
+    for (int c = 1; c <= 6; ++c) {
+        SCOPED_TRACE(c);
+        const QSize size = artwork::categoryPictureSize(c);
+        EXPECT_EQ(countBlobs(artwork::categoryPicture(c, false, size, dpr), rules), c);
+        EXPECT_EQ(countBlobs(artwork::categoryPicture(c, true, size, dpr),
+                             {[](QRgb px) { return qAlpha(px) > 200 && luminance(px) < 150; },
+                              0, 0.003, 0.3, 0, false}),
+                  c);
+    }
+}
+
+TEST_P(ArtworkAtRatio, UsedCategoriesAreDimmedAndPressedIn)
+{
+    const qreal dpr = GetParam();
+    for (int c = 1; c <= 14; ++c) {
+        SCOPED_TRACE(c);
+        const QSize size = artwork::categoryPictureSize(c);
+        const QImage normal = artwork::categoryPicture(c, false, size, dpr);
+        const QImage used = artwork::categoryPicture(c, true, size, dpr);
+        EXPECT_GT(meanDifference(normal, used), 2.0);
+        const Summary n = summarise(normal), u = summarise(used);
+        EXPECT_LT(u.chroma, n.chroma * 0.6) << "the used picture should be greyer";
+        // Pressed in: the picture moves about one logical pixel down and right.
+        EXPECT_NEAR(u.cx - n.cx, dpr, 0.75 * dpr);
+        EXPECT_NEAR(u.cy - n.cy, dpr, 0.75 * dpr);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ArtworkAtRatio, ::testing::ValuesIn(PixelRatios));
+
+class ArtworkAtHighRatio : public ::testing::TestWithParam<qreal> {};
+
+TEST_P(ArtworkAtHighRatio, DrawnNativelyNotScaledUp)
+{
+    const qreal dpr = GetParam();
+    struct Case {
+        const char *what;
+        std::function<QImage(qreal)> draw;
+    };
+    const Case cases[] = {
+        {"standard five", [](qreal r) { return artwork::dieFace(1, 5, 48, r); }},
+        {"button six", [](qreal r) { return artwork::dieFace(5, 6, 48, r); }},
+        {"photo three", [](qreal r) { return artwork::dieFace(6, 3, 48, r); }},
+        {"fours", [](qreal r) { return artwork::categoryPicture(4, false, {38, 37}, r); }},
+        {"flush", [](qreal r) { return artwork::categoryPicture(12, false, {32, 32}, r); }},
+        {"joker", [](qreal r) { return artwork::jokerPicture(32, r); }},
+        {"icon", [](qreal r) { return artwork::windowIcon(48, r); }},
+        {"logo", [](qreal r) { return artwork::logo({160, 80}, r); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage native = c.draw(dpr);
+        const QImage one = c.draw(1.0);
+        // The same drawing: shrunk back to 1x it matches the 1x picture closely...
+        const QImage shrunk = native.scaledToWidth(one.width(), Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(shrunk, one), 9.0);
+        // ...but it has sharper edges than the 1x picture blown up.
+        const QImage blown = one.scaledToWidth(native.width(), Qt::SmoothTransformation);
+        EXPECT_GT(sharpness(native), sharpness(blown) * 1.15);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ArtworkAtHighRatio, ::testing::Values(1.5, 2.0));
+
+// ---------------------------------------------------------------------------
+
+TEST(Artwork, TheSixStylesLookClearlyDifferent)
+{
+    std::array<Summary, 6> five;
+    for (int style = 1; style <= 6; ++style)
+        five[style - 1] = summarise(artwork::dieFace(style, 5, 48, 1.0));
+    for (int a = 0; a < 6; ++a)
+        for (int b = a + 1; b < 6; ++b)
+            EXPECT_GT(colourDistance(five[a], five[b]), 35.0)
+                << StyleNames[a] << " and " << StyleNames[b] << " fives look alike";
+}
+
+TEST(Artwork, WithinAStyleEveryFaceDiffers)
+{
+    for (int style = 1; style <= 6; ++style)
+        for (int a = 1; a <= 6; ++a)
+            for (int b = a + 1; b <= 6; ++b)
+                EXPECT_GT(changedShare(artwork::dieFace(style, a, 48, 1.0),
+                                       artwork::dieFace(style, b, 48, 1.0)),
+                          0.015)
+                    << StyleNames[style - 1] << " faces " << a << " and " << b;
+}
+
+TEST(Artwork, RainbowFacesRunThroughTheColours)
+{
+    // Red, orange, yellow, green, blue, violet: the hue climbs face by face.
+    double previous = -1;
+    for (int face = 1; face <= 6; ++face) {
+        const Summary s = summarise(artwork::dieFace(4, face, 48, 1.0));
+        const QColor mean = QColor::fromRgbF(s.r / 255, s.g / 255, s.b / 255);
+        double hue = mean.hsvHueF() * 360;
+        if (face == 1 && hue > 340)
+            hue -= 360;
+        EXPECT_GT(hue, previous) << "face " << face;
+        EXPECT_GT(mean.hsvSaturationF(), 0.35) << "face " << face;
+        previous = hue;
+    }
+}
+
+TEST(Artwork, TraditionalOneAndFourAreRed)
+{
+    for (int face = 1; face <= 6; ++face) {
+        const QImage img = plain(artwork::dieFace(2, face, 48, 2.0));
+        int red = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                red += redPip(img.pixel(x, y)) ? 1 : 0;
+        const double share = double(red) / (img.width() * img.height());
+        if (face == 1 || face == 4) {
+            EXPECT_GT(share, 0.03) << "face " << face;
+        } else {
+            EXPECT_LT(share, 0.002) << "face " << face;
+        }
+    }
+    // The red one is a big pip, larger than any single black one.
+    BlobRules one{redPip, 0, 0.04, 0.6, 0, false};
+    EXPECT_EQ(countBlobs(artwork::dieFace(2, 1, 48, 2.0), one), 1);
+    EXPECT_EQ(countBlobs(artwork::dieFace(2, 4, 48, 2.0), one), 0);
+}
+
+TEST(Artwork, ButtonHolesGoRightThrough)
+{
+    const QImage button = plain(artwork::dieFace(5, 1, 48, 2.0));
+    const QImage standard = plain(artwork::dieFace(1, 1, 48, 2.0));
+    const QPoint centre(button.width() / 2, button.height() / 2);
+    EXPECT_LT(qAlpha(button.pixel(centre)), 30);
+    EXPECT_EQ(qAlpha(standard.pixel(centre)), 255);
+    // A button is round: the middle of each side is solid, the corners are not.
+    EXPECT_GT(qAlpha(button.pixel(5, centre.y())), 200);
+    EXPECT_EQ(qAlpha(button.pixel(6, 6)), 0);
+}
+
+TEST(Artwork, CategoryPicturesAreDistinctAndFilled)
+{
+    std::vector<QImage> pictures(15);
+    for (int c = 1; c <= 14; ++c) {
+        pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), 1.0);
+        EXPECT_GT(summarise(pictures[c]).opaque, 0.2) << "category " << c;
+    }
+    for (int a = 1; a <= 14; ++a)
+        for (int b = a + 1; b <= 14; ++b) {
+            if (pictures[a].size() != pictures[b].size())
+                continue;
+            EXPECT_GT(changedShare(pictures[a], pictures[b]), 0.015)
+                << "categories " << a << " and " << b;
+        }
+}
+
+TEST(Artwork, CategoryPictureSizes)
+{
+    for (int c = 1; c <= 6; ++c)
+        EXPECT_EQ(artwork::categoryPictureSize(c), QSize(38, 37));
+    for (int c = 7; c <= 14; ++c)
+        EXPECT_EQ(artwork::categoryPictureSize(c), QSize(32, 32));
+}
+
+TEST(Artwork, CategoryPicturesFitOtherSizes)
+{
+    // A larger box draws the same picture larger, centred.
+    const QImage big = artwork::categoryPicture(14, false, QSize(64, 48), 1.0);
+    const Summary s = summarise(big);
+    EXPECT_NEAR(s.cx, 32, 4);
+    EXPECT_NEAR(s.cy, 24, 4);
+    EXPECT_GT(s.opaque, 0.15);
+}
+
+TEST(Artwork, OutOfRangeNumbersAreSafe)
+{
+    EXPECT_EQ(meanDifference(artwork::dieFace(99, 9, 48, 1.0), artwork::dieFace(1, 6, 48, 1.0)), 0.0);
+    EXPECT_EQ(meanDifference(artwork::dieFace(0, 0, 48, 1.0), artwork::dieFace(1, 1, 48, 1.0)), 0.0);
+    const QImage none = artwork::categoryPicture(15, false, QSize(32, 32), 2.0);
+    EXPECT_EQ(none.size(), QSize(64, 64));
+    EXPECT_EQ(summarise(none).opaque, 0.0);
+    const QImage zero = artwork::dieFace(1, 1, 48, 0.0);
+    EXPECT_EQ(zero.size(), QSize(48, 48));
+}
+
+TEST(Artwork, TheIconIsADieInTheGamesGreen)
+{
+    const QImage icon = plain(artwork::windowIcon(48, 2.0));
+    int green = 0, white = 0, opaque = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb c = icon.pixel(x, y);
+            if (qAlpha(c) < 200)
+                continue;
+            ++opaque;
+            green += (qGreen(c) > qRed(c) + 50 && qGreen(c) > qBlue(c) + 50) ? 1 : 0;
+            white += whitePip(c) ? 1 : 0;
+        }
+    EXPECT_GT(opaque, icon.width() * icon.height() / 3);
+    EXPECT_GT(double(green) / opaque, 0.15);
+    EXPECT_GT(double(white) / opaque, 0.2);
+    // The die shows five round pips.
+    BlobRules pips{dark, 0, 0.004, 0.25, 0, false, 0.6};
+    EXPECT_EQ(countBlobs(icon, pips), 5);
+}
+
+TEST(Artwork, TheJokerIsColourful)
+{
+    const QImage joker = plain(artwork::jokerPicture(32, 2.0));
+    std::array<int, 12> hues{};
+    int opaque = 0;
+    for (int y = 0; y < joker.height(); ++y)
+        for (int x = 0; x < joker.width(); ++x) {
+            const QColor c = QColor::fromRgba(joker.pixel(x, y));
+            if (c.alpha() < 200)
+                continue;
+            ++opaque;
+            if (c.hsvSaturationF() > 0.45 && c.valueF() > 0.35)
+                ++hues[std::min(11, int(c.hsvHueF() * 12))];
+        }
+    EXPECT_GT(opaque, joker.width() * joker.height() / 3);
+    const int strong = int(std::count_if(hues.begin(), hues.end(),
+                                         [&](int n) { return n > opaque / 50; }));
+    EXPECT_GE(strong, 4) << "the joker should wear several bright colours";
+}
+
+TEST(Artwork, TheLogoIsAWideWordmark)
+{
+    const QImage logo = plain(artwork::logo(QSize(160, 80), 1.0));
+    int minX = logo.width(), maxX = -1, minY = logo.height(), maxY = -1;
+    for (int y = 0; y < logo.height(); ++y)
+        for (int x = 0; x < logo.width(); ++x)
+            if (qAlpha(logo.pixel(x, y)) > 128) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_GE(maxX, 0);
+    EXPECT_GT(maxX - minX, 130);
+    EXPECT_GT(maxY - minY, 50);
+    EXPECT_GT(summarise(logo).opaque, 0.2);
+    // In a square box it keeps its shape and stays in the middle.
+    const Summary square = summarise(artwork::logo(QSize(100, 100), 1.0));
+    EXPECT_NEAR(square.cx, 50, 8);
+    EXPECT_NEAR(square.cy, 50, 8);
+}
+
+} // namespace
