@@ -586,7 +586,7 @@ QPainterPath glyphShape(QChar ch, qreal thickness)
     stroker.setWidth(thickness * fine);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    stroker.setCurveThreshold(0.05);
+    stroker.setCurveThreshold(1.0); // a hundredth of a glyph unit: far below a pixel
     const QPainterPath big = QTransform::fromScale(fine, fine).map(glyphFor(ch).skeleton);
     return QTransform::fromScale(1 / fine, 1 / fine).map(stroker.createStroke(big).simplified());
 }

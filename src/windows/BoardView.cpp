@@ -166,16 +166,16 @@ CategoryButton::CategoryButton(int category, QWidget *parent) : QToolButton(pare
     connect(this, &QAbstractButton::released, this, &CategoryButton::showPicture);
 }
 
-void CategoryButton::setPictures(const QPixmap &normal, const QPixmap &pressed)
+void CategoryButton::setPictures(const QPixmap &normal, std::function<QPixmap()> pressed)
 {
     m_normal = normal;
-    m_pressed = pressed;
+    m_pressed = std::move(pressed);
     showPicture();
 }
 
 void CategoryButton::showPicture()
 {
-    const QPixmap &picture = isDown() && !m_pressed.isNull() ? m_pressed : m_normal;
+    const QPixmap picture = isDown() && m_pressed ? m_pressed() : m_normal;
     setIcon(picture.isNull() ? QIcon() : QIcon(picture));
     if (!picture.isNull())
         setIconSize(picture.deviceIndependentSize().toSize());
@@ -317,8 +317,10 @@ void BoardView::syncCategory(int c)
     button->setEnabled(view.enabled);
     const QPixmap normal = view.picture == ButtonPicture::None ? QPixmap()
                            : m_images.categoryPicture(c, view.picture == ButtonPicture::Used);
-    const QPixmap pressed = view.pressedPicture ? m_images.categoryPicture(c, true) : QPixmap();
-    button->setPictures(normal, pressed);
+    std::function<QPixmap()> pressed;
+    if (view.pressedPicture)
+        pressed = [this, c] { return m_images.categoryPicture(c, true); };
+    button->setPictures(normal, std::move(pressed));
 
     QLabel *label = m_labCat[c];
     label->setText(view.label);

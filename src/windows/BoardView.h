@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 namespace korbo {
 
@@ -67,7 +68,8 @@ class CategoryButton : public QToolButton {
 public:
     CategoryButton(int category, QWidget *parent);
     int category() const { return m_category; }
-    void setPictures(const QPixmap &normal, const QPixmap &pressed);
+    // The pressed picture is fetched when the button goes down.
+    void setPictures(const QPixmap &normal, std::function<QPixmap()> pressed);
 
 signals:
     void hovered(int category);
@@ -82,7 +84,7 @@ private:
 
     int m_category;
     QPixmap m_normal;
-    QPixmap m_pressed;
+    std::function<QPixmap()> m_pressed;
 };
 
 // The board: the green table with its tray, held row and status strip, and every

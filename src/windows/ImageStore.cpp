@@ -10,33 +10,82 @@ namespace korbo {
 
 namespace {
 constexpr int UserStyle = 7;
-constexpr int BuiltInStyles = 6;
 } // namespace
 
 ImageStore::ImageStore(qreal devicePixelRatio, QObject *parent)
     : QObject(parent), m_dpr(devicePixelRatio)
 {
-    drawBuiltIns();
+    m_openPictures = std::async(std::launch::async, [dpr = m_dpr] {
+        Pictures pictures;
+        for (int c = 1; c <= 14; ++c)
+            pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
+        return pictures;
+    });
     ApplyDiceStyle(1);
 }
 
-void ImageStore::drawBuiltIns()
+ImageStore::~ImageStore()
 {
-    for (int style = 1; style <= BuiltInStyles; ++style)
-        for (int face = 1; face <= 6; ++face)
-            m_store[(style - 1) * 6 + face] =
-                QPixmap::fromImage(artwork::dieFace(style, face, DieLogicalSize, m_dpr));
-    // Until the user brings pictures of their own, their dice are the standard ones.
-    for (int face = 1; face <= 6; ++face)
-        if (!m_userFace[face])
-            m_store[36 + face] = m_store[face];
-    for (int c = 1; c <= 14; ++c) {
-        const QSize size = artwork::categoryPictureSize(c);
-        m_catOpen[c] = QPixmap::fromImage(artwork::categoryPicture(c, false, size, m_dpr));
-        m_catUsed[c] = QPixmap::fromImage(artwork::categoryPicture(c, true, size, m_dpr));
+    if (m_openPictures.valid())
+        m_openPictures.wait();
+}
+
+void ImageStore::collectOpenPictures() const
+{
+    if (!m_openPictures.valid())
+        return;
+    const Pictures pictures = m_openPictures.get();
+    for (int c = 1; c <= 14; ++c)
+        m_catOpen[c] = QPixmap::fromImage(pictures[c]);
+}
+
+void ImageStore::forgetBuiltIns()
+{
+    for (int slot = 1; slot <= StoreSlots; ++slot)
+        if (slot <= 36 || !m_userFace[slot - 36])
+            m_store[slot] = QPixmap();
+    collectOpenPictures();
+    m_catOpen.fill(QPixmap());
+    m_catUsed.fill(QPixmap());
+    m_joker = QPixmap();
+    m_icon = QPixmap();
+}
+
+const QPixmap &ImageStore::storeFace(int slot) const
+{
+    QPixmap &picture = m_store[slot];
+    if (picture.isNull()) {
+        if (slot > 36) // until the user brings pictures of their own, their dice are the standard ones
+            picture = storeFace(slot - 36);
+        else
+            picture = QPixmap::fromImage(artwork::dieFace((slot - 1) / 6 + 1, (slot - 1) % 6 + 1, DieLogicalSize, m_dpr));
     }
-    m_joker = QPixmap::fromImage(artwork::jokerPicture(JokerLogicalSize, m_dpr));
-    m_icon = QPixmap::fromImage(artwork::windowIcon(48, m_dpr));
+    return picture;
+}
+
+const QPixmap &ImageStore::categoryPicture(int category, bool used) const
+{
+    if (!used)
+        collectOpenPictures();
+    QPixmap &picture = used ? m_catUsed[category] : m_catOpen[category];
+    if (picture.isNull())
+        picture = QPixmap::fromImage(
+            artwork::categoryPicture(category, used, artwork::categoryPictureSize(category), m_dpr));
+    return picture;
+}
+
+const QPixmap &ImageStore::joker() const
+{
+    if (m_joker.isNull())
+        m_joker = QPixmap::fromImage(artwork::jokerPicture(JokerLogicalSize, m_dpr));
+    return m_joker;
+}
+
+const QPixmap &ImageStore::windowIcon() const
+{
+    if (m_icon.isNull())
+        m_icon = QPixmap::fromImage(artwork::windowIcon(48, m_dpr));
+    return m_icon;
 }
 
 void ImageStore::setDevicePixelRatio(qreal dpr)
@@ -44,7 +93,7 @@ void ImageStore::setDevicePixelRatio(qreal dpr)
     if (qFuzzyCompare(dpr, m_dpr))
         return;
     m_dpr = dpr;
-    drawBuiltIns();
+    forgetBuiltIns();
     ApplyDiceStyle(m_liveStyle);
 }
 
@@ -60,9 +109,18 @@ void ImageStore::ApplyDiceStyle(int style)
     if (style < 1 || style > UserStyle)
         style = 1;
     m_liveStyle = style;
+    // Built-in faces never change, so they are fetched when a die is first painted;
+    // the user's pictures are taken now, as they are at this moment.
     for (int face = 1; face <= 6; ++face)
-        m_live[face] = m_store[(style - 1) * 6 + face];
+        m_live[face] = style == UserStyle ? storeFace((style - 1) * 6 + face) : QPixmap();
     emit liveFacesChanged();
+}
+
+const QPixmap &ImageStore::liveFace(int face) const
+{
+    if (m_live[face].isNull())
+        m_live[face] = storeFace((m_liveStyle - 1) * 6 + face);
+    return m_live[face];
 }
 
 QPixmap ImageStore::logo(QSize logicalSize) const

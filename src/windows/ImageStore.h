@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <future>
 
 namespace korbo {
 
@@ -24,27 +25,25 @@ public:
     static constexpr int MaxUserPictureSide = 1024;
 
     explicit ImageStore(qreal devicePixelRatio = 1.0, QObject *parent = nullptr);
+    ~ImageStore() override;
 
     // Draws every built-in picture again for another pixel density.
     void setDevicePixelRatio(qreal dpr);
     qreal devicePixelRatio() const { return m_dpr; }
 
     // imgDiceStore: slot (style − 1) × 6 + face, 1..42.
-    const QPixmap &storeFace(int slot) const { return m_store[slot]; }
+    const QPixmap &storeFace(int slot) const;
     void setStoreFace(int slot, const QPixmap &picture);
     // The face pictures of the style in use.
-    const QPixmap &liveFace(int face) const { return m_live[face]; }
+    const QPixmap &liveFace(int face) const;
     // Copies the six faces of `style` into the live faces.
     void ApplyDiceStyle(int style);
     int liveStyle() const { return m_liveStyle; }
 
     // imgCat0 / imgCat1: a category's normal and used picture.
-    const QPixmap &categoryPicture(int category, bool used) const
-    {
-        return used ? m_catUsed[category] : m_catOpen[category];
-    }
-    const QPixmap &joker() const { return m_joker; }
-    const QPixmap &windowIcon() const { return m_icon; }
+    const QPixmap &categoryPicture(int category, bool used) const;
+    const QPixmap &joker() const;
+    const QPixmap &windowIcon() const;
     QPixmap logo(QSize logicalSize) const;
 
     // Loads a picture file for the user's dice; a null pixmap when the file is
@@ -59,16 +58,23 @@ signals:
     void liveFacesChanged();
 
 private:
-    void drawBuiltIns();
+    // Built-in pictures are drawn the first time they are asked for, so start-up
+    // draws only what the first board shows.
+    void forgetBuiltIns();
 
     qreal m_dpr;
-    std::array<QPixmap, StoreSlots + 1> m_store{};
-    std::array<QPixmap, 7> m_live{};
-    std::array<QPixmap, 15> m_catOpen{};
-    std::array<QPixmap, 15> m_catUsed{};
+    mutable std::array<QPixmap, StoreSlots + 1> m_store{};
+    mutable std::array<QPixmap, 7> m_live{};
+    mutable std::array<QPixmap, 15> m_catOpen{};
+    mutable std::array<QPixmap, 15> m_catUsed{};
     std::array<bool, 7> m_userFace{};
-    QPixmap m_joker;
-    QPixmap m_icon;
+    mutable QPixmap m_joker;
+    mutable QPixmap m_icon;
+    // The open category pictures, which the first board shows, are drawn on a
+    // worker while the window is being built.
+    using Pictures = std::array<QImage, 15>;
+    mutable std::future<Pictures> m_openPictures;
+    void collectOpenPictures() const;
     int m_liveStyle = 1;
 };
 

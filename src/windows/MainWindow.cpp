@@ -42,17 +42,18 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
       m_game(game), m_messages(messages)
 {
     setObjectName(QStringLiteral("korbo"));
+    // The image store starts drawing the category pictures on a worker at once; the
+    // menus, the icon and the fonts are made meanwhile, the board last.
     m_images = new ImageStore(devicePixelRatio(), this);
-    m_board = new BoardView(game, *m_images, this);
-    setCentralWidget(m_board);
+    buildMenus();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBoardGreen);
     setPalette(pal);
     setWindowIcon(QIcon(m_images->windowIcon()));
-    buildMenus();
+    QFontMetrics(boardFont()).height(); // loads the fonts while the worker draws
+    m_board = new BoardView(game, *m_images, this);
+    setCentralWidget(m_board);
     game.setHost(this);
-    m_records = new RecordsWindow(game.records, this);
-    m_records->setTodaySource([this] { return m_game.today(); });
     connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
     connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
     connect(m_board, &BoardView::categoryAltReleased, this,
@@ -183,14 +184,25 @@ void MainWindow::menuPrintClick()
         scores()->printTo(printer);
 }
 
+RecordsWindow *MainWindow::recordsWindow()
+{
+    // The lists live in the records model from start-up; their window is made the
+    // first time it is wanted.
+    if (!m_records) {
+        m_records = new RecordsWindow(m_game.records, this);
+        m_records->setTodaySource([this] { return m_game.today(); });
+    }
+    return m_records;
+}
+
 void MainWindow::menuRecordsClick()
 {
-    m_records->showRecords();
+    recordsWindow()->showRecords();
 }
 
 void MainWindow::showRecords()
 {
-    m_records->showRecords();
+    recordsWindow()->showRecords();
 }
 
 void MainWindow::menuPlayersClick()

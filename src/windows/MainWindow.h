@@ -33,7 +33,7 @@ public:
     // The score sheet, laid out beside the board the first time it is needed.
     ScoresWindow *scores();
     bool scoresBuilt() const { return m_scores != nullptr; }
-    RecordsWindow *recordsWindow() const { return m_records; }
+    RecordsWindow *recordsWindow();
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;

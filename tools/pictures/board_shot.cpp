@@ -1,0 +1,72 @@
+// Renders the board in the middle of a turn, and the score sheet, to PNG files so
+// anyone can look at them without playing. The scale is the screen's: run with
+// QT_SCALE_FACTOR=2 to see the board as a high-density screen shows it.
+#include "BoardView.h"
+#include "Game.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "ScoresWindow.h"
+
+#include <QApplication>
+#include <QCoro/QCoroTask>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace korbo;
+
+namespace {
+// The two players answer their dice by hand, so the pictures are the same every run.
+class ScriptedHost : public Messages {
+public:
+    std::optional<QString> input(QWidget *, const QString &, const QString &) override
+    {
+        static const char *const throws[] = {"254415", "265515", "123456", "666666", "335533"};
+        return QString::fromLatin1(throws[m_next++ % 5]);
+    }
+    int m_next = 0;
+};
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    Game game;
+    ScriptedHost messages;
+    game.clock.setTickLength(std::chrono::nanoseconds(0));
+    game.random.seed(4);
+    game.setTestDiceMode(true);
+    MainWindow window(game, messages);
+    QCoro::waitFor(window.startUp(QDir::tempPath()));
+
+    game.state.numPlayers = 2;
+    game.state.playerName[1] = QStringLiteral("Red");
+    game.state.playerName[2] = QStringLiteral("Blue");
+    window.menuScores->setEnabled(true);
+    QCoro::waitFor(game.butThrowClick());
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoro::waitFor(game.butThrowClick());
+        const int category = turn == 0 ? Fives : turn == 1 ? Flush : Korbo;
+        QCoro::waitFor(game.butCatClick(category));
+        QCoro::waitFor(game.butCatClick(category));
+    }
+    // Red's second turn: one throw, two fives and a one held, Fours previewed.
+    QCoro::waitFor(game.butThrowClick());
+    QCoro::waitFor(game.imgDiceMouseDown(3, Qt::RightButton));
+    QCoro::waitFor(game.ToggleDie(1));
+    QCoro::waitFor(game.butCatClick(Threes));
+    game.formMouseMove();
+
+    const qreal scale = window.devicePixelRatio();
+    const QString suffix = QStringLiteral("_%1x.png").arg(scale);
+    window.grab().save(out + QStringLiteral("/board") + suffix);
+    window.scores()->show();
+    window.scores()->grab().save(out + QStringLiteral("/scores") + suffix);
+    std::printf("wrote board%s and scores%s to %s\n", qPrintable(suffix), qPrintable(suffix), qPrintable(out));
+    return 0;
+}
