@@ -1,0 +1,110 @@
+#include "Recorders.h"
+#include "ScoresWindow.h"
+#include "Twips.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <QTemporaryDir>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+struct Sheet : ::testing::Test {
+    TestGame t;
+    Game &g = t.game;
+    void SetUp() override
+    {
+        t.name({QStringLiteral("Red"), QStringLiteral("Blue")});
+    }
+};
+
+TEST_F(Sheet, LaidOutForSixShowingThePlayers)
+{
+    ScoresWindow sheet(g);
+    EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Korbo Scores"));
+    EXPECT_EQ(sheet.width(), px(3 * 1275)); // two players: 3825 twips
+    EXPECT_EQ(sheet.height(), px(5760));
+    EXPECT_EQ(sheet.labName(1)->text(), QStringLiteral("Red"));
+    EXPECT_EQ(sheet.labName(2)->text(), QStringLiteral("Blue"));
+    // Every column exists; the third to sixth lie beyond the right edge.
+    EXPECT_GE(sheet.labName(3)->geometry().center().x(), sheet.width());
+    EXPECT_EQ(sheet.labName(6)->geometry(), pxRect(1260 + 5 * 1200, 120, 1035, 255));
+
+    const struct { int row; const char *text; int top; } rows[] = {
+        {1, "Ones", 480}, {6, "Sixes", 1980}, {7, "Subtotal", 2280}, {8, "Bonus", 2580},
+        {9, "Quad", 2880}, {16, "Korbo", 4980},
+    };
+    for (const auto &r : rows) {
+        EXPECT_EQ(sheet.labCat(r.row)->text(), QLatin1String(r.text));
+        EXPECT_EQ(sheet.labCat(r.row)->geometry(), pxRect(120, r.top, 1035, 255));
+        EXPECT_EQ(sheet.labCat(r.row)->palette().color(QPalette::WindowText),
+                  r.row % 2 ? QColor(0, 64, 0) : QColor(0, 112, 0));
+    }
+    // Player 2's cells: categories on their rows, subtotal and bonus between.
+    const struct { int k; int top; } cells[] = {{1, 480}, {6, 1980}, {7, 2880}, {14, 4980}, {15, 2280}, {16, 2580}};
+    for (const auto &c : cells)
+        EXPECT_EQ(sheet.labScore(16 + c.k)->geometry(), pxRect(2460, c.top, 1035, 255)) << c.k;
+    EXPECT_EQ(sheet.labTotal(2)->geometry(), pxRect(2460, 5400, 1035, 255));
+    EXPECT_TRUE(sheet.labTotal(1)->font().bold());
+    EXPECT_TRUE(sheet.labName(1)->font().bold());
+}
+
+TEST_F(Sheet, FollowsTheModelAndTheLeader)
+{
+    ScoresWindow sheet(g);
+    g.sheet.setCell(2, Korbo, QStringLiteral("60"));
+    g.sheet.setTotal(2, QStringLiteral("60"));
+    g.sheet.setUnderlined(2, true);
+    EXPECT_EQ(sheet.labScore(16 + 14)->text(), QStringLiteral("60"));
+    EXPECT_EQ(sheet.labTotal(2)->text(), QStringLiteral("60"));
+    EXPECT_TRUE(sheet.labName(2)->font().underline());
+    EXPECT_TRUE(sheet.labTotal(2)->font().underline());
+    EXPECT_FALSE(sheet.labName(1)->font().underline());
+    g.sheet.ClearScoreSheet();
+    EXPECT_TRUE(sheet.labScore(30)->text().isEmpty());
+    EXPECT_TRUE(sheet.labTotal(2)->text().isEmpty());
+}
+
+TEST(Leader, FindLeader)
+{
+    const struct { std::vector<const char *> totals; int players; int leader; } cases[] = {
+        {{"120"}, 1, 0},               // a single player is never the leader
+        {{"50", "80", "80"}, 3, 2},    // a tie goes to the lower number
+        {{"0", "0"}, 2, 0},            // nobody above 0
+        {{"", "3"}, 2, 2},             // empty counts 0
+        {{"10", "90", "5"}, 2, 2},     // only the players in the game count
+        {{"70", "", "71"}, 3, 3},
+    };
+    for (const auto &c : cases) {
+        ScoreSheet sheet;
+        for (int p = 1; p <= int(c.totals.size()); ++p)
+            sheet.setTotal(p, QString::fromLatin1(c.totals[p - 1]));
+        EXPECT_EQ(FindLeader(sheet, c.players), c.leader);
+    }
+}
+
+TEST_F(Sheet, PrintsToAPdfPage)
+{
+    ScoresWindow sheet(g);
+    g.sheet.setCell(1, Ones, QStringLiteral("3"));
+    g.sheet.setTotal(1, QStringLiteral("3"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scores.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        sheet.printTo(printer);
+    }
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+    EXPECT_TRUE(bytes.contains("/Subtype /Image")); // the sheet, as it looks
+}
+
+} // namespace
