@@ -519,7 +519,6 @@ QCoro::Task<> Game::GameOver()
         // A stopped game leaves no trace.
         sheet.ClearScoreSheet();
         ResetScoreTable();
-        RefreshCategoryButtons(board, state, options);
     } else {
         // The winner is marked whatever the Show Leader option says.
         const Int16 showLeader = options.underlineWinnerValue;
@@ -535,7 +534,11 @@ QCoro::Task<> Game::GameOver()
             m_host->showRecords();
     }
     state.roundNo = 0;
+    // With no game on, every button shows its open picture again; otherwise the last
+    // player's used pictures would stay on an empty board.
+    RefreshCategoryButtons(board, state, options);
     board.setThrowEnabled(true);
+    m_host->focusBoard();
     state.busy = false;
     co_return;
 }

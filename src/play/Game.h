@@ -33,6 +33,8 @@ public:
     virtual void showScoreSheet() {}
     // The records window, modeless, brought to the front when already shown.
     virtual void showRecords() {}
+    // Gives the keyboard focus back to the board.
+    virtual void focusBoard() {}
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
     virtual std::optional<QString> askTestDice() { return std::nullopt; }
 };

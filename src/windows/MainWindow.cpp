@@ -191,6 +191,9 @@ RecordsWindow *MainWindow::recordsWindow()
     if (!m_records) {
         m_records = new RecordsWindow(m_game.records, this);
         m_records->setTodaySource([this] { return m_game.today(); });
+        // First shown over the middle of the board.
+        const QRect frame = frameGeometry();
+        m_records->move(frame.center() - QPoint(m_records->width() / 2, m_records->height() / 2));
     }
     return m_records;
 }
@@ -203,6 +206,12 @@ void MainWindow::menuRecordsClick()
 void MainWindow::showRecords()
 {
     recordsWindow()->showRecords();
+}
+
+void MainWindow::focusBoard()
+{
+    activateWindow();
+    m_board->butThrow()->setFocus();
 }
 
 void MainWindow::menuPlayersClick()

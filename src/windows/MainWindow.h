@@ -60,6 +60,7 @@ public:
     void resetBoardWindow() override;
     void showScoreSheet() override;
     void showRecords() override;
+    void focusBoard() override;
     std::optional<QString> askTestDice() override;
 
 private:

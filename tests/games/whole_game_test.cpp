@@ -130,6 +130,7 @@ TEST_F(Games, ThreePlayersToTheEnd)
     for (int c = 1; c <= CategoryCount; ++c) {
         EXPECT_TRUE(g.board.category(c).label.isEmpty());
         EXPECT_TRUE(g.board.category(c).enabled);
+        EXPECT_EQ(g.board.category(c).picture, ButtonPicture::Open);
     }
     for (int k = 1; k <= 3; ++k)
         EXPECT_FALSE(g.board.jokerVisible(k));
