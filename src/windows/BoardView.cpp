@@ -252,7 +252,6 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         label->setGeometry(pxRect(kPlaces[c].labelLeft, kPlaces[c].labelTop, 735, 255));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(font);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_labCat[c] = label;
     }
 

@@ -416,3 +416,39 @@ TEST_F(Window, DicePaintTheLiveFacesOfThePlayersStyle)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Window, AltReleaseOverACategoryPlaysItsSounds)
+{
+    g.options.sound = SoundChoice::Zany;
+    window.show();
+    CategoryButton *evens = window.board()->butCat(Evens);
+    QTest::mouseClick(evens, Qt::LeftButton, Qt::AltModifier);
+    QTest::qWait(20);
+    EXPECT_EQ(t.sound.played, (QStringList{"evens", "rnd4&"}));
+    t.sound.played.clear();
+    QTest::mouseClick(evens, Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier); // Alt alone only
+    QTest::mouseClick(evens, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    EXPECT_EQ(g.state.roundNo, 0);
+}
+
+TEST_F(Window, PointingAtTheBoardShowsThePromptAgain)
+{
+    window.show();
+    g.state.promptText = QStringLiteral("Have another throw, Red");
+    g.board.setAnnounce(QStringLiteral("a hint"));
+    // a label leaves the line alone
+    QMouseEvent overLabel(QEvent::MouseMove, QPointF(window.board()->labCat(3)->geometry().center()),
+                          QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window.board(), &overLabel);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("a hint"));
+    QMouseEvent overTable(QEvent::MouseMove, QPointF(150, 150), QPointF(), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(window.board(), &overTable);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Have another throw, Red"));
+}
+
+} // namespace
