@@ -44,16 +44,11 @@ QCoro::Task<> PlayCategorySound(SoundPlayer &player, const Options &options, Ran
         }
         break;
     case Quad:
-        co_await player.play(QStringLiteral("Quad") + style, last);
-        break;
     case Flush:
-        co_await player.play(QStringLiteral("Flush") + style, last);
-        break;
     case PotLuck:
-        co_await player.play(QStringLiteral("PotLuck") + style, last);
-        break;
     case Korbo:
-        co_await player.play(QStringLiteral("Korbo") + style, last);
+        // Each has a recording of its own in both sets: QUAD_STD, KORBO_ZANY, …
+        co_await player.play(categoryName(c) + style, last);
         break;
     case Twins:
         if (zany) {

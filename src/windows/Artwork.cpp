@@ -1217,30 +1217,28 @@ QImage categoryPicture(int category, bool used, QSize logicalSize, qreal dpr)
     return finish(used ? pressIn(image, dpr) : image, dpr);
 }
 
-QImage jokerPicture(int logicalSize, qreal dpr)
+// A square picture drawn by `paint` in a design box `designSize` units wide.
+static QImage squarePicture(int logicalSize, qreal dpr, qreal designSize, void (*paint)(QPainter &))
 {
     dpr = sanePixelRatio(dpr);
     const int size = qMax(1, logicalSize);
     QImage image = makeCanvas(QSizeF(size, size), dpr);
     QPainter p(&image);
     prepare(p);
-    p.scale(dpr * size / 32.0, dpr * size / 32.0);
-    paintJester(p);
+    p.scale(dpr * size / designSize, dpr * size / designSize);
+    paint(p);
     p.end();
     return finish(image, dpr);
 }
 
+QImage jokerPicture(int logicalSize, qreal dpr)
+{
+    return squarePicture(logicalSize, dpr, 32.0, paintJester);
+}
+
 QImage windowIcon(int logicalSize, qreal dpr)
 {
-    dpr = sanePixelRatio(dpr);
-    const int size = qMax(1, logicalSize);
-    QImage image = makeCanvas(QSizeF(size, size), dpr);
-    QPainter p(&image);
-    prepare(p);
-    p.scale(dpr * size / 48.0, dpr * size / 48.0);
-    paintIcon(p);
-    p.end();
-    return finish(image, dpr);
+    return squarePicture(logicalSize, dpr, 48.0, paintIcon);
 }
 
 QImage logo(QSize logicalSize, qreal dpr)
