@@ -17,8 +17,9 @@ ImageStore::ImageStore(qreal devicePixelRatio, QObject *parent)
 {
     m_openPictures = std::async(std::launch::async, [dpr = m_dpr] {
         Pictures pictures;
+        pictures.icon = artwork::windowIcon(48, dpr);
         for (int c = 1; c <= 14; ++c)
-            pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
+            pictures.categories[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
         return pictures;
     });
     ApplyDiceStyle(1);
@@ -36,7 +37,8 @@ void ImageStore::collectOpenPictures() const
         return;
     const Pictures pictures = m_openPictures.get();
     for (int c = 1; c <= 14; ++c)
-        m_catOpen[c] = QPixmap::fromImage(pictures[c]);
+        m_catOpen[c] = QPixmap::fromImage(pictures.categories[c]);
+    m_icon = QPixmap::fromImage(pictures.icon);
 }
 
 void ImageStore::forgetBuiltIns()
@@ -83,6 +85,7 @@ const QPixmap &ImageStore::joker() const
 
 const QPixmap &ImageStore::windowIcon() const
 {
+    collectOpenPictures();
     if (m_icon.isNull())
         m_icon = QPixmap::fromImage(artwork::windowIcon(48, m_dpr));
     return m_icon;

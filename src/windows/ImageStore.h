@@ -70,9 +70,12 @@ private:
     std::array<bool, 7> m_userFace{};
     mutable QPixmap m_joker;
     mutable QPixmap m_icon;
-    // The open category pictures, which the first board shows, are drawn on a
-    // worker while the window is being built.
-    using Pictures = std::array<QImage, 15>;
+    // The open category pictures and the window icon, which the first board shows,
+    // are drawn on a worker while the window is being built.
+    struct Pictures {
+        std::array<QImage, 15> categories;
+        QImage icon;
+    };
     mutable std::future<Pictures> m_openPictures;
     void collectOpenPictures() const;
     int m_liveStyle = 1;

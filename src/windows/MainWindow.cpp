@@ -42,17 +42,17 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
       m_game(game), m_messages(messages)
 {
     setObjectName(QStringLiteral("korbo"));
-    // The image store starts drawing the category pictures on a worker at once; the
-    // menus, the icon and the fonts are made meanwhile, the board last.
+    // The image store starts drawing the first board's pictures on a worker at once;
+    // the menus and the fonts are made meanwhile, the board last.
     m_images = new ImageStore(devicePixelRatio(), this);
     buildMenus();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBoardGreen);
     setPalette(pal);
-    setWindowIcon(QIcon(m_images->windowIcon()));
     QFontMetrics(boardFont()).height(); // loads the fonts while the worker draws
     m_board = new BoardView(game, *m_images, this);
     setCentralWidget(m_board);
+    setWindowIcon(QIcon(m_images->windowIcon()));
     game.setHost(this);
     connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
     connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
