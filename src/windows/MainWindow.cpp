@@ -230,7 +230,7 @@ void MainWindow::menuPlayersClick()
 bool MainWindow::runPlayersDialog()
 {
     PlayersDialog dialog(m_game.state, m_messages, this);
-    dialog.move(geometry().topLeft() + px(120, 480));
+    dialog.move(frameGeometry().topLeft() + px(120, 480));
     dialog.exec();
     if (!dialog.saved())
         return false;

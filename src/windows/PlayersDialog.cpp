@@ -128,17 +128,14 @@ void PlayersDialog::pcClicked(int i)
 {
     // Computer players are not there yet: say so and take the tick away again. Taking
     // it away toggles the box once more, which the guard lets pass.
-    static bool resetting = false;
-    if (resetting) {
-        resetting = false;
+    if (m_pcResetting) {
+        m_pcResetting = false;
         return;
     }
     m_messages.information(this, QStringLiteral("Korbo PC Players"),
                            QStringLiteral("PC Players is a feature currently under development"), true);
-    resetting = true;
+    m_pcResetting = m_pc[i]->isChecked(); // unticking it toggles once more
     m_pc[i]->setChecked(false);
-    if (!m_pc[i]->isChecked() && resetting) // already unchecked: no toggle came back
-        resetting = false;
 }
 
 void PlayersDialog::closeEvent(QCloseEvent *event)

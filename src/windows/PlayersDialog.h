@@ -47,6 +47,7 @@ private:
     QPushButton *m_cancel = nullptr;
     bool m_cancelled = false;
     bool m_saved = false;
+    bool m_pcResetting = false;
 };
 
 } // namespace korbo
