@@ -101,7 +101,7 @@ int child(int argc, char **argv, bool board)
     game.setSoundPlayer(&sound);
     MainWindow window(game, messages);
     window.installEventFilter(&watcher);
-    auto startUp = window.startUp(QDir::tempPath());
+    auto startUp = window.startUp({QDir::tempPath(), QDir::tempPath()});
     return app.exec();
 }
 

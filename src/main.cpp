@@ -20,6 +20,6 @@ int main(int argc, char **argv)
     korbo::QtSoundPlayer sound(game.clock);
     game.setSoundPlayer(&sound);
     korbo::MainWindow window(game, messages);
-    auto startUp = window.startUp(korbo::GetWindowsDir());
+    auto startUp = window.startUp(korbo::MainWindow::defaultFolders());
     return app.exec();
 }

@@ -4,16 +4,23 @@
 #include "ImageStore.h"
 #include "Messages.h"
 #include "PlayersDialog.h"
+#include "RecordsFile.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
 #include "Twips.h"
 
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace korbo {
 
@@ -111,15 +118,26 @@ void MainWindow::buildMenus()
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
+    connect(menuHelp, &QAction::triggered, this, &MainWindow::menuHelpClick);
     connect(menuScores, &QAction::triggered, this, &MainWindow::menuScoresClick);
     connect(menuPrint, &QAction::triggered, this, &MainWindow::menuPrintClick);
     connect(menuRecords, &QAction::triggered, this, &MainWindow::menuRecordsClick);
 }
 
-QCoro::Task<> MainWindow::startUp(const QString &settingsFolder)
+MainWindow::Folders MainWindow::defaultFolders()
 {
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty())
+        data = GetWindowsDir();
+    return {GetWindowsDir(), data};
+}
+
+QCoro::Task<> MainWindow::startUp(const Folders &folders)
+{
+    m_folders = folders;
     m_game.state.loading = true;
-    InitTables(m_game.state, m_game.random, settingsFolder);
+    InitTables(m_game.state, m_game.random, folders.settings);
+    LoadSettings();
     adjustSize();
     CentreOnScreen(this);
     ResetBoard();
@@ -127,6 +145,43 @@ QCoro::Task<> MainWindow::startUp(const QString &settingsFolder)
     co_await m_game.clock.yield();
     co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
     m_game.state.loading = false;
+}
+
+bool MainWindow::LoadSettings()
+{
+    const QString recordsPath = QDir(m_folders.data).filePath(RecordsFileName);
+    // The records are read even on a first run: the file is written back at exit, and
+    // an unread file would come back empty.
+    ReadRecordsFile(m_game.records, recordsPath);
+    return false;
+}
+
+bool MainWindow::StoreSettings()
+{
+    return WriteRecordsFile(m_game.records, QDir(m_folders.data).filePath(RecordsFileName), m_game.random);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_stored) {
+        event->accept();
+        return;
+    }
+    if (m_game.state.gameInProgress()
+        && !m_messages.askYesNo(this, QStringLiteral("Quit Korbo"), QStringLiteral("Are you sure you want to quit?"))) {
+        event->ignore();
+        return;
+    }
+    // Saved once, then nothing of the game runs any more: waits never resume.
+    StoreSettings();
+    m_stored = true;
+    m_game.clock.halt();
+    // The other windows go with the board, without their own close handling; with no
+    // window left the program ends.
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            child->hide();
+    event->accept();
 }
 
 void MainWindow::ResetBoard()
@@ -196,6 +251,27 @@ RecordsWindow *MainWindow::recordsWindow()
         m_records->move(frame.center() - QPoint(m_records->width() / 2, m_records->height() / 2));
     }
     return m_records;
+}
+
+QString MainWindow::helpPage()
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString &candidate : {programFolder.filePath(QStringLiteral("korbo.htm")),
+                                     programFolder.filePath(QStringLiteral("../share/korbo/korbo.htm"))})
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).canonicalFilePath();
+    return {};
+}
+
+void MainWindow::menuHelpClick()
+{
+    const QString page = helpPage();
+    if (page.isEmpty()) {
+        m_messages.information(this, QStringLiteral("How to Play"),
+                               QStringLiteral("The help page korbo.htm is not where the game was installed."), true);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 void MainWindow::menuRecordsClick()

@@ -26,9 +26,24 @@ public:
     BoardView *board() const { return m_board; }
     ImageStore &images() { return *m_images; }
 
-    // Start-up after the window exists: tables, placement, an empty board, shown, greeted.
-    QCoro::Task<> startUp(const QString &settingsFolder);
+    // Where the game keeps its files: the settings file in one folder, the records
+    // and the user's dice pictures in the other.
+    struct Folders {
+        QString settings;
+        QString data;
+    };
+    static Folders defaultFolders();
+
+    // Start-up after the window exists: tables, settings, records and the user's
+    // dice, placement, an empty board, shown, greeted.
+    QCoro::Task<> startUp(const Folders &folders);
     void ResetBoard();
+    // Reads the settings file, the user's dice and the records; false on a first run
+    // (no settings file), when the defaults stand.
+    bool LoadSettings();
+    // Writes the settings file, then the records file; stops at the first failure.
+    bool StoreSettings();
+    const Folders &folders() const { return m_folders; }
 
     // The score sheet, laid out beside the board the first time it is needed.
     ScoresWindow *scores();
@@ -52,6 +67,9 @@ public:
     void menuScoresClick();
     void menuPrintClick();
     void menuRecordsClick();
+    void menuHelpClick();
+    // The help page installed with the game; empty when it cannot be found.
+    static QString helpPage();
 
     // GameHost
     void choosePlayers() override;
@@ -63,6 +81,9 @@ public:
     void focusBoard() override;
     std::optional<QString> askTestDice() override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     // The Players dialog, modal; afterwards the sheet and the menus follow the names.
@@ -72,6 +93,8 @@ private:
     Messages &m_messages;
     ImageStore *m_images = nullptr;
     BoardView *m_board = nullptr;
+    Folders m_folders;
+    bool m_stored = false;
     ScoresWindow *m_scores = nullptr;
     RecordsWindow *m_records = nullptr;
 };

@@ -42,7 +42,7 @@ int main(int argc, char **argv)
     game.random.seed(4);
     game.setTestDiceMode(true);
     MainWindow window(game, messages);
-    QCoro::waitFor(window.startUp(QDir::tempPath()));
+    QCoro::waitFor(window.startUp({QDir::tempPath(), QDir::tempPath()}));
 
     game.state.numPlayers = 2;
     game.state.playerName[1] = QStringLiteral("Red");

@@ -1,0 +1,113 @@
+// The main window's life: start-up reading the files, closing with and without a
+// game, saving at exit.
+#include "MainWindow.h"
+#include "Messages.h"
+#include "Recorders.h"
+#include "RecordsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+class AnsweringMessages : public Messages {
+public:
+    QStringList asked;
+    bool yes = false;
+    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    {
+        asked << title + QLatin1Char('|') + text;
+        return yes;
+    }
+    void information(QWidget *, const QString &title, const QString &text, bool) override
+    {
+        asked << title + QLatin1Char('|') + text;
+    }
+};
+
+struct Life : ::testing::Test {
+    QTemporaryDir settings, data;
+    TestGame t;
+    AnsweringMessages messages;
+    MainWindow window{t.game, messages};
+    Game &g = t.game;
+
+    void SetUp() override
+    {
+        t.game.setHost(&window);
+        t.run(window.startUp({settings.path(), data.path()}));
+    }
+    QString recordsPath() const { return data.filePath(RecordsFileName); }
+    // Asks the window to close, as its close box does; true when it agreed.
+    bool requestClose()
+    {
+        QCloseEvent event;
+        QApplication::sendEvent(&window, &event);
+        return event.isAccepted();
+    }
+};
+
+TEST_F(Life, StartsIdleAndGreets)
+{
+    EXPECT_EQ(g.state.roundNo, 0);
+    EXPECT_FALSE(g.state.loading);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Welcome to Korbo"));
+    EXPECT_EQ(g.state.promptText, QStringLiteral("Welcome to Korbo"));
+    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("Start Game"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korbo"));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(Life, ClosingWithoutAGameAsksNothingAndWritesTheRecords)
+{
+    g.records.MergeResults({{QStringLiteral("Red"), 250}}, QDate(2026, 12, 6));
+    EXPECT_TRUE(requestClose());
+    EXPECT_TRUE(messages.asked.isEmpty());
+    Records read;
+    ASSERT_TRUE(ReadRecordsFile(read, recordsPath()));
+    EXPECT_EQ(read.listHI, g.records.listHI);
+    EXPECT_TRUE(g.clock.halted());
+}
+
+TEST_F(Life, ClosingDuringAGameAsksFirst)
+{
+    t.name({QStringLiteral("Red")});
+    t.run(g.butThrowClick());
+    t.run(g.butThrowClick());
+    messages.yes = false;
+    EXPECT_FALSE(requestClose());
+    EXPECT_EQ(messages.asked, QStringList{QStringLiteral("Quit Korbo|Are you sure you want to quit?")});
+    EXPECT_EQ(g.state.roundNo, 1);
+    EXPECT_FALSE(QFileInfo::exists(recordsPath()));
+    EXPECT_FALSE(g.clock.halted());
+
+    messages.yes = true;
+    EXPECT_TRUE(requestClose());
+    Records read;
+    ASSERT_TRUE(ReadRecordsFile(read, recordsPath()));
+    EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
+}
+
+TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
+{
+    QTemporaryDir settings, data;
+    Records earlier;
+    earlier.MergeResults({{QStringLiteral("Blue"), 300}}, QDate(2025, 1, 2));
+    Random random;
+    ASSERT_TRUE(WriteRecordsFile(earlier, data.filePath(RecordsFileName), random));
+
+    TestGame t;
+    Messages messages;
+    MainWindow window(t.game, messages);
+    t.run(window.startUp({settings.path(), data.path()}));
+    EXPECT_EQ(t.game.records.listHI, earlier.listHI);
+}
+
+} // namespace
