@@ -1,0 +1,195 @@
+#include "Settings.h"
+
+#include "GameState.h"
+#include "Options.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace korbo {
+
+namespace {
+
+const QString KeyAnimation = QStringLiteral("Animation");
+const QString KeyTextButtons = QStringLiteral("TextButtons");
+const QString KeyCrosshair = QStringLiteral("Crosshair");
+const QString KeyAuto1stThrow = QStringLiteral("Auto1stThrow");
+const QString KeyShowLeader = QStringLiteral("ShowLeader");
+const QString KeySound = QStringLiteral("Sound");
+const QString KeyNoThrowSounds = QStringLiteral("NoThrowSounds");
+const QString KeyDiceType = QStringLiteral("DiceType");
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// The number a value starts with, after any spaces: an optional sign, digits and
+// an optional decimal part. 0 when it starts with no number.
+double leadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    QByteArray number;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        number += static_cast<char>(text.at(i++).unicode());
+    auto isDigit = [&](qsizetype at) {
+        return at < text.size() && text.at(at) >= QLatin1Char('0') && text.at(at) <= QLatin1Char('9');
+    };
+    bool digits = false;
+    for (; isDigit(i); ++i, digits = true)
+        number += static_cast<char>(text.at(i).unicode());
+    if (i < text.size() && text.at(i) == QLatin1Char('.')) {
+        number += '.';
+        for (++i; isDigit(i); ++i, digits = true)
+            number += static_cast<char>(text.at(i).unicode());
+    }
+    if (!digits)
+        return 0;
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    // Too many digits for a double: far outside any setting.
+    return ok ? value : std::numeric_limits<double>::infinity();
+}
+
+// A check box takes the value's number rounded to a whole 16-bit number, when
+// that is one of its three states; otherwise it keeps what it had.
+void readCheckBox(std::int16_t &box, const QString &value)
+{
+    const double rounded = std::nearbyint(leadingNumber(value)); // halves go to even
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min()
+          && rounded <= std::numeric_limits<std::int16_t>::max()))
+        return;
+    const auto whole = static_cast<std::int16_t>(rounded);
+    if (whole >= 0 && whole <= 2)
+        box = whole;
+}
+
+void readLine(Options &options, const QString &line)
+{
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return;
+    const QString key = line.left(equals).toLower();
+    const QString value = line.mid(equals + 1);
+
+    const struct { QString key; std::int16_t &box; } boxes[] = {
+        {KeyAnimation.toLower(), options.animationValue},
+        {KeyTextButtons.toLower(), options.textButtonsValue},
+        {KeyCrosshair.toLower(), options.crossHairValue},
+        {KeyAuto1stThrow.toLower(), options.autoThrowValue},
+        {KeyShowLeader.toLower(), options.underlineWinnerValue},
+        {KeyNoThrowSounds.toLower(), options.noThrowSoundsValue},
+    };
+    for (const auto &b : boxes) {
+        if (key == b.key) {
+            readCheckBox(b.box, value);
+            return;
+        }
+    }
+
+    if (key == KeySound.toLower()) {
+        for (SoundChoice choice : {SoundChoice::Off, SoundChoice::On, SoundChoice::Zany}) {
+            if (value.compare(soundCaption(choice), Qt::CaseInsensitive) == 0)
+                options.sound = choice;
+        }
+        // With the sound off there is nothing for Mute Dice to mute.
+        if (value.compare(soundCaption(SoundChoice::Off), Qt::CaseInsensitive) == 0)
+            options.noThrowSoundsEnabled = false;
+    } else if (key == KeyDiceType.toLower()) {
+        for (int style = 1; style <= DiceStyleCount; ++style) {
+            if (value.compare(diceStyleCaption(style), Qt::CaseInsensitive) == 0)
+                options.diceStyle = style;
+        }
+    }
+}
+
+// Reads every line of `bytes` (up to the size limit) that is not too long.
+void readAll(Options &options, QByteArrayView bytes)
+{
+    bytes = bytes.first(std::min(bytes.size(), SettingsMaxFileBytes));
+    while (!bytes.isEmpty()) {
+        const qsizetype lineFeed = bytes.indexOf('\n');
+        QByteArrayView line = lineFeed < 0 ? bytes : bytes.first(lineFeed);
+        bytes = lineFeed < 0 ? QByteArrayView() : bytes.sliced(lineFeed + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.size() <= SettingsMaxLineBytes)
+            readLine(options, QString::fromLatin1(line));
+    }
+}
+
+} // namespace
+
+void WriteSetting(QByteArray &out, const QString &key, const QString &value)
+{
+    out += key.toLatin1();
+    out += '=';
+    out += value.trimmed().toLatin1();
+    out += LineEnd;
+}
+
+QByteArray SettingsFileBytes(const Options &options)
+{
+    QByteArray out;
+    out += (QLatin1String("[Korbo v") + VersionText + QLatin1Char(']')).toLatin1();
+    out += LineEnd;
+    WriteSetting(out, KeyAnimation, QString::number(options.animationValue));
+    WriteSetting(out, KeyTextButtons, QString::number(options.textButtonsValue));
+    WriteSetting(out, KeyCrosshair, QString::number(options.crossHairValue));
+    WriteSetting(out, KeyAuto1stThrow, QString::number(options.autoThrowValue));
+    WriteSetting(out, KeyShowLeader, QString::number(options.underlineWinnerValue));
+    WriteSetting(out, KeySound, soundCaption(options.sound));
+    WriteSetting(out, KeyNoThrowSounds, QString::number(options.noThrowSoundsValue));
+    WriteSetting(out, KeyDiceType, diceStyleCaption(options.diceStyle));
+    return out;
+}
+
+bool WriteSettingsFile(const Options &options, const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = SettingsFileBytes(options);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void ReadSettingsBytes(Options &options, const QByteArray &bytes)
+{
+    readAll(options, bytes);
+    emit options.changed();
+}
+
+void ReadSettings(Options &options, QIODevice &device)
+{
+    QByteArray bytes;
+    while (bytes.size() < SettingsMaxFileBytes) {
+        const QByteArray chunk = device.read(SettingsMaxFileBytes - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    ReadSettingsBytes(options, bytes);
+}
+
+bool ReadSettingsFile(Options &options, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    ReadSettings(options, file);
+    return true;
+}
+
+} // namespace korbo
