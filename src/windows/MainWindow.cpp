@@ -7,6 +7,7 @@
 #include "RecordsFile.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
+#include "VarsMonitor.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -144,6 +145,9 @@ QCoro::Task<> MainWindow::startUp(const Folders &folders)
     show();
     co_await m_game.clock.yield();
     co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
+    // "debug" on the command line: the game's counters in a window of their own.
+    if (m_game.testDiceMode())
+        (new VarsMonitor(m_game.state, this))->show();
     m_game.state.loading = false;
 }
 
