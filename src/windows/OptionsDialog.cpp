@@ -1,0 +1,377 @@
+#include "OptionsDialog.h"
+
+#include "Game.h"
+#include "ImageStore.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "Twips.h"
+#include "UserDiceDialog.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace korbo {
+
+namespace {
+
+const QColor kDialogGreen(192, 255, 192);
+const QColor kTextGreen(0, 128, 0);
+
+void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
+
+// "Zany": the first laugh to its end, the second while the player goes on.
+QCoro::Task<> playZany(SoundPlayer &player)
+{
+    co_await player.play(QStringLiteral("rnd14"), SoundMode::ToEnd);
+    co_await player.play(QStringLiteral("rnd9"), SoundMode::Background);
+}
+
+// The small dialog font: 8 pt in the classic sans serif, or the nearest there is.
+QFont dialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// Check boxes and option buttons: green text on the dialog's pale green.
+void paintGreen(QWidget *control)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Window, kDialogGreen);
+    pal.setColor(QPalette::WindowText, kTextGreen);
+    pal.setColor(QPalette::ButtonText, kTextGreen);
+    control->setPalette(pal);
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+}
+
+// Layout, in twips from the window's top-left; controls in a frame are placed from
+// the frame's top-left.
+constexpr int kSide = 60;         // left and right of the window, and between the columns
+constexpr int kMargin = 90;       // above and below
+constexpr int kLeftColumn = kSide;
+constexpr int kLeftWidth = 1935;
+constexpr int kRightColumn = kLeftColumn + kLeftWidth + kSide;
+constexpr int kRightWidth = 3855 - kRightColumn - kSide;
+constexpr int kFirstRow = 285;   // below the frame's caption
+constexpr int kRowStep = 360;
+constexpr int kRowHeight = 255;
+constexpr int kFramePad = 135;   // below the last row
+constexpr int kControlLeft = 90;
+constexpr int kControlRight = 45;
+constexpr int frameHeight(int rows) { return kFirstRow + (rows - 1) * kRowStep + kRowHeight + kFramePad; }
+constexpr int controlWidth(int frameWidth) { return frameWidth - kControlLeft - kControlRight; }
+// The three frames of the left column share out the height left over.
+constexpr int kFrameGap = (4995 - 2 * kMargin - frameHeight(4) - 2 * frameHeight(3)) / 2;
+
+constexpr int kSoundsTop = kMargin;
+constexpr int kDisplayTop = kSoundsTop + frameHeight(4) + kFrameGap;
+constexpr int kGameTop = kDisplayTop + frameHeight(3) + kFrameGap;
+constexpr int kLeftBottom = kGameTop + frameHeight(3);
+
+constexpr int kButtonHeight = 375;
+constexpr int kOkTop = kLeftBottom - kButtonHeight;
+constexpr int kStyleFrameHeight = kOkTop - kFrameGap - kMargin;
+constexpr int kPreviewTop = 300;
+constexpr int kFirstStyleTop = kPreviewTop + 720 + 120;
+constexpr int kImportTop = kStyleFrameHeight - 120 - kButtonHeight;
+
+} // namespace
+
+// ---------------------------------------------------------------- check box
+
+void OptionCheckBox::setRawValue(int value)
+{
+    if (value == 2) {
+        setCheckState(Qt::PartiallyChecked); // makes the box tristate
+    } else {
+        setTristate(false);
+        setCheckState(value ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+int OptionCheckBox::rawValue() const
+{
+    switch (checkState()) {
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    default: return 2;
+    }
+}
+
+void OptionCheckBox::nextCheckState()
+{
+    const bool check = checkState() != Qt::Checked;
+    setTristate(false);
+    setCheckState(check ? Qt::Checked : Qt::Unchecked);
+}
+
+// ---------------------------------------------------------------- window
+
+OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages, QWidget *mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_game(game), m_images(images), m_messages(messages), m_main(mainWindow)
+{
+    setObjectName(QStringLiteral("options"));
+    setWindowTitle(QStringLiteral("Korbo Options"));
+    setFixedSize(pxSize(3855, 4995));
+    setModal(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kDialogGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(dialogFont());
+
+    auto frame = [this](int i, const char *caption, int left, int top, int width, int height) {
+        auto *box = new QGroupBox(QString::fromLatin1(caption), this);
+        box->setObjectName(QStringLiteral("Frame%1").arg(i));
+        box->setGeometry(pxRect(left, top, width, height));
+        m_frames[i] = box;
+        return box;
+    };
+    auto option = [](QWidget *parent, int frameWidth, const QString &name, const QString &caption, const char *tip,
+                     int top) {
+        auto *button = new QRadioButton(caption, parent);
+        button->setObjectName(name);
+        button->setToolTip(QString::fromLatin1(tip));
+        button->setGeometry(pxRect(kControlLeft, top, controlWidth(frameWidth), kRowHeight));
+        paintGreen(button);
+        return button;
+    };
+    auto check = [](QWidget *parent, const char *name, const char *caption, const char *tip, int row, bool on) {
+        auto *box = new OptionCheckBox(QString::fromLatin1(caption), parent);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setToolTip(QString::fromLatin1(tip));
+        box->setGeometry(pxRect(kControlLeft, kFirstRow + row * kRowStep, controlWidth(kLeftWidth), kRowHeight));
+        box->setRawValue(on ? 1 : 0);
+        paintGreen(box);
+        return box;
+    };
+
+    // Sounds
+    QGroupBox *sounds = frame(1, "Sounds", kLeftColumn, kSoundsTop, kLeftWidth, frameHeight(4));
+    const char *soundTips[3] = {"Sounds Off", "Silly Sounds", "Very Silly Sounds"};
+    for (int i = 0; i < 3; ++i) {
+        m_sound[i] = option(sounds, kLeftWidth, QStringLiteral("sound%1").arg(i),
+                            soundCaption(static_cast<SoundChoice>(i)), soundTips[i],
+                            kFirstRow + i * kRowStep);
+        connect(m_sound[i], &QRadioButton::clicked, this, [this, i] { soundClick(i); });
+        connect(m_sound[i], &QRadioButton::toggled, this, &OptionsDialog::storeControls);
+    }
+    m_sound[1]->setChecked(true);
+    m_noThrowSounds = check(sounds, "noThrowSounds", "Mute Dice", "", 3, false);
+    connect(m_noThrowSounds, &QCheckBox::clicked, this, &OptionsDialog::noThrowSoundsClick);
+
+    // Display
+    QGroupBox *display = frame(2, "Display", kLeftColumn, kDisplayTop, kLeftWidth, frameHeight(3));
+    m_animation = check(display, "Animation", "Animation", "For bouncier dice", 0, true);
+    m_textButtons = check(display, "TextButtons", "Text Buttons", "...instead of fancy graphical ones", 1, false);
+    m_crossHair = check(display, "CrossHair", "Crosshair", "...instead of standard arrow mouse pointer", 2, false);
+
+    // Game
+    QGroupBox *gameFrame = frame(3, "Game", kLeftColumn, kGameTop, kLeftWidth, frameHeight(3));
+    m_autoThrow = check(gameFrame, "AutoThrow", "Auto 1st Throw", "1st dice throw thrown automatically", 0, false);
+    m_underlineWinner = check(gameFrame, "chkUnderlineWinner", "Show Leader",
+                              "Underline current winner's name on scoreboard throughout game", 1, true);
+    m_showRecords = check(gameFrame, "ShowRecords", "Show Records", "Pop up NEW Records at end of game", 2, true);
+
+    for (OptionCheckBox *box : {m_noThrowSounds, m_animation, m_textButtons, m_crossHair, m_autoThrow,
+                                m_underlineWinner, m_showRecords})
+        connect(box, &QCheckBox::stateChanged, this, &OptionsDialog::storeControls);
+
+    // Dice Style
+    QGroupBox *style = frame(4, "Dice Style", kRightColumn, kMargin, kRightWidth, kStyleFrameHeight);
+    m_imgDice = new QLabel(style);
+    m_imgDice->setObjectName(QStringLiteral("ImgDice"));
+    m_imgDice->setGeometry(pxRect((kRightWidth - 720) / 2, kPreviewTop, 720, 720));
+    m_imgDice->setAlignment(Qt::AlignCenter);
+    m_imgDice->setPixmap(images.storeFace(1));
+    for (int i = 1; i <= DiceStyleCount; ++i) {
+        const bool user = i == StyleUserDefined;
+        m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i), diceStyleCaption(i),
+                                user ? "Import your own dice" : "Select different dice style",
+                                kFirstStyleTop + (i - 1) * kRowStep);
+        connect(m_diceStyle[i], &QRadioButton::clicked, this, [this, i] { diceStyleClick(i); });
+        connect(m_diceStyle[i], &QRadioButton::toggled, this, &OptionsDialog::storeControls);
+    }
+    m_diceStyle[StyleStandard]->setChecked(true);
+    m_butImport = new QPushButton(QStringLiteral("Import ..."), style);
+    m_butImport->setObjectName(QStringLiteral("butImport"));
+    m_butImport->setGeometry(pxRect((kRightWidth - 1215) / 2, kImportTop, 1215, kButtonHeight));
+    m_butImport->setEnabled(false);
+    m_butImport->setAutoDefault(false);
+    connect(m_butImport, &QPushButton::clicked, this, &OptionsDialog::butImportClick);
+
+    m_butOK = new QPushButton(QStringLiteral("OK"), this);
+    m_butOK->setObjectName(QStringLiteral("butOK"));
+    m_butOK->setGeometry(pxRect(kRightColumn + (kRightWidth - 1215) / 2, kOkTop, 1215, kButtonHeight));
+    m_butOK->setAutoDefault(false);
+    connect(m_butOK, &QPushButton::clicked, this, &OptionsDialog::applyOptions);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &OptionsDialog::previewTick);
+
+    m_loadingControls = false;
+    storeControls();
+}
+
+QString OptionsDialog::userDiceFolder() const
+{
+    return m_userDiceFolder.isEmpty() ? m_game.state.winDir : m_userDiceFolder;
+}
+
+void OptionsDialog::storeControls()
+{
+    if (m_loadingControls)
+        return;
+    Options &o = m_game.options;
+    o.animationValue = static_cast<std::int16_t>(m_animation->rawValue());
+    o.textButtonsValue = static_cast<std::int16_t>(m_textButtons->rawValue());
+    o.crossHairValue = static_cast<std::int16_t>(m_crossHair->rawValue());
+    o.autoThrowValue = static_cast<std::int16_t>(m_autoThrow->rawValue());
+    o.underlineWinnerValue = static_cast<std::int16_t>(m_underlineWinner->rawValue());
+    o.showRecordsValue = static_cast<std::int16_t>(m_showRecords->rawValue());
+    o.noThrowSoundsValue = static_cast<std::int16_t>(m_noThrowSounds->rawValue());
+    o.noThrowSoundsEnabled = m_noThrowSounds->isEnabled();
+    for (int i = 0; i < 3; ++i)
+        if (m_sound[i]->isChecked())
+            o.sound = static_cast<SoundChoice>(i);
+    for (int i = DiceStyleCount; i >= 1; --i)
+        if (m_diceStyle[i]->isChecked())
+            o.diceStyle = i;
+    emit o.changed();
+}
+
+void OptionsDialog::loadFromOptions()
+{
+    const Options &o = m_game.options;
+    const int sound = static_cast<int>(o.sound);
+    const int style = o.diceStyle;
+    // Every control first, from the values as they are now, then all stored at once:
+    // storing after each control would overwrite the values not yet read.
+    m_loadingControls = true;
+    m_animation->setRawValue(o.animationValue);
+    m_textButtons->setRawValue(o.textButtonsValue);
+    m_crossHair->setRawValue(o.crossHairValue);
+    m_autoThrow->setRawValue(o.autoThrowValue);
+    m_underlineWinner->setRawValue(o.underlineWinnerValue);
+    m_showRecords->setRawValue(o.showRecordsValue);
+    m_noThrowSounds->setRawValue(o.noThrowSoundsValue);
+    m_noThrowSounds->setEnabled(o.noThrowSoundsEnabled);
+    if (sound >= 0 && sound < 3)
+        m_sound[sound]->setChecked(true);
+    if (style >= 1 && style <= DiceStyleCount)
+        m_diceStyle[style]->setChecked(true);
+    m_loadingControls = false;
+    storeControls();
+    // Setting an option button clicks it.
+    if (sound >= 0 && sound < 3)
+        soundClick(sound);
+    if (style >= 1 && style <= DiceStyleCount)
+        diceStyleClick(style);
+}
+
+void OptionsDialog::soundClick(int i)
+{
+    if (m_game.state.loading)
+        return;
+    m_noThrowSounds->setEnabled(i != 0);
+    storeControls();
+    SoundPlayer &player = m_game.sound();
+    switch (i) {
+    case 0: fireAndForget(player.play(QStringLiteral("soundsoff"), SoundMode::Background)); break;
+    case 1: fireAndForget(player.play(QStringLiteral("soundson"), SoundMode::Background)); break;
+    case 2: fireAndForget(playZany(player)); break;
+    default: break;
+    }
+}
+
+void OptionsDialog::noThrowSoundsClick()
+{
+    if (m_noThrowSounds->checkState() == Qt::Unchecked)
+        fireAndForget(m_game.sound().play(QStringLiteral("shake1"), SoundMode::Background));
+}
+
+void OptionsDialog::diceStyleClick(int i)
+{
+    previewStyle = i - 1;
+    previewTick();
+    m_timer->start();
+    m_butImport->setEnabled(i == StyleUserDefined);
+}
+
+void OptionsDialog::previewTick()
+{
+    previewFace = previewFace % DiceCount + 1;
+    m_imgDice->setPixmap(m_images.storeFace(previewStyle * DiceCount + previewFace));
+}
+
+void OptionsDialog::butImportClick()
+{
+    m_timer->stop();
+    UserDiceDialog dialog(m_images, m_messages, userDiceFolder(), this);
+    CentreOnScreen(&dialog);
+    dialog.exec();
+}
+
+void OptionsDialog::applyOptions()
+{
+    hide();
+    if (m_main) {
+        if (m_crossHair->checkState() != Qt::Unchecked)
+            m_main->setCursor(Qt::CrossCursor);
+        else
+            m_main->unsetCursor();
+    }
+    m_game.UnderlineLeader();
+    RefreshCategoryButtons(m_game.board, m_game.state, m_game.options);
+    int style = m_game.options.diceStyle;
+    for (int i = 1; i <= DiceStyleCount; ++i) {
+        if (m_diceStyle[i]->isChecked()) {
+            style = i;
+            break;
+        }
+    }
+    if (m_game.state.roundNo > 0)
+        m_game.state.playerDiceStyle[m_game.state.curPlayer] = static_cast<Int16>(style);
+    m_game.board.applyDiceStyle(style);
+    m_timer->stop();
+    emit applied();
+}
+
+void OptionsDialog::mainWindowActivated()
+{
+    if (isVisible())
+        applyOptions();
+}
+
+void OptionsDialog::placeOver(QWidget *main)
+{
+    const QRect board = main->frameGeometry();
+    const QRect own = frameGeometry();
+    const int width = isVisible() && own.isValid() ? own.width() : this->width();
+    move(board.left() + (board.width() - width) / 2, board.top());
+}
+
+void OptionsDialog::closeEvent(QCloseEvent *event)
+{
+    // The close box is OK: the window hides and lives on.
+    event->ignore();
+    applyOptions();
+}
+
+void OptionsDialog::reject()
+{
+    applyOptions(); // Escape
+}
+
+} // namespace korbo

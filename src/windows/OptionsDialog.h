@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace korbo {
+
+class Game;
+class ImageStore;
+class Messages;
+
+// A check box that shows the settings' raw value 2 as grayed; a click on it only
+// ever checks or unchecks, a grayed box becoming checked.
+class OptionCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+    // 0 unchecked, 1 checked, 2 grayed.
+    void setRawValue(int value);
+    int rawValue() const;
+
+protected:
+    void nextCheckState() override;
+};
+
+// "Korbo Options": a modeless tool window over the board. Its controls are the
+// game's settings: every change is written to game.options at once. OK, the close
+// box, Escape and the board becoming active while it is shown all apply the
+// settings to the board and hide the window; it is never destroyed before the board.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    OptionsDialog(Game &game, ImageStore &images, Messages &messages, QWidget *mainWindow);
+
+    // Controls, by their names; sound(0..2), DiceStyle(1..7), Frame(1..4).
+    QGroupBox *Frame(int i) const { return m_frames[i]; }
+    QRadioButton *sound(int i) const { return m_sound[i]; }
+    OptionCheckBox *noThrowSounds() const { return m_noThrowSounds; }
+    OptionCheckBox *Animation() const { return m_animation; }
+    OptionCheckBox *TextButtons() const { return m_textButtons; }
+    OptionCheckBox *CrossHair() const { return m_crossHair; }
+    OptionCheckBox *AutoThrow() const { return m_autoThrow; }
+    OptionCheckBox *chkUnderlineWinner() const { return m_underlineWinner; }
+    OptionCheckBox *ShowRecords() const { return m_showRecords; }
+    QLabel *ImgDice() const { return m_imgDice; }
+    QRadioButton *DiceStyle(int i) const { return m_diceStyle[i]; }
+    QPushButton *butImport() const { return m_butImport; }
+    QPushButton *butOK() const { return m_butOK; }
+    QTimer *Timer() const { return m_timer; }
+
+    // The style the preview shows (0-based) and the face it showed last (1..6; 0
+    // before the first tick).
+    int previewStyle = 0;
+    int previewFace = 0;
+
+    // Sets every control from game.options, as after reading the settings file. The
+    // dice style is clicked as by the player (the preview starts, Import follows it);
+    // the sound buttons' clicks play nothing because the game is loading then.
+    void loadFromOptions();
+
+    // Left over the middle of the board, top level with the board's top.
+    void placeOver(QWidget *main);
+
+    // Where the user's dice pictures are copied; the settings folder unless set.
+    void setUserDiceFolder(const QString &folder) { m_userDiceFolder = folder; }
+    QString userDiceFolder() const;
+
+public slots:
+    // Hides the window and puts the settings into effect on the board.
+    void applyOptions();
+    // The board became the active window: while shown, this window closes as by OK.
+    void mainWindowActivated();
+    // Shows the next face of the style being previewed.
+    void previewTick();
+
+signals:
+    // The settings have been applied and the window is hidden.
+    void applied();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void soundClick(int i);
+    void noThrowSoundsClick();
+    void diceStyleClick(int i);
+    void butImportClick();
+    // Writes every control's value to game.options.
+    void storeControls();
+
+    Game &m_game;
+    ImageStore &m_images;
+    Messages &m_messages;
+    QPointer<QWidget> m_main;
+    QString m_userDiceFolder;
+    // Set while controls are being made or loaded: their changes are stored afterwards.
+    bool m_loadingControls = true;
+
+    std::array<QGroupBox *, 5> m_frames{};
+    std::array<QRadioButton *, 3> m_sound{};
+    OptionCheckBox *m_noThrowSounds = nullptr;
+    OptionCheckBox *m_animation = nullptr;
+    OptionCheckBox *m_textButtons = nullptr;
+    OptionCheckBox *m_crossHair = nullptr;
+    OptionCheckBox *m_autoThrow = nullptr;
+    OptionCheckBox *m_underlineWinner = nullptr;
+    OptionCheckBox *m_showRecords = nullptr;
+    QLabel *m_imgDice = nullptr;
+    std::array<QRadioButton *, 8> m_diceStyle{};
+    QPushButton *m_butImport = nullptr;
+    QPushButton *m_butOK = nullptr;
+    QTimer *m_timer = nullptr;
+};
+
+} // namespace korbo

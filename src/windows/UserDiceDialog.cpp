@@ -1,0 +1,241 @@
+#include "UserDiceDialog.h"
+
+#include "ImageStore.h"
+#include "Messages.h"
+#include "Twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace korbo {
+
+namespace {
+
+const QColor kDialogGreen(192, 255, 192);
+const QColor kTextGreen(0, 128, 0);
+
+constexpr int kDieLefts[7] = {0, 120, 900, 1680, 2460, 3240, 4020};
+constexpr int kDieTop = 420;
+constexpr int kLabelLefts[7] = {0, 300, 1080, 1920, 2640, 3480, 4260};
+constexpr int kLabelTop = 120;
+constexpr int kButtonTop = 1200;
+constexpr int kButtonHeight = 375;
+
+QFont dialogFont(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+QString chooseWithQtDialog(QWidget *parent, const QString &title, const QString &initial, const QString &filter)
+{
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, initial, filter);
+    return chosen.isEmpty() ? initial : chosen;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- one face
+
+UserDieBox::UserDieBox(int face, QWidget *parent) : QWidget(parent), m_face(face)
+{
+    setObjectName(QStringLiteral("imgDice%1").arg(face));
+}
+
+void UserDieBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void UserDieBox::setSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
+void UserDieBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_picture.isNull()) {
+        // Fitted into the box, proportions kept, in the middle.
+        const QSizeF logical = m_picture.deviceIndependentSize();
+        const QSizeF fitted = logical.scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        const QRectF target((width() - fitted.width()) / 2, (height() - fitted.height()) / 2, fitted.width(),
+                            fitted.height());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, fitted != logical);
+        painter.drawPixmap(target, m_picture, QRectF(m_picture.rect()));
+    }
+    if (m_selected) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void UserDieBox::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(m_face);
+    event->accept();
+}
+
+// ---------------------------------------------------------------- window
+
+UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QString &userFolder, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_images(images), m_messages(messages), m_userFolder(userFolder), m_chooser(chooseWithQtDialog)
+{
+    setObjectName(QStringLiteral("UserDice"));
+    setWindowTitle(QStringLiteral("Korbo User Defined Dice"));
+    setModal(true);
+    setFixedSize(pxSize(4875, 1635));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kDialogGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(dialogFont(false));
+
+    for (int f = 1; f <= 6; ++f) {
+        auto *die = new UserDieBox(f, this);
+        die->setGeometry(pxRect(kDieLefts[f], kDieTop, 720, 720));
+        die->setPicture(images.storeFace(36 + f));
+        connect(die, &UserDieBox::pressed, this, &UserDiceDialog::selectDie);
+        m_dice[f] = die;
+
+        auto *label = new QLabel(QString::number(f), this);
+        label->setObjectName(QStringLiteral("Label1%1").arg(f));
+        label->setGeometry(pxRect(kLabelLefts[f], kLabelTop, 255, 255));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(dialogFont(true));
+        QPalette labelPal = label->palette();
+        labelPal.setColor(QPalette::WindowText, kTextGreen);
+        label->setPalette(labelPal);
+        label->installEventFilter(this);
+        m_labels[f] = label;
+    }
+
+    auto button = [this](const char *name, const char *caption, int left, int width) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(pxRect(left, kButtonTop, width, kButtonHeight));
+        return b;
+    };
+    m_butLoad = button("butLoad", "&Load Image ...", 60, 1455);
+    m_butHelp = button("butHelp", "Help", 1680, 975);
+    m_butCancel = button("butCancel", "Cancel", 2760, 975);
+    m_butClose = button("butClose", "Save", 3840, 975);
+    m_butClose->setDefault(true);
+    connect(m_butLoad, &QPushButton::clicked, this, &UserDiceDialog::butLoadClick);
+    connect(m_butHelp, &QPushButton::clicked, this, &UserDiceDialog::butHelpClick);
+    connect(m_butCancel, &QPushButton::clicked, this, &UserDiceDialog::butCancelClick);
+    connect(m_butClose, &QPushButton::clicked, this, &UserDiceDialog::butCloseClick);
+
+    setTabOrder(m_butLoad, m_butHelp);
+    setTabOrder(m_butHelp, m_butCancel);
+    setTabOrder(m_butCancel, m_butClose);
+    m_butLoad->setFocus();
+}
+
+QString UserDiceDialog::nameFilter()
+{
+    return QStringLiteral("Icon or GIF images (*.gif *.ico)");
+}
+
+QString UserDiceDialog::helpText()
+{
+    return QStringList{
+        QStringLiteral("Points to note when creating User Defined Dice for Korbo:"),
+        QString(),
+        QStringLiteral("- Image format must be GIF or Icon."),
+        QStringLiteral("- Maximum size of 48x48 pixels"),
+        QStringLiteral("- For best results specify a transparent background color"),
+    }.join(QLatin1Char('\r'));
+}
+
+void UserDiceDialog::selectDie(int f)
+{
+    m_selected = f;
+    for (int i = 1; i <= 6; ++i)
+        m_dice[i]->setSelected(i == f);
+}
+
+bool UserDiceDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        // A number over a face selects the face.
+        for (int f = 1; f <= 6; ++f) {
+            if (watched == m_labels[f]) {
+                selectDie(f);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void UserDiceDialog::butLoadClick()
+{
+    if (m_selected == 0) {
+        m_messages.warning(this, QStringLiteral("Korbo User Dice !"), QStringLiteral("Select a Dice to change!"));
+        return;
+    }
+    UserDieBox *die = m_dice[m_selected];
+    const QString chosen = m_chooser(this, QStringLiteral("Select a GIF or ICO for Dice #%1").arg(m_selected),
+                                     die->path(), nameFilter());
+    if (chosen.isEmpty())
+        return;
+    die->setPath(chosen);
+    // A file that does not load leaves the picture as it was; the path is kept.
+    const QPixmap picture = m_images.loadUserPicture(chosen);
+    if (!picture.isNull())
+        die->setPicture(picture);
+}
+
+void UserDiceDialog::butHelpClick()
+{
+    m_messages.information(this, QStringLiteral("Korbo User Dice"), helpText(), true);
+}
+
+void UserDiceDialog::butCloseClick()
+{
+    for (int f = 1; f <= 6; ++f) {
+        m_images.setStoreFace(36 + f, m_dice[f]->picture());
+        if (!m_dice[f]->path().isEmpty())
+            copyUserFile(f);
+    }
+    accept();
+}
+
+void UserDiceDialog::copyUserFile(int f)
+{
+    const QString source = m_dice[f]->path();
+    if (!QFileInfo(source).isFile())
+        return; // nothing to copy: whatever the folder holds stays
+    QDir().mkpath(m_userFolder);
+    const QString target =
+        QDir(m_userFolder).filePath(QStringLiteral("dudd%1").arg(f) + source.right(4));
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
+        return; // already there
+    QFile::remove(target);
+    QFile::copy(source, target); // a copy that fails is passed over
+}
+
+void UserDiceDialog::butCancelClick()
+{
+    reject();
+}
+
+} // namespace korbo

@@ -1,0 +1,526 @@
+#include "BoardView.h"
+#include "ImageStore.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "OptionsDialog.h"
+#include "Recorders.h"
+#include "Twips.h"
+#include "UserDiceDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+class QuietMessages : public Messages {
+public:
+    QStringList shown;
+    void information(QWidget *, const QString &title, const QString &text, bool) override
+    {
+        shown << title + QLatin1Char('|') + text;
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        shown << title + QLatin1Char('|') + text;
+    }
+};
+
+struct OptionsWindow : ::testing::Test {
+    TestGame t;
+    QuietMessages messages;
+    MainWindow window{t.game, messages};
+    OptionsDialog options{t.game, window.images(), messages, &window};
+    Game &g = t.game;
+
+    QImage shownPreview() const { return options.ImgDice()->pixmap().toImage(); }
+    QImage storeFace(int slot) { return window.images().storeFace(slot).toImage(); }
+};
+
+TEST_F(OptionsWindow, AToolWindowOfFixedSize)
+{
+    EXPECT_EQ(options.objectName(), QStringLiteral("options"));
+    EXPECT_EQ(options.windowTitle(), QStringLiteral("Korbo Options"));
+    EXPECT_EQ(options.parentWidget(), &window);
+    EXPECT_EQ(options.windowType(), Qt::Tool);
+    const Qt::WindowFlags flags = options.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(options.isModal());
+    EXPECT_EQ(options.size(), pxSize(3855, 4995));
+    EXPECT_EQ(options.minimumSize(), options.maximumSize());
+    EXPECT_EQ(options.palette().color(QPalette::Window), QColor(192, 255, 192));
+    EXPECT_FALSE(options.Timer()->isActive());
+    EXPECT_EQ(options.Timer()->interval(), 1000);
+    EXPECT_EQ(options.previewStyle, 0);
+    EXPECT_EQ(options.previewFace, 0);
+    EXPECT_EQ(shownPreview(), storeFace(1));
+}
+
+TEST_F(OptionsWindow, ControlsCaptionsTipsAndFirstValues)
+{
+    struct Control {
+        QAbstractButton *button;
+        const char *name, *caption, *tip;
+        bool checked, enabled;
+        int frame;
+    };
+    const Control controls[] = {
+        {options.sound(0), "sound0", "Off", "Sounds Off", false, true, 1},
+        {options.sound(1), "sound1", "On", "Silly Sounds", true, true, 1},
+        {options.sound(2), "sound2", "Zany", "Very Silly Sounds", false, true, 1},
+        {options.noThrowSounds(), "noThrowSounds", "Mute Dice", "", false, true, 1},
+        {options.Animation(), "Animation", "Animation", "For bouncier dice", true, true, 2},
+        {options.TextButtons(), "TextButtons", "Text Buttons", "...instead of fancy graphical ones", false, true, 2},
+        {options.CrossHair(), "CrossHair", "Crosshair", "...instead of standard arrow mouse pointer", false, true, 2},
+        {options.AutoThrow(), "AutoThrow", "Auto 1st Throw", "1st dice throw thrown automatically", false, true, 3},
+        {options.chkUnderlineWinner(), "chkUnderlineWinner", "Show Leader",
+         "Underline current winner's name on scoreboard throughout game", true, true, 3},
+        {options.ShowRecords(), "ShowRecords", "Show Records", "Pop up NEW Records at end of game", true, true, 3},
+        {options.DiceStyle(1), "DiceStyle1", "Standard", "Select different dice style", true, true, 4},
+        {options.DiceStyle(2), "DiceStyle2", "Traditional", "Select different dice style", false, true, 4},
+        {options.DiceStyle(3), "DiceStyle3", "Ladybirds", "Select different dice style", false, true, 4},
+        {options.DiceStyle(4), "DiceStyle4", "Rainbow", "Select different dice style", false, true, 4},
+        {options.DiceStyle(5), "DiceStyle5", "Buttons", "Select different dice style", false, true, 4},
+        {options.DiceStyle(6), "DiceStyle6", "Photo", "Select different dice style", false, true, 4},
+        {options.DiceStyle(7), "DiceStyle7", "User Defined", "Import your own dice", false, true, 4},
+        {options.butImport(), "butImport", "Import ...", "", false, false, 4},
+        {options.butOK(), "butOK", "OK", "", false, true, 0},
+    };
+    for (const Control &c : controls) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.button->objectName(), QLatin1String(c.name));
+        EXPECT_EQ(c.button->text(), QLatin1String(c.caption));
+        EXPECT_EQ(c.button->toolTip(), QLatin1String(c.tip));
+        EXPECT_EQ(c.button->isChecked(), c.checked);
+        EXPECT_EQ(c.button->isEnabled(), c.enabled);
+        EXPECT_EQ(c.button->parentWidget(), c.frame ? static_cast<QWidget *>(options.Frame(c.frame)) : &options);
+        if (qobject_cast<QCheckBox *>(c.button) || qobject_cast<QRadioButton *>(c.button)) {
+            EXPECT_EQ(c.button->palette().color(QPalette::Window), QColor(192, 255, 192));
+            EXPECT_EQ(c.button->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+            EXPECT_TRUE(c.button->autoFillBackground());
+        }
+    }
+    const char *frames[] = {"", "Sounds", "Display", "Game", "Dice Style"};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(options.Frame(i)->objectName(), QStringLiteral("Frame%1").arg(i));
+        EXPECT_EQ(options.Frame(i)->title(), QLatin1String(frames[i]));
+    }
+    EXPECT_EQ(options.ImgDice()->objectName(), QStringLiteral("ImgDice"));
+    EXPECT_EQ(options.Timer()->objectName(), QStringLiteral("Timer"));
+}
+
+TEST_F(OptionsWindow, TheControlsStartAsTheOptionsDo)
+{
+    const Options fresh;
+    const Options &o = g.options;
+    EXPECT_EQ(o.animationValue, fresh.animationValue);
+    EXPECT_EQ(o.textButtonsValue, fresh.textButtonsValue);
+    EXPECT_EQ(o.crossHairValue, fresh.crossHairValue);
+    EXPECT_EQ(o.autoThrowValue, fresh.autoThrowValue);
+    EXPECT_EQ(o.underlineWinnerValue, fresh.underlineWinnerValue);
+    EXPECT_EQ(o.showRecordsValue, fresh.showRecordsValue);
+    EXPECT_EQ(o.noThrowSoundsValue, fresh.noThrowSoundsValue);
+    EXPECT_EQ(o.noThrowSoundsEnabled, fresh.noThrowSoundsEnabled);
+    EXPECT_EQ(o.sound, fresh.sound);
+    EXPECT_EQ(o.diceStyle, fresh.diceStyle);
+}
+
+TEST_F(OptionsWindow, LaidOutInTwoColumns)
+{
+    const QRect client = options.rect();
+    QRect left;
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(client.contains(options.Frame(i)->geometry())) << i;
+        left |= options.Frame(i)->geometry();
+        for (QWidget *child : options.Frame(i)->findChildren<QWidget *>())
+            EXPECT_TRUE(options.Frame(i)->rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+    EXPECT_LT(options.Frame(1)->geometry().bottom(), options.Frame(2)->geometry().top());
+    EXPECT_LT(options.Frame(2)->geometry().bottom(), options.Frame(3)->geometry().top());
+    const QRect right = options.Frame(4)->geometry();
+    EXPECT_TRUE(client.contains(right));
+    EXPECT_LT(left.right(), right.left());
+    EXPECT_EQ(options.Frame(1)->y(), right.y());
+
+    // The preview at the top, the styles 360 twips apart below it, Import at the foot.
+    EXPECT_EQ(options.ImgDice()->size(), pxSize(720, 720));
+    EXPECT_LT(options.ImgDice()->geometry().bottom(), options.DiceStyle(1)->y());
+    for (int i = 2; i <= 7; ++i)
+        EXPECT_EQ(options.DiceStyle(i)->y() - options.DiceStyle(i - 1)->y(), px(360));
+    EXPECT_LT(options.DiceStyle(7)->geometry().bottom(), options.butImport()->y());
+    EXPECT_TRUE(options.Frame(4)->rect().contains(options.butImport()->geometry()));
+
+    // OK under the right column.
+    const QRect ok = options.butOK()->geometry();
+    EXPECT_GT(ok.top(), right.bottom());
+    EXPECT_GE(ok.left(), right.left());
+    EXPECT_LE(ok.right(), right.right());
+    EXPECT_TRUE(client.contains(ok));
+}
+
+TEST_F(OptionsWindow, EveryChangeReachesTheOptionsAtOnce)
+{
+    struct Box { OptionCheckBox *box; std::int16_t Options::*value; };
+    const Box boxes[] = {
+        {options.noThrowSounds(), &Options::noThrowSoundsValue},
+        {options.Animation(), &Options::animationValue},
+        {options.TextButtons(), &Options::textButtonsValue},
+        {options.CrossHair(), &Options::crossHairValue},
+        {options.AutoThrow(), &Options::autoThrowValue},
+        {options.chkUnderlineWinner(), &Options::underlineWinnerValue},
+        {options.ShowRecords(), &Options::showRecordsValue},
+    };
+    QSignalSpy changed(&g.options, &Options::changed);
+    for (const Box &b : boxes) {
+        SCOPED_TRACE(b.box->objectName().toStdString());
+        const int before = g.options.*b.value;
+        b.box->click();
+        EXPECT_EQ(g.options.*b.value, 1 - before);
+        b.box->click();
+        EXPECT_EQ(g.options.*b.value, before);
+    }
+    EXPECT_GE(changed.count(), 14);
+
+    for (int i : {2, 0, 1}) {
+        options.sound(i)->click();
+        EXPECT_EQ(g.options.sound, static_cast<SoundChoice>(i));
+    }
+    for (int i : {4, 7, 1, 6}) {
+        options.DiceStyle(i)->click();
+        EXPECT_EQ(g.options.diceStyle, i);
+    }
+}
+
+TEST_F(OptionsWindow, GrayedBoxesShowAsPartlyCheckedAndClickToChecked)
+{
+    g.options.animationValue = 2;
+    g.options.textButtonsValue = 2;
+    options.loadFromOptions();
+    EXPECT_EQ(options.Animation()->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(g.options.animationValue, 2);
+    EXPECT_TRUE(g.options.animation());
+    options.Animation()->click();
+    EXPECT_EQ(options.Animation()->checkState(), Qt::Checked);
+    EXPECT_EQ(g.options.animationValue, 1);
+    // From there a click cycles between unchecked and checked only.
+    for (int expected : {0, 1, 0}) {
+        options.Animation()->click();
+        EXPECT_EQ(g.options.animationValue, expected);
+    }
+    EXPECT_EQ(options.TextButtons()->checkState(), Qt::PartiallyChecked);
+}
+
+TEST_F(OptionsWindow, TheCloseBoxActsAsOk)
+{
+    QPointer<OptionsDialog> guard(&options);
+    QSignalSpy applied(&options, &OptionsDialog::applied);
+    window.show();
+    options.show();
+    options.TextButtons()->click();
+    options.CrossHair()->click();
+    EXPECT_FALSE(options.close());
+    ASSERT_FALSE(guard.isNull());
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(applied.count(), 1);
+    for (int c = 1; c <= CategoryCount; ++c)
+        EXPECT_EQ(window.board()->butCat(c)->text(), categoryName(c));
+    EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor);
+
+    // And back: pictures, the standard pointer.
+    options.show();
+    options.TextButtons()->click();
+    options.CrossHair()->click();
+    options.butOK()->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(applied.count(), 2);
+    EXPECT_TRUE(window.board()->butCat(Quad)->text().isEmpty());
+    EXPECT_FALSE(window.board()->butCat(Quad)->icon().isNull());
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(OptionsWindow, EscapeActsAsOk)
+{
+    QSignalSpy applied(&options, &OptionsDialog::applied);
+    options.show();
+    options.DiceStyle(3)->click();
+    QTest::keyClick(&options, Qt::Key_Escape);
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(applied.count(), 1);
+    EXPECT_EQ(g.board.diceStyle(), StyleLadybirds);
+    EXPECT_FALSE(options.Timer()->isActive());
+}
+
+TEST_F(OptionsWindow, TheBoardBecomingActiveClosesItAsOk)
+{
+    QSignalSpy applied(&options, &OptionsDialog::applied);
+    options.mainWindowActivated(); // not shown: nothing happens
+    EXPECT_EQ(applied.count(), 0);
+
+    options.show();
+    options.DiceStyle(StyleRainbow)->click();
+    EXPECT_TRUE(options.Timer()->isActive());
+    options.mainWindowActivated();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(applied.count(), 1);
+    EXPECT_EQ(g.board.diceStyle(), StyleRainbow);
+    EXPECT_EQ(window.images().liveStyle(), StyleRainbow);
+    EXPECT_FALSE(options.Timer()->isActive());
+}
+
+TEST_F(OptionsWindow, OnlyUserDefinedCanImport)
+{
+    for (int i : {7, 1, 7, 2, 3, 4, 7, 5, 6}) {
+        options.DiceStyle(i)->click();
+        EXPECT_EQ(options.butImport()->isEnabled(), i == StyleUserDefined) << i;
+        EXPECT_EQ(options.previewStyle, i - 1);
+        EXPECT_TRUE(options.Timer()->isActive());
+    }
+}
+
+TEST_F(OptionsWindow, ThePreviewGoesOnFromTheFaceLastShown)
+{
+    options.DiceStyle(StyleStandard)->click();
+    EXPECT_EQ(options.previewFace, 1);
+    EXPECT_EQ(shownPreview(), storeFace(1));
+    options.previewTick();
+    options.previewTick();
+    options.previewTick();
+    EXPECT_EQ(options.previewFace, 4);
+    EXPECT_EQ(shownPreview(), storeFace(4));
+
+    options.DiceStyle(StyleRainbow)->click();
+    EXPECT_EQ(options.previewStyle, 3);
+    EXPECT_EQ(options.previewFace, 5);
+    EXPECT_EQ(shownPreview(), storeFace(3 * 6 + 5));
+    options.previewTick();
+    EXPECT_EQ(shownPreview(), storeFace(3 * 6 + 6));
+    options.previewTick(); // after six comes one
+    EXPECT_EQ(options.previewFace, 1);
+    EXPECT_EQ(shownPreview(), storeFace(3 * 6 + 1));
+}
+
+TEST_F(OptionsWindow, ThePreviewTicksOnTheTimer)
+{
+    options.Timer()->setInterval(1);
+    options.DiceStyle(StylePhoto)->click();
+    EXPECT_EQ(options.previewFace, 1);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return options.previewFace == 3; }, 2000));
+    EXPECT_EQ(shownPreview(), storeFace(5 * 6 + 3));
+}
+
+TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyle)
+{
+    g.state.numPlayers = 3;
+    for (int p = 1; p <= 3; ++p)
+        g.state.playerDiceStyle[p] = StyleStandard;
+    g.state.roundNo = 2;
+    g.state.curPlayer = 2;
+    options.show();
+    options.DiceStyle(StylePhoto)->click();
+    options.butOK()->click();
+    EXPECT_EQ(g.state.playerDiceStyle[1], StyleStandard);
+    EXPECT_EQ(g.state.playerDiceStyle[2], StylePhoto);
+    EXPECT_EQ(g.state.playerDiceStyle[3], StyleStandard);
+    EXPECT_EQ(g.board.diceStyle(), StylePhoto);
+
+    // Between games only the board takes the style.
+    g.state.roundNo = 0;
+    options.show();
+    options.DiceStyle(StyleButtons)->click();
+    options.butOK()->click();
+    EXPECT_EQ(g.state.playerDiceStyle[2], StylePhoto);
+    EXPECT_EQ(g.board.diceStyle(), StyleButtons);
+}
+
+TEST_F(OptionsWindow, OkUnderlinesTheLeaderAsShowLeaderSays)
+{
+    g.state.numPlayers = 2;
+    g.state.roundNo = 3;
+    g.state.curPlayer = 1;
+    g.sheet.ClearScoreSheet();
+    g.sheet.setUnderlined(1, true);
+    options.chkUnderlineWinner()->click(); // off
+    options.butOK()->click();
+    EXPECT_FALSE(g.sheet.underlined(1));
+    EXPECT_FALSE(g.sheet.underlined(2));
+}
+
+TEST_F(OptionsWindow, SoundButtonsPlayTheirGreeting)
+{
+    struct Case { int button; QStringList played; bool muteEnabled; };
+    const Case cases[] = {
+        {2, {"rnd14", "rnd9&"}, true},
+        {0, {"soundsoff&"}, false},
+        {1, {"soundson&"}, true},
+        {0, {"soundsoff&"}, false},
+        {2, {"rnd14", "rnd9&"}, true},
+    };
+    for (const Case &c : cases) {
+        t.sound.played.clear();
+        options.sound(c.button)->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return t.sound.played.size() >= c.played.size(); }, 1000));
+        EXPECT_EQ(t.sound.played, c.played) << c.button;
+        EXPECT_EQ(options.noThrowSounds()->isEnabled(), c.muteEnabled) << c.button;
+        EXPECT_EQ(g.options.noThrowSoundsEnabled, c.muteEnabled) << c.button;
+    }
+}
+
+TEST_F(OptionsWindow, WhileLoadingSoundButtonsOnlyChangeTheChoice)
+{
+    g.state.loading = true;
+    for (int i : {0, 2, 1, 0}) {
+        options.sound(i)->click();
+        EXPECT_EQ(g.options.sound, static_cast<SoundChoice>(i));
+        EXPECT_TRUE(options.noThrowSounds()->isEnabled());
+    }
+    QTest::qWait(10);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+}
+
+TEST_F(OptionsWindow, UntickingMuteDiceRattlesTheDice)
+{
+    options.noThrowSounds()->click(); // ticked: quiet
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    options.noThrowSounds()->click();
+    EXPECT_EQ(t.sound.played, QStringList{"shake1&"});
+
+    // Whatever the sound choice.
+    g.state.loading = true;
+    options.sound(2)->click();
+    g.state.loading = false;
+    t.sound.played.clear();
+    options.noThrowSounds()->click();
+    options.noThrowSounds()->click();
+    EXPECT_EQ(t.sound.played, QStringList{"shake1&"});
+}
+
+TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
+{
+    Options &o = g.options;
+    o.animationValue = 0;
+    o.textButtonsValue = 1;
+    o.crossHairValue = 2;
+    o.autoThrowValue = 1;
+    o.underlineWinnerValue = 0;
+    o.noThrowSoundsValue = 1;
+    o.noThrowSoundsEnabled = false;
+    o.sound = SoundChoice::Off;
+    o.diceStyle = StyleUserDefined;
+    g.state.loading = true;
+    options.loadFromOptions();
+    QTest::qWait(10);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+
+    EXPECT_EQ(options.Animation()->checkState(), Qt::Unchecked);
+    EXPECT_EQ(options.TextButtons()->checkState(), Qt::Checked);
+    EXPECT_EQ(options.CrossHair()->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(options.AutoThrow()->checkState(), Qt::Checked);
+    EXPECT_EQ(options.chkUnderlineWinner()->checkState(), Qt::Unchecked);
+    EXPECT_EQ(options.noThrowSounds()->checkState(), Qt::Checked);
+    EXPECT_FALSE(options.noThrowSounds()->isEnabled());
+    EXPECT_TRUE(options.sound(0)->isChecked());
+    EXPECT_TRUE(options.DiceStyle(7)->isChecked());
+    // The values read are the values kept.
+    EXPECT_EQ(o.animationValue, 0);
+    EXPECT_EQ(o.textButtonsValue, 1);
+    EXPECT_EQ(o.crossHairValue, 2);
+    EXPECT_EQ(o.autoThrowValue, 1);
+    EXPECT_EQ(o.underlineWinnerValue, 0);
+    EXPECT_EQ(o.noThrowSoundsValue, 1);
+    EXPECT_FALSE(o.noThrowSoundsEnabled);
+    EXPECT_EQ(o.sound, SoundChoice::Off);
+    EXPECT_EQ(o.diceStyle, StyleUserDefined);
+    // The style's click: preview started, Import open.
+    EXPECT_TRUE(options.butImport()->isEnabled());
+    EXPECT_TRUE(options.Timer()->isActive());
+    EXPECT_EQ(options.previewStyle, 6);
+    EXPECT_EQ(options.previewFace, 1);
+    EXPECT_EQ(shownPreview(), storeFace(37));
+
+    // Then OK, as the start-up does.
+    options.applyOptions();
+    EXPECT_FALSE(options.Timer()->isActive());
+    EXPECT_EQ(g.board.diceStyle(), StyleUserDefined);
+    EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor); // grayed counts as ticked
+
+    o.diceStyle = StyleTraditional;
+    o.sound = SoundChoice::On;
+    o.noThrowSoundsEnabled = true;
+    options.loadFromOptions();
+    EXPECT_FALSE(options.butImport()->isEnabled());
+    EXPECT_TRUE(options.noThrowSounds()->isEnabled());
+    EXPECT_EQ(options.previewStyle, 1);
+    EXPECT_EQ(options.previewFace, 2);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+}
+
+TEST_F(OptionsWindow, PlacedOverTheMiddleOfTheBoard)
+{
+    struct Case { QRect main; QPoint expected; };
+    const int w = options.width();
+    const Case cases[] = {
+        {QRect(200, 100, 600, 500), QPoint(200 + (600 - w) / 2, 100)},
+        {QRect(200, 40, 100, 80), QPoint(200 - (w - 100) / 2, 40)}, // narrower: halved toward zero
+        {QRect(0, 0, w + 1, 80), QPoint(0, 0)},
+    };
+    for (const Case &c : cases) {
+        QWidget main;
+        main.setGeometry(c.main);
+        options.placeOver(&main);
+        EXPECT_EQ(options.pos(), c.expected);
+    }
+    EXPECT_EQ((100 - 257) / 2, -78); // toward zero, where a floor would give -79
+}
+
+TEST_F(OptionsWindow, ImportOpensTheUserDiceWindowModal)
+{
+    QTemporaryDir dir;
+    options.setUserDiceFolder(dir.filePath(QStringLiteral("mine")));
+    options.show();
+    options.DiceStyle(StyleUserDefined)->click();
+    ASSERT_TRUE(options.Timer()->isActive());
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *dice = qobject_cast<UserDiceDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dice, nullptr);
+        seen = true;
+        EXPECT_EQ(dice->parentWidget(), &options);
+        EXPECT_TRUE(dice->isModal());
+        EXPECT_EQ(dice->userFolder(), dir.filePath(QStringLiteral("mine")));
+        EXPECT_FALSE(options.Timer()->isActive());
+        // Centred as its size was before it was shown.
+        const QRect screen = dice->screen()->geometry();
+        EXPECT_EQ(dice->pos(), QPoint(screen.left() + centredOffset(screen.width(), dice->width()),
+                                      screen.top() + centredOffset(screen.height(), dice->height())));
+        dice->butCancel()->click();
+    });
+    options.butImport()->click();
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_FALSE(options.Timer()->isActive());
+}
+
+TEST_F(OptionsWindow, UserDiceGoToTheSettingsFolderUnlessSet)
+{
+    g.state.winDir = QStringLiteral("/somewhere/korbo/");
+    EXPECT_EQ(options.userDiceFolder(), QStringLiteral("/somewhere/korbo/"));
+    options.setUserDiceFolder(QStringLiteral("/else"));
+    EXPECT_EQ(options.userDiceFolder(), QStringLiteral("/else"));
+}
+
+} // namespace
