@@ -3,8 +3,10 @@
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "Messages.h"
+#include "OptionsDialog.h"
 #include "PlayersDialog.h"
 #include "RecordsFile.h"
+#include "Settings.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
 #include "VarsMonitor.h"
@@ -62,6 +64,13 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     setCentralWidget(m_board);
     setWindowIcon(QIcon(m_images->windowIcon()));
     game.setHost(this);
+    // The Options window holds the settings for the whole run; it is only ever hidden.
+    m_options = new OptionsDialog(game, *m_images, messages, this);
+    connect(menuOptions, &QAction::triggered, this, [this] {
+        m_options->show();
+        m_options->raise();
+        m_options->activateWindow();
+    });
     connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
     connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
     connect(m_board, &BoardView::categoryAltReleased, this,
@@ -136,6 +145,7 @@ MainWindow::Folders MainWindow::defaultFolders()
 QCoro::Task<> MainWindow::startUp(const Folders &folders)
 {
     m_folders = folders;
+    m_options->setUserDiceFolder(folders.data);
     m_game.state.loading = true;
     InitTables(m_game.state, m_game.random, folders.settings);
     LoadSettings();
@@ -157,12 +167,29 @@ bool MainWindow::LoadSettings()
     // The records are read even on a first run: the file is written back at exit, and
     // an unread file would come back empty.
     ReadRecordsFile(m_game.records, recordsPath);
-    return false;
+    const QString settingsPath = QDir(m_folders.settings).filePath(SettingsFileName);
+    if (!QFileInfo::exists(settingsPath))
+        return false; // a first run: the defaults stand until the options are confirmed
+    m_images->loadUserDice(m_folders.data);
+    ReadSettingsFile(m_game.options, settingsPath);
+    // The Options window takes the values and confirms them, which puts them into effect.
+    m_options->loadFromOptions();
+    m_options->applyOptions();
+    return true;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Coming back to the board confirms the options window if it is open.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_options)
+        m_options->mainWindowActivated();
 }
 
 bool MainWindow::StoreSettings()
 {
-    return WriteRecordsFile(m_game.records, QDir(m_folders.data).filePath(RecordsFileName), m_game.random);
+    return WriteSettingsFile(m_game.options, QDir(m_folders.settings).filePath(SettingsFileName))
+        && WriteRecordsFile(m_game.records, QDir(m_folders.data).filePath(RecordsFileName), m_game.random);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -197,6 +224,7 @@ void MainWindow::resetBoardWindow()
 {
     // The board keeps its designed size: the client area under the menu bar is fixed.
     m_board->setFixedSize(pxSize(5940, 6465));
+    m_options->placeOver(this);
 }
 
 ScoresWindow *MainWindow::scores()

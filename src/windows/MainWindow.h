@@ -11,6 +11,7 @@ namespace korbo {
 class BoardView;
 class ImageStore;
 class Messages;
+class OptionsDialog;
 class RecordsWindow;
 class ScoresWindow;
 
@@ -49,6 +50,7 @@ public:
     ScoresWindow *scores();
     bool scoresBuilt() const { return m_scores != nullptr; }
     RecordsWindow *recordsWindow();
+    OptionsDialog *options() const { return m_options; }
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;
@@ -83,6 +85,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus();
@@ -96,6 +99,7 @@ private:
     Folders m_folders;
     bool m_stored = false;
     ScoresWindow *m_scores = nullptr;
+    OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
 };
 

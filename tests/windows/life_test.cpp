@@ -111,3 +111,52 @@ TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LifeSettings, SettingsTakeEffectAtStartAndAreWrittenAtExit)
+{
+    QTemporaryDir settings, data;
+    {
+        QFile ini(settings.filePath(QStringLiteral("Korbo.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Korbo v4.01]\r\nTextButtons=1\r\nCrosshair=1\r\nSound=zany\r\nDiceType=Rainbow\r\n");
+    }
+    TestGame t;
+    Messages messages;
+    MainWindow window(t.game, messages);
+    t.game.setHost(&window);
+    t.run(window.startUp({settings.path(), data.path()}));
+    EXPECT_EQ(t.game.options.sound, SoundChoice::Zany);
+    EXPECT_EQ(t.game.board.category(Quad).caption, QStringLiteral("Quad")); // text buttons
+    EXPECT_EQ(t.game.board.diceStyle(), StyleRainbow);
+    EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(t.sound.played.isEmpty()); // loading plays no samples
+    EXPECT_FALSE(t.game.state.loading);
+
+    t.game.options.animationValue = 0;
+    ASSERT_TRUE(window.close());
+    QFile ini(settings.filePath(QStringLiteral("Korbo.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), QByteArray("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=1\r\n"
+                                        "Auto1stThrow=0\r\nShowLeader=1\r\nSound=Zany\r\nNoThrowSounds=0\r\n"
+                                        "DiceType=Rainbow\r\n"));
+}
+
+TEST(LifeSettings, AFirstRunKeepsTheDesignedLookAndWritesTheDefaults)
+{
+    QTemporaryDir settings, data;
+    TestGame t;
+    Messages messages;
+    MainWindow window(t.game, messages);
+    t.game.setHost(&window);
+    t.run(window.startUp({settings.path(), data.path()}));
+    EXPECT_EQ(t.game.board.category(Quad).caption, QStringLiteral("Quads"));
+    ASSERT_TRUE(window.close());
+    QFile ini(settings.filePath(QStringLiteral("Korbo.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll().count("\r\n"), 9);
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName)));
+}
+
+} // namespace
