@@ -64,12 +64,11 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     setCentralWidget(m_board);
     setWindowIcon(QIcon(m_images->windowIcon()));
     game.setHost(this);
-    // The Options window holds the settings for the whole run; it is only ever hidden.
-    m_options = new OptionsDialog(game, *m_images, messages, this);
     connect(menuOptions, &QAction::triggered, this, [this] {
-        m_options->show();
-        m_options->raise();
-        m_options->activateWindow();
+        OptionsDialog *options = optionsDialog();
+        options->show();
+        options->raise();
+        options->activateWindow();
     });
     connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
     connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
@@ -145,7 +144,6 @@ MainWindow::Folders MainWindow::defaultFolders()
 QCoro::Task<> MainWindow::startUp(const Folders &folders)
 {
     m_folders = folders;
-    m_options->setUserDiceFolder(folders.data);
     m_game.state.loading = true;
     InitTables(m_game.state, m_game.random, folders.settings);
     LoadSettings();
@@ -172,10 +170,25 @@ bool MainWindow::LoadSettings()
         return false; // a first run: the defaults stand until the options are confirmed
     m_images->loadUserDice(m_folders.data);
     ReadSettingsFile(m_game.options, settingsPath);
-    // The Options window takes the values and confirms them, which puts them into effect.
-    m_options->loadFromOptions();
-    m_options->applyOptions();
+    // Confirmed as the Options window would confirm them, which puts them into effect.
+    ApplyOptions(m_game, this);
     return true;
+}
+
+OptionsDialog *MainWindow::optionsDialog()
+{
+    if (!m_options) {
+        // The settings live in the options model from start-up; the window shows them.
+        m_options = new OptionsDialog(m_game, *m_images, m_messages, this);
+        m_options->setUserDiceFolder(m_folders.data);
+        m_options->placeOver(this);
+        // Taking the current values is no choice of the player's: no sample sounds.
+        const bool loading = m_game.state.loading;
+        m_game.state.loading = true;
+        m_options->loadFromOptions();
+        m_game.state.loading = loading;
+    }
+    return m_options;
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -224,7 +237,8 @@ void MainWindow::resetBoardWindow()
 {
     // The board keeps its designed size: the client area under the menu bar is fixed.
     m_board->setFixedSize(pxSize(5940, 6465));
-    m_options->placeOver(this);
+    if (m_options)
+        m_options->placeOver(this);
 }
 
 ScoresWindow *MainWindow::scores()

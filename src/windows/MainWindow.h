@@ -50,7 +50,8 @@ public:
     ScoresWindow *scores();
     bool scoresBuilt() const { return m_scores != nullptr; }
     RecordsWindow *recordsWindow();
-    OptionsDialog *options() const { return m_options; }
+    // The Options window, made the first time it is wanted and only hidden after.
+    OptionsDialog *optionsDialog();
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;

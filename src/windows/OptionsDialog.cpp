@@ -323,27 +323,27 @@ void OptionsDialog::butImportClick()
     dialog.exec();
 }
 
+void ApplyOptions(Game &game, QWidget *mainWindow)
+{
+    if (mainWindow) {
+        if (game.options.crossHair())
+            mainWindow->setCursor(Qt::CrossCursor);
+        else
+            mainWindow->unsetCursor();
+    }
+    game.UnderlineLeader();
+    RefreshCategoryButtons(game.board, game.state, game.options);
+    const int style = game.options.diceStyle;
+    if (game.state.roundNo > 0)
+        game.state.playerDiceStyle[game.state.curPlayer] = static_cast<Int16>(style);
+    game.board.applyDiceStyle(style);
+}
+
 void OptionsDialog::applyOptions()
 {
     hide();
-    if (m_main) {
-        if (m_crossHair->checkState() != Qt::Unchecked)
-            m_main->setCursor(Qt::CrossCursor);
-        else
-            m_main->unsetCursor();
-    }
-    m_game.UnderlineLeader();
-    RefreshCategoryButtons(m_game.board, m_game.state, m_game.options);
-    int style = m_game.options.diceStyle;
-    for (int i = 1; i <= DiceStyleCount; ++i) {
-        if (m_diceStyle[i]->isChecked()) {
-            style = i;
-            break;
-        }
-    }
-    if (m_game.state.roundNo > 0)
-        m_game.state.playerDiceStyle[m_game.state.curPlayer] = static_cast<Int16>(style);
-    m_game.board.applyDiceStyle(style);
+    // The controls and the options agree at every moment, so the options are applied.
+    ApplyOptions(m_game, m_main);
     m_timer->stop();
     emit applied();
 }

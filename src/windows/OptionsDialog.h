@@ -32,6 +32,10 @@ protected:
     void nextCheckState() override;
 };
 
+// Puts the options into effect on the board: the pointer, the leader mark, the
+// category buttons and the dice style (the current player's own during a game).
+void ApplyOptions(Game &game, QWidget *mainWindow);
+
 // "Korbo Options": a modeless tool window over the board. Its controls are the
 // game's settings: every change is written to game.options at once. OK, the close
 // box, Escape and the board becoming active while it is shown all apply the
