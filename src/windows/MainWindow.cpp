@@ -201,6 +201,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 bool MainWindow::StoreSettings()
 {
+    QDir().mkpath(m_folders.data);
     return WriteSettingsFile(m_game.options, QDir(m_folders.settings).filePath(SettingsFileName))
         && WriteRecordsFile(m_game.records, QDir(m_folders.data).filePath(RecordsFileName), m_game.random);
 }

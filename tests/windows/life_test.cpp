@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -145,18 +146,21 @@ TEST(LifeSettings, SettingsTakeEffectAtStartAndAreWrittenAtExit)
 
 TEST(LifeSettings, AFirstRunKeepsTheDesignedLookAndWritesTheDefaults)
 {
-    QTemporaryDir settings, data;
+    QTemporaryDir home;
+    // On a first run neither folder exists yet.
+    const QString settings = home.filePath(QStringLiteral("config/korbo"));
+    const QString data = home.filePath(QStringLiteral("data/korbo"));
     TestGame t;
     Messages messages;
     MainWindow window(t.game, messages);
     t.game.setHost(&window);
-    t.run(window.startUp({settings.path(), data.path()}));
+    t.run(window.startUp({settings, data}));
     EXPECT_EQ(t.game.board.category(Quad).caption, QStringLiteral("Quads"));
     ASSERT_TRUE(window.close());
-    QFile ini(settings.filePath(QStringLiteral("Korbo.ini")));
+    QFile ini(QDir(settings).filePath(QStringLiteral("Korbo.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_EQ(ini.readAll().count("\r\n"), 9);
-    EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName)));
+    EXPECT_TRUE(QFileInfo::exists(QDir(data).filePath(RecordsFileName)));
 }
 
 } // namespace
