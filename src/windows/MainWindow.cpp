@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutWindow.h"
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "Messages.h"
@@ -128,6 +129,9 @@ void MainWindow::buildMenus()
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
     connect(menuHelp, &QAction::triggered, this, &MainWindow::menuHelpClick);
+    connect(menuAbout, &QAction::triggered, this, &MainWindow::menuAboutClick);
+    connect(menuUpdate, &QAction::triggered, this, &MainWindow::menuUpdateClick);
+    menuUpdate->setEnabled(!updateAddress(homePage()).isEmpty());
     connect(menuScores, &QAction::triggered, this, &MainWindow::menuScoresClick);
     connect(menuPrint, &QAction::triggered, this, &MainWindow::menuPrintClick);
     connect(menuRecords, &QAction::triggered, this, &MainWindow::menuRecordsClick);
@@ -319,6 +323,32 @@ void MainWindow::menuHelpClick()
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void MainWindow::menuAboutClick()
+{
+    AboutWindow about(*m_images, homePage(), supportAddress(), this);
+    CentreOnScreen(&about);
+    about.exec();
+}
+
+QString MainWindow::homePage() { return QStringLiteral(KORBO_HOMEPAGE); }
+QString MainWindow::supportAddress() { return QStringLiteral(KORBO_SUPPORT_EMAIL); }
+
+QString MainWindow::updateAddress(const QString &homePage)
+{
+    const QUrl home(homePage);
+    if (homePage.isEmpty() || !home.isValid() || home.host().isEmpty())
+        return {};
+    return home.scheme() + QLatin1String("://") + home.authority()
+        + QLatin1String("/update.cfm?referrer=exe&vers=") + VersionText;
+}
+
+void MainWindow::menuUpdateClick()
+{
+    const QString address = updateAddress(homePage());
+    if (!address.isEmpty())
+        QDesktopServices::openUrl(QUrl(address));
 }
 
 void MainWindow::menuRecordsClick()

@@ -71,6 +71,13 @@ public:
     void menuPrintClick();
     void menuRecordsClick();
     void menuHelpClick();
+    void menuAboutClick();
+    void menuUpdateClick();
+    // The home page and support address this build was given; empty when none.
+    static QString homePage();
+    static QString supportAddress();
+    // The update page of a home page: its host's /update.cfm, asked for this version.
+    static QString updateAddress(const QString &homePage);
     // The help page installed with the game; empty when it cannot be found.
     static QString helpPage();
 

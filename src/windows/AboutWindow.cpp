@@ -1,0 +1,124 @@
+#include "AboutWindow.h"
+
+#include "GameState.h"
+#include "ImageStore.h"
+#include "Twips.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+
+namespace korbo {
+
+namespace {
+const QColor kDialogGreen(192, 255, 192);
+const QColor kLineGreen(0, 192, 0);
+} // namespace
+
+AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QString &supportAddress,
+                         QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_open([](const QUrl &url) { QDesktopServices::openUrl(url); })
+{
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("About Korbo"));
+    setFixedSize(pxSize(4740, 3495));
+    setModal(true);
+    setMouseTracking(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kDialogGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto *logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setGeometry(pxRect(120, 180, 4500, 975));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(images.logo(QSize(300, 65)));
+
+    m_version = new QLabel(QLatin1Char('v') + VersionText, this);
+    m_version->setObjectName(QStringLiteral("labVersion"));
+    m_version->setGeometry(pxRect(240, 1320, 4275, 255));
+    m_version->setAlignment(Qt::AlignCenter);
+
+    const QString addresses[2] = {homePage, supportAddress};
+    const char *const headings[2] = {"Homepage :", "Support/Bugs? :"};
+    for (int i = 0; i < 2; ++i) {
+        auto *heading = new QLabel(QString::fromLatin1(headings[i]), this);
+        heading->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        heading->setGeometry(pxRect(240, 2400 + 300 * i, 1575, 255));
+        heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+
+        auto *link = new QLabel(addresses[i], this);
+        link->setObjectName(QStringLiteral("labURL%1").arg(i));
+        link->setGeometry(pxRect(1920, 2400 + 300 * i, 2475, 255));
+        QPalette blue = link->palette();
+        blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        link->setPalette(blue);
+        link->setCursor(Qt::PointingHandCursor);
+        link->setMouseTracking(true);
+        link->installEventFilter(this);
+        m_links[i] = link;
+        // A build that names no address shows no link for it.
+        heading->setVisible(!addresses[i].isEmpty());
+        link->setVisible(!addresses[i].isEmpty());
+    }
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("butOK"));
+    m_ok->setGeometry(pxRect(540, 3060, 1635, 375));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString AboutWindow::linkTarget(const QString &caption)
+{
+    return caption.left(7) == QLatin1String("http://") ? caption : QLatin1String("mailto:") + caption;
+}
+
+void AboutWindow::labURLClick(int i)
+{
+    m_open(QUrl(linkTarget(m_links[i]->text())));
+}
+
+void AboutWindow::setUnderlined(int i, bool on)
+{
+    QFont font = m_links[i]->font();
+    font.setUnderline(on);
+    m_links[i]->setFont(font);
+}
+
+bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    for (int i = 0; i < 2; ++i) {
+        if (watched != m_links[i])
+            continue;
+        if (event->type() == QEvent::MouseMove)
+            setUnderlined(i, true);
+        else if (event->type() == QEvent::MouseButtonPress)
+            labURLClick(i);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AboutWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    // Crossing the background takes the underline off both links.
+    if (!childAt(event->position().toPoint()))
+        for (int i = 0; i < 2; ++i)
+            setUnderlined(i, false);
+    QDialog::mouseMoveEvent(event);
+}
+
+void AboutWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(kLineGreen, 2));
+    painter.drawLine(px(0, 2280), px(4740, 2280));
+}
+
+} // namespace korbo

@@ -1,0 +1,79 @@
+#include "AboutWindow.h"
+#include "ImageStore.h"
+#include "MainWindow.h"
+#include "Twips.h"
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+#include <QUrl>
+
+using namespace korbo;
+
+namespace {
+
+TEST(About, VersionLinksAndLayout)
+{
+    ImageStore images;
+    AboutWindow about(images, QStringLiteral("http://korbo.example.org/"), QStringLiteral("help@korbo.example.org"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Korbo"));
+    EXPECT_EQ(about.labVersion()->text(), QStringLiteral("v4.01"));
+    EXPECT_EQ(about.labURL(0)->geometry(), pxRect(1920, 2400, 2475, 255));
+    EXPECT_EQ(about.butOK()->geometry(), pxRect(540, 3060, 1635, 375));
+    QStringList opened;
+    about.setOpener([&](const QUrl &url) { opened << url.toString(); });
+    about.labURLClick(0);
+    about.labURLClick(1);
+    EXPECT_EQ(opened, (QStringList{"http://korbo.example.org/", "mailto:help@korbo.example.org"}));
+}
+
+TEST(About, LinkTargets)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"http://a.example/", "http://a.example/"},
+        {"HTTP://A.EXAMPLE/", "mailto:HTTP://A.EXAMPLE/"}, // only the exact scheme is a web address
+        {"someone@a.example", "mailto:someone@a.example"},
+    };
+    for (auto [caption, target] : cases)
+        EXPECT_EQ(AboutWindow::linkTarget(QString::fromLatin1(caption)), QLatin1String(target));
+}
+
+TEST(About, TheLinkUnderThePointerIsUnderlinedUntilTheBackground)
+{
+    ImageStore images;
+    AboutWindow about(images, QStringLiteral("http://a.example/"), QStringLiteral("b@a.example"));
+    about.show();
+    auto move = [](QWidget *w, QPoint at) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
+    move(about.labURL(0), QPoint(5, 5));
+    EXPECT_TRUE(about.labURL(0)->font().underline());
+    move(about.labURL(1), QPoint(5, 5)); // straight onto the other link
+    EXPECT_TRUE(about.labURL(0)->font().underline());
+    EXPECT_TRUE(about.labURL(1)->font().underline());
+    move(&about, QPoint(5, about.height() - 5 - px(375)));
+    EXPECT_FALSE(about.labURL(0)->font().underline());
+    EXPECT_FALSE(about.labURL(1)->font().underline());
+}
+
+TEST(About, NoAddressNoLink)
+{
+    ImageStore images;
+    AboutWindow about(images, QString(), QString());
+    about.show();
+    EXPECT_FALSE(about.labURL(0)->isVisible());
+    EXPECT_FALSE(about.labURL(1)->isVisible());
+    EXPECT_TRUE(about.labVersion()->isVisible());
+}
+
+TEST(About, UpdateAddressCarriesTheVersion)
+{
+    EXPECT_EQ(MainWindow::updateAddress(QStringLiteral("http://korbo.example.org/home/")),
+              QStringLiteral("http://korbo.example.org/update.cfm?referrer=exe&vers=4.01"));
+    EXPECT_EQ(MainWindow::updateAddress(QString()), QString());
+}
+
+} // namespace
