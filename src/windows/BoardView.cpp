@@ -62,16 +62,7 @@ void DieWidget::paintEvent(QPaintEvent *)
     const int face = m_game.board.die(m_index).face;
     const QPixmap &picture = m_images.liveFace(face >= 1 && face <= 6 ? face : 1);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Built-in faces fill the die exactly; the user's own pictures are fitted into it.
-    const QSizeF logical = picture.deviceIndependentSize();
-    if (logical.toSize() == size()) {
-        painter.drawPixmap(0, 0, picture);
-    } else {
-        const QSizeF fitted = logical.scaled(QSizeF(size()), Qt::KeepAspectRatio);
-        const QRectF target(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
-        painter.drawPixmap(target, picture, QRectF(picture.rect()));
-    }
+    drawFitted(painter, rect(), picture);
 }
 
 void DieWidget::mousePressEvent(QMouseEvent *event)

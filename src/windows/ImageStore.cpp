@@ -165,4 +165,23 @@ int ImageStore::loadUserDice(const QString &folder)
     return loaded;
 }
 
+void drawFitted(QPainter &painter, const QRect &box, const QPixmap &picture)
+{
+    if (picture.isNull())
+        return;
+    const QSizeF logical = picture.deviceIndependentSize();
+    if (logical.toSize() == box.size()) {
+        painter.drawPixmap(box.topLeft(), picture);
+        return;
+    }
+    const QSizeF fitted = logical.scaled(QSizeF(box.size()), Qt::KeepAspectRatio);
+    const QRectF target(QPointF(box.x() + (box.width() - fitted.width()) / 2,
+                                box.y() + (box.height() - fitted.height()) / 2),
+                        fitted);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    painter.restore();
+}
+
 } // namespace korbo

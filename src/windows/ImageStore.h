@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPainter>
 #include <QPixmap>
 #include <QString>
 
@@ -80,5 +81,9 @@ private:
     void collectOpenPictures() const;
     int m_liveStyle = 1;
 };
+
+// Draws a die picture into a box: as it is when it fits exactly, otherwise scaled to
+// fit with its proportions kept, in the middle (the user's own pictures may be any size).
+void drawFitted(QPainter &painter, const QRect &box, const QPixmap &picture);
 
 } // namespace korbo

@@ -1,5 +1,7 @@
 #include "OptionsDialog.h"
 
+#include "BoardView.h"
+
 #include "Game.h"
 #include "ImageStore.h"
 #include "MainWindow.h"
@@ -30,13 +32,11 @@ QCoro::Task<> playZany(SoundPlayer &player)
     co_await player.play(QStringLiteral("rnd9"), SoundMode::Background);
 }
 
-// The small dialog font: 8 pt in the classic sans serif, or the nearest there is.
+// The small dialog font: the board's, not bold.
 QFont dialogFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(8.25);
+    QFont font = boardFont();
+    font.setBold(false);
     return font;
 }
 

@@ -1,5 +1,7 @@
 #include "UserDiceDialog.h"
 
+#include "BoardView.h"
+
 #include "ImageStore.h"
 #include "Messages.h"
 #include "Twips.h"
@@ -29,10 +31,7 @@ constexpr int kButtonHeight = 375;
 
 QFont dialogFont(bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
-    font.setPointSizeF(8.25);
+    QFont font = boardFont();
     font.setBold(bold);
     return font;
 }
@@ -69,15 +68,7 @@ void UserDieBox::setSelected(bool selected)
 void UserDieBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_picture.isNull()) {
-        // Fitted into the box, proportions kept, in the middle.
-        const QSizeF logical = m_picture.deviceIndependentSize();
-        const QSizeF fitted = logical.scaled(QSizeF(size()), Qt::KeepAspectRatio);
-        const QRectF target((width() - fitted.width()) / 2, (height() - fitted.height()) / 2, fitted.width(),
-                            fitted.height());
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, fitted != logical);
-        painter.drawPixmap(target, m_picture, QRectF(m_picture.rect()));
-    }
+    drawFitted(painter, rect(), m_picture);
     if (m_selected) {
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::NoBrush);
