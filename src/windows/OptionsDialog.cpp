@@ -1,7 +1,6 @@
 #include "OptionsDialog.h"
 
 #include "BoardView.h"
-
 #include "Game.h"
 #include "ImageStore.h"
 #include "MainWindow.h"

@@ -1,7 +1,6 @@
 #include "UserDiceDialog.h"
 
 #include "BoardView.h"
-
 #include "ImageStore.h"
 #include "Messages.h"
 #include "Twips.h"
