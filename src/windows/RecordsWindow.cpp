@@ -171,6 +171,10 @@ void RecordsWindow::setTodaySource(std::function<QDate()> today)
 
 void RecordsWindow::showRecords()
 {
+    // Shown without marking anything: the focus starts on Close, since a list taking
+    // the focus would select its first entry.
+    if (!isVisible())
+        m_command1->setFocus();
     show();
     raise();
     activateWindow();
