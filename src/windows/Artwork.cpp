@@ -728,28 +728,47 @@ void paintParity(QPainter &p, bool odd)
     p.setPen(QPen(Ink, 1.0));
     p.drawPath(roundedSquare(tag, 5.0));
 
-    // Lay the three digits out by their real outlines so they never touch.
+    // The digits are drawn as pen strokes along their skeletons: an ink stroke a
+    // little wider than the letter, the letter's colour on it, a gloss over its top.
+    // (Cheap enough to draw while the board is being built.) They are laid out by
+    // the width their strokes take, so they never touch.
     const QString text = odd ? QStringLiteral("135") : QStringLiteral("246");
     const std::array<QColor, 3> colours = odd ? std::array<QColor, 3>{Red, Orange, Red}
                                               : std::array<QColor, 3>{Blue, Green, Blue};
-    const qreal thickness = 2.1, gap = 1.0, room = tag.width() - 4.0;
-    std::array<QPainterPath, 3> shapes;
+    const qreal thickness = 2.1, gap = 1.0, room = tag.width() - 4.0, outline = 0.8;
+    std::array<QPainterPath, 3> skeletons;
+    std::array<QRectF, 3> boxes;
     qreal units = 0;
     for (int i = 0; i < 3; ++i) {
-        shapes[i] = glyphShape(text.at(i), thickness);
-        units += shapes[i].boundingRect().width();
+        skeletons[i] = glyphFor(text.at(i)).skeleton;
+        const qreal half = thickness / 2;
+        boxes[i] = skeletons[i].boundingRect().adjusted(-half, -half, half, half);
+        units += boxes[i].width();
     }
     const qreal scale = qMin((room - 2 * gap) / units, 1.45);
     const qreal rise[3] = {-1.0, 1.0, -1.0};
     qreal x = tag.center().x() - (units * scale + 2 * gap) / 2;
     for (int i = 0; i < 3; ++i) {
-        const QRectF box = shapes[i].boundingRect();
+        const QRectF &box = boxes[i];
         QTransform t;
-        t.translate(x - box.left() * scale,
-                    tag.center().y() + rise[i] - box.center().y() * scale);
+        t.translate(x - box.left() * scale, tag.center().y() + rise[i] - box.center().y() * scale);
         t.scale(scale, scale);
-        const QPainterPath placed = t.map(shapes[i]);
-        paintLettering(p, placed, colours[i], 0.8, placed.boundingRect());
+        const QPainterPath placed = t.map(skeletons[i]);
+        const QRectF area = t.mapRect(box);
+        const qreal width = thickness * scale;
+        p.setBrush(Qt::NoBrush);
+        p.setPen(roundPen(Ink, width + 2 * outline));
+        p.drawPath(placed);
+        QLinearGradient fill(area.topLeft(), area.bottomLeft());
+        fill.setColorAt(0.0, colours[i].lighter(125));
+        fill.setColorAt(1.0, colours[i].darker(115));
+        p.setPen(roundPen(fill, width));
+        p.drawPath(placed);
+        QLinearGradient gloss(area.topLeft(), QPointF(area.left(), area.center().y()));
+        gloss.setColorAt(0.0, QColor(255, 255, 255, 130));
+        gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
+        p.setPen(roundPen(gloss, width));
+        p.drawPath(placed);
         x += box.width() * scale + gap;
     }
 }
@@ -820,16 +839,17 @@ void paintPotLuck(QPainter &p)
 
     // The question mark on the pot's belly.
     const qreal scale = 1.12;
-    const QPainterPath q = glyphShape(u'?', 2.3);
+    const qreal thickness = 2.3;
     QTransform t;
     t.translate(16 - 3.0 * scale, 17.0);
     t.scale(scale, scale);
-    const QPainterPath placed = t.map(q);
+    // Drawn as pen strokes along the glyph's skeleton: ink, then cream on it.
+    const QPainterPath placed = t.map(glyphFor(u'?').skeleton);
     p.setBrush(Qt::NoBrush);
-    p.setPen(roundPen(Ink, 1.6));
+    p.setPen(roundPen(Ink, thickness * scale + 1.6));
     p.drawPath(placed);
-    p.setPen(Qt::NoPen);
-    p.fillPath(placed, QColor(0xff, 0xf6, 0xe0));
+    p.setPen(roundPen(QColor(0xff, 0xf6, 0xe0), thickness * scale));
+    p.drawPath(placed);
 }
 
 // Korbo, six of a kind and the top score: a golden crown set with six pips.
