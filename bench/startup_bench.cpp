@@ -158,7 +158,7 @@ int main(int argc, char **argv)
     std::vector<double> emptyMs, boardMs;
     std::vector<long> emptyRss, boardRss;
     int idleTimers = 0;
-    for (int run = 0; run < 9; ++run) {
+    for (int run = 0; run < 15; ++run) {
         const Figures e = measure(self, QStringLiteral("--empty"));
         const Figures b = measure(self, QStringLiteral("--board"));
         emptyMs.push_back(e.ms);
