@@ -18,6 +18,10 @@
 
 namespace korbo {
 
+// Starts a procedure from an event handler and lets it run on by itself: it keeps
+// going through its waits after the handler has returned.
+inline void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
+
 // What the game asks of the windows around the board. The defaults do nothing, so
 // the game can be played without any window (tests, benchmarks).
 class GameHost {

@@ -32,7 +32,6 @@ constexpr CategoryPlace kPlaces[15] = {
 constexpr int kJokerLeft[4] = {0, 4980, 5100, 5220};
 constexpr int kJokerTop[4] = {0, 1680, 1860, 2040};
 
-void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
 
 } // namespace
 

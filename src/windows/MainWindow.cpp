@@ -30,7 +30,6 @@ namespace korbo {
 
 namespace {
 const QColor kBoardGreen(0, 160, 0);
-void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
 
 QRect screenRect(const QWidget *window)
 {
@@ -145,7 +144,7 @@ MainWindow::Folders MainWindow::defaultFolders()
     return {GetWindowsDir(), data};
 }
 
-QCoro::Task<> MainWindow::startUp(const Folders &folders)
+QCoro::Task<> MainWindow::startUp(Folders folders)
 {
     m_folders = folders;
     m_game.state.loading = true;

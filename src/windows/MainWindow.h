@@ -37,7 +37,7 @@ public:
 
     // Start-up after the window exists: tables, settings, records and the user's
     // dice, placement, an empty board, shown, greeted.
-    QCoro::Task<> startUp(const Folders &folders);
+    QCoro::Task<> startUp(Folders folders);
     void ResetBoard();
     // Reads the settings file, the user's dice and the records; false on a first run
     // (no settings file), when the defaults stand.

@@ -22,7 +22,6 @@ namespace {
 const QColor kDialogGreen(192, 255, 192);
 const QColor kTextGreen(0, 128, 0);
 
-void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
 
 // "Zany": the first laugh to its end, the second while the player goes on.
 QCoro::Task<> playZany(SoundPlayer &player)

@@ -77,8 +77,9 @@ TEST_F(Games, OnePlayer)
         t.run(g.butCatClick(c));
         const auto before = g.clock.ticksWaited();
         t.run(g.butCatClick(c));
-        if (round < RoundCount) // the pause between turns and the new turn's greeting
+        if (round < RoundCount) { // the pause between turns and the new turn's greeting
             EXPECT_EQ(g.clock.ticksWaited() - before, 50 + 10);
+        }
     }
     EXPECT_EQ(g.state.roundNo, 0);
     EXPECT_FALSE(g.sheet.underlined(1));
