@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -36,8 +37,11 @@ double leadingNumber(const QString &text)
     while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
         ++i;
     QByteArray number;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+    if (i < text.size() && text.at(i) == QLatin1Char('-'))
         number += static_cast<char>(text.at(i++).unicode());
+    else if (i < text.size() && text.at(i) == QLatin1Char('+'))
+        ++i; // a plus sign says nothing
+
     auto isDigit = [&](qsizetype at) {
         return at < text.size() && text.at(at) >= QLatin1Char('0') && text.at(at) <= QLatin1Char('9');
     };
@@ -51,10 +55,12 @@ double leadingNumber(const QString &text)
     }
     if (!digits)
         return 0;
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    // Too many digits for a double: far outside any setting.
-    return ok ? value : std::numeric_limits<double>::infinity();
+    // Read in the C way whatever the desktop's language; a number too large for a
+    // double is far outside any setting.
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.constData(), number.constData() + number.size(), value);
+    Q_UNUSED(end);
+    return error == std::errc() ? value : std::numeric_limits<double>::infinity();
 }
 
 // A check box takes the value's number rounded to a whole 16-bit number, when
