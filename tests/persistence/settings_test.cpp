@@ -102,22 +102,6 @@ TEST(Settings, DefaultsWriteNineLines)
     EXPECT_EQ(SettingsFileBytes(options), DefaultFile);
 }
 
-TEST(Settings, WriteSettingTrimsTheValue)
-{
-    const struct { QString key; QString value; QByteArray line; } rows[] = {
-        {QStringLiteral("Sound"), QStringLiteral("On"), "Sound=On\r\n"},
-        {QStringLiteral("Sound"), QStringLiteral("  Zany \t"), "Sound=Zany\r\n"},
-        {QStringLiteral("DiceType"), QStringLiteral(" User Defined "), "DiceType=User Defined\r\n"},
-        {QStringLiteral("Animation"), QString(), "Animation=\r\n"},
-        {QStringLiteral("Name"), QStringLiteral("Chlo\u00e9"), "Name=Chlo\xe9\r\n"},
-    };
-    for (const auto &r : rows) {
-        QByteArray out = "before\r\n";
-        WriteSetting(out, r.key, r.value);
-        EXPECT_EQ(out, "before\r\n" + r.line) << r.line.constData();
-    }
-}
-
 TEST(Settings, ChangedValuesAreWrittenAndReadBack)
 {
     const struct { Values values; QByteArray lines; } rows[] = {
@@ -149,25 +133,6 @@ TEST(Settings, ChangedValuesAreWrittenAndReadBack)
         ASSERT_TRUE(ReadSettingsFile(read, path));
         EXPECT_EQ(spy.count(), 1);
         EXPECT_EQ(valuesOf(read), r.values);
-    }
-}
-
-TEST(Settings, EverySoundAndDiceStyleRoundTrips)
-{
-    for (SoundChoice sound : {SoundChoice::Off, SoundChoice::On, SoundChoice::Zany}) {
-        for (int style = 1; style <= DiceStyleCount; ++style) {
-            Options written;
-            written.sound = sound;
-            written.diceStyle = style;
-            QByteArray bytes = SettingsFileBytes(written);
-            QBuffer buffer(&bytes);
-            ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-            Options read;
-            ReadSettings(read, buffer);
-            EXPECT_EQ(read.sound, sound) << style;
-            EXPECT_EQ(read.diceStyle, style) << static_cast<int>(sound);
-            EXPECT_EQ(read.noThrowSoundsEnabled, sound != SoundChoice::Off);
-        }
     }
 }
 
@@ -237,14 +202,6 @@ TEST(Settings, ReadingOddLines)
         EXPECT_EQ(readFromBytes(r.bytes), r.expected) << r.what;
 }
 
-TEST(Settings, ReadingEmitsChangedOnce)
-{
-    Options options;
-    QSignalSpy spy(&options, &Options::changed);
-    ReadSettingsBytes(options, "Animation=0\r\nTextButtons=1\r\n");
-    EXPECT_EQ(spy.count(), 1);
-}
-
 TEST(Settings, AMissingFileChangesNothing)
 {
     QTemporaryDir dir;
@@ -300,39 +257,6 @@ TEST(Settings, WritingWhereNoFileCanBeMadeFailsAndLeavesEverythingAsItWas)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                   QStringList({QStringLiteral("a-folder"), QStringLiteral("not-a-folder")}))
             << r.what;
-    }
-}
-
-TEST(Settings, AFolderInPlaceOfTheFileReadsAsNoFile)
-{
-    QTemporaryDir dir;
-    Options options;
-    options.crossHairValue = 2;
-    EXPECT_FALSE(ReadSettingsFile(options, dir.path()));
-    EXPECT_EQ(options.crossHairValue, 2);
-}
-
-TEST(Settings, HugeFilesAreReadOnlyInPart)
-{
-    // One byte longer than a line may be; the spaces are part of the value.
-    const QByteArray longLine = "Animation=0" + QByteArray(SettingsMaxLineBytes - 10, ' ');
-    const struct { const char *what; QByteArray bytes; Values expected; } rows[] = {
-        {"one endless line", QByteArray(3 * SettingsMaxFileBytes, 'x'), {}},
-        {"a line too long, then a short one", longLine + "\r\nTextButtons=1\r\n", {.textButtons = 1}},
-        {"a line just short enough", longLine.chopped(1) + "\r\n", {.animation = 0}},
-        {"settings past the first mebibyte", QByteArray(SettingsMaxFileBytes, '\n') + "Crosshair=1\r\n",
-         {}},
-        {"settings just inside it", QByteArray(SettingsMaxFileBytes - 12, '\n') + "Crosshair=1\n",
-         {.crossHair = 1}},
-    };
-    for (const auto &r : rows) {
-        EXPECT_EQ(readFromBytes(r.bytes), r.expected) << r.what;
-        QByteArray bytes = r.bytes;
-        QBuffer buffer(&bytes);
-        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-        Options options;
-        ReadSettings(options, buffer);
-        EXPECT_EQ(valuesOf(options), r.expected) << r.what << " (from a device)";
     }
 }
 

@@ -166,14 +166,6 @@ INSTANTIATE_TEST_SUITE_P(Categories, ZanyNumbers,
                                            ZanyCase{Sixes, false, 12345},
                                            ZanyCase{Sixes, true, 424242}));
 
-TEST(CategorySounds, DifferentSeedsPickDifferentNoises)
-{
-    QSet<QStringList> seen;
-    for (quint32 seed = 1; seed <= 20; ++seed)
-        seen.insert(playCategory(Zany, Sixes, false, -1, seed).sounds);
-    EXPECT_GT(seen.size(), 15);
-}
-
 // The shuffle is drawn whenever sound is on, whatever the category and style, so a
 // seeded game takes the same random numbers whichever sounds it hears.
 struct DrawCase {
@@ -203,20 +195,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawCase{StdAuto, Korbo, true}, DrawCase{Zany, 15, true},
                       DrawCase{Off, Fours, false}, DrawCase{OffAuto, Korbo, false}));
 
-TEST(CategorySounds, ZanyNumbersLetEventsRunBetweenNoises)
-{
-    Options options;
-    options.sound = SoundChoice::Zany;
-    TickClock clock(0ns);
-    Random random(3);
-    test::RecordingSoundPlayer player;
-    auto task = PlayCategorySound(player, options, random, clock, Sixes, false, -1);
-    // The recorder returns at once; the sequence stops at its first yield.
-    EXPECT_EQ(player.played.size(), 1);
-    QCoro::waitFor(task);
-    EXPECT_EQ(player.played.size(), 6);
-}
-
 // ------------------------------------------------------------ wave headers
 
 QByteArray chunk(const char *id, const QByteArray &body, std::optional<quint32> size = {})
@@ -241,15 +219,6 @@ QByteArray fmtBody(int tag, int channels, int rate, int bits, int extra = 0)
     qToLittleEndian<quint32>(rate * block, b.data() + 8);
     qToLittleEndian<quint16>(block, b.data() + 12);
     qToLittleEndian<quint16>(bits, b.data() + 14);
-    return b;
-}
-
-QByteArray extensibleBody(int subTag, int channels, int rate, int bits)
-{
-    QByteArray b = fmtBody(0xFFFE, channels, rate, bits, 24);
-    qToLittleEndian<quint16>(22, b.data() + 16);
-    qToLittleEndian<quint16>(bits, b.data() + 18);
-    qToLittleEndian<quint16>(subTag, b.data() + 24);
     return b;
 }
 
@@ -303,50 +272,13 @@ INSTANTIATE_TEST_SUITE_P(
                    riff(chunk("LIST", QByteArray(26, 'x')) + monoFmt
                         + chunk("data", tenthOfASecond)),
                    true, 1, 1, 22050, 16, 78, 4410, 100'000},
-        HeaderCase{"odd-sized chunk is padded",
-                   riff(monoFmt + chunk("junk", QByteArray(3, 'j'))
-                        + chunk("data", tenthOfASecond)),
-                   true, 1, 1, 22050, 16, 56, 4410, 100'000},
-        HeaderCase{"data before fmt", riff(chunk("data", tenthOfASecond) + monoFmt), true, 1, 1,
-                   22050, 16, 20, 4410, 100'000},
-        HeaderCase{"longer fmt chunk",
-                   riff(chunk("fmt ", fmtBody(1, 1, 22050, 16, 2))
-                        + chunk("data", tenthOfASecond)),
-                   true, 1, 1, 22050, 16, 46, 4410, 100'000},
-        HeaderCase{"stereo 44.1 kHz",
-                   riff(chunk("fmt ", fmtBody(1, 2, 44100, 16))
-                        + chunk("data", QByteArray(44100 * 4 / 2, '\0'))),
-                   true, 1, 2, 44100, 16, 44, 88200, 500'000},
-        HeaderCase{"8-bit",
-                   riff(chunk("fmt ", fmtBody(1, 1, 8000, 8))
-                        + chunk("data", QByteArray(2000, '\x80'))),
-                   true, 1, 1, 8000, 8, 44, 2000, 250'000},
-        HeaderCase{"extensible names its real format",
-                   riff(chunk("fmt ", extensibleBody(1, 1, 22050, 16))
-                        + chunk("data", tenthOfASecond)),
-                   true, 1, 1, 22050, 16, 68, 4410, 100'000},
-        HeaderCase{"data size left unset",
-                   riff(monoFmt + chunk("data", tenthOfASecond, 0xFFFFFFFFu)), true, 1, 1, 22050,
-                   16, 44, 4410, 100'000},
         HeaderCase{"data cut short",
                    riff(monoFmt + chunk("data", tenthOfASecond)).chopped(2205), true, 1, 1,
                    22050, 16, 44, 2205, 50'000},
         HeaderCase{"no data chunk", riff(monoFmt), false, 0, 0, 0, 0, 0, 0, 0},
-        HeaderCase{"no fmt chunk", riff(chunk("data", tenthOfASecond)), false, 0, 0, 0, 0, 0,
-                   0, 0},
-        HeaderCase{"fmt chunk too short",
-                   riff(chunk("fmt ", QByteArray(10, '\1')) + chunk("data", tenthOfASecond)),
-                   false, 0, 0, 0, 0, 0, 0, 0},
-        HeaderCase{"zero channels",
-                   riff(chunk("fmt ", fmtBody(1, 0, 22050, 16)) + chunk("data", tenthOfASecond)),
-                   false, 0, 0, 0, 0, 0, 0, 0},
-        HeaderCase{"not a RIFF file", QByteArray("RIFX") + QByteArray(40, '\0'), false, 0, 0, 0,
-                   0, 0, 0, 0},
         HeaderCase{"not a wave", QByteArray("RIFF\0\0\0\0AVI ", 12) + monoFmt, false, 0, 0, 0, 0,
                    0, 0, 0},
-        HeaderCase{"empty", QByteArray(), false, 0, 0, 0, 0, 0, 0, 0},
-        HeaderCase{"just the riff header", QByteArray("RIFF\4\0\0\0WAVE", 12), false, 0, 0, 0,
-                   0, 0, 0, 0}));
+        HeaderCase{"empty", QByteArray(), false, 0, 0, 0, 0, 0, 0, 0}));
 
 // ------------------------------------------------------------ the Qt player
 
@@ -391,13 +323,9 @@ TEST_P(Spelling, NamesAreFoundWhateverTheirCase)
 
 INSTANTIATE_TEST_SUITE_P(
     QtSoundPlayer, Spelling,
-    ::testing::Values(SpellingCase{"SHAKE1", "shake1"}, SpellingCase{"Shake1", "shake1"},
-                      SpellingCase{"shake1", "shake1"}, SpellingCase{"Quad_std", "quad_std"},
-                      SpellingCase{"PotLuck_zany", "potluck_zany"},
-                      SpellingCase{"KORBO_STD", "korbo_std"}, SpellingCase{"rNd17", "rnd17"},
-                      SpellingCase{"shake2", ""}, SpellingCase{"rnd18", ""},
-                      SpellingCase{"pop.wav", ""}, SpellingCase{"../sounds/pop", ""},
-                      SpellingCase{"", ""}));
+    ::testing::Values(SpellingCase{"SHAKE1", "shake1"}, SpellingCase{"Quad_std", "quad_std"},
+                      SpellingCase{"rNd17", "rnd17"}, SpellingCase{"rnd18", ""},
+                      SpellingCase{"../sounds/pop", ""}, SpellingCase{"", ""}));
 
 // A sound of about half a second, for the timing tests.
 const QString halfSecond = QStringLiteral("arrow");
@@ -455,39 +383,6 @@ TEST(QtSoundPlayer, StartingASoundStopsTheOnePlaying)
     EXPECT_TRUE(player.isPlaying(QStringLiteral("twang")));
     player.stop();
     EXPECT_FALSE(player.isPlaying(QStringLiteral("twang")));
-}
-
-TEST(QtSoundPlayer, ZeroLengthTicksNeverWaitForTheSound)
-{
-    TickClock clock(0ns);
-    QtSoundPlayer player(clock);
-    QElapsedTimer timer;
-    timer.start();
-    int ticks = 0;
-    for (const char *name : {"korbo_std", "potluck_zany", "coo"}) {
-        QCoro::waitFor(player.play(QString::fromLatin1(name), SoundMode::ToEnd));
-        ticks += QtSoundPlayer::ticksFor(*QtSoundPlayer::duration(QString::fromLatin1(name)));
-    }
-    EXPECT_LT(timer.elapsed(), 300);
-    // The pace is counted all the same: some four seconds of sound.
-    EXPECT_EQ(clock.ticksWaited(), ticks);
-    EXPECT_GT(ticks, 350);
-}
-
-TEST(QtSoundPlayer, PlaysACategorySequenceInTime)
-{
-    // Four pops to their ends, on the real clock, one after another.
-    Options options;
-    options.sound = SoundChoice::On;
-    TickClock clock;
-    Random random(1);
-    QtSoundPlayer player(clock);
-    QElapsedTimer timer;
-    timer.start();
-    QCoro::waitFor(PlayCategorySound(player, options, random, clock, Fours, false, -1));
-    const qint64 expected = 4 * QtSoundPlayer::ticksFor(*QtSoundPlayer::duration("pop")) * 10;
-    EXPECT_GE(timer.elapsed(), expected - 20);
-    EXPECT_LE(timer.elapsed(), expected + 300);
 }
 
 } // namespace
