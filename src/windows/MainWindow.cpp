@@ -2,6 +2,7 @@
 
 #include "AboutWindow.h"
 #include "BoardView.h"
+#include "GameStyle.h"
 #include "ImageStore.h"
 #include "Messages.h"
 #include "OptionsDialog.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
       m_game(game), m_messages(messages)
 {
     setObjectName(QStringLiteral("korbo"));
+    InstallGameStyle(); // before the menu bar is made
     // The image store starts drawing the first board's pictures on a worker at once;
     // the menus and the fonts are made meanwhile, the board last.
     m_images = new ImageStore(devicePixelRatio(), this);
