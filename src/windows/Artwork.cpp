@@ -1069,7 +1069,7 @@ void paintJester(QPainter &p)
 QPainterPath orbit(QPointF centre, qreal rx, qreal ry, qreal tiltDeg, qreal fromDeg,
                    qreal toDeg, qreal back, qreal front)
 {
-    const int steps = 120;
+    const int steps = 48; // a chord of under 7 degrees: smooth even at twice the size
     QTransform place;
     place.translate(centre.x(), centre.y());
     place.rotate(tiltDeg);

@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "Artwork.h"
 #include "Game.h"
 #include "ImageStore.h"
 #include "Twips.h"
@@ -156,23 +157,24 @@ CategoryButton::CategoryButton(int category, QWidget *parent) : QToolButton(pare
     connect(this, &QAbstractButton::released, this, &CategoryButton::showPicture);
 }
 
-void CategoryButton::setPictures(const QPixmap &normal, std::function<QPixmap()> pressed)
+void CategoryButton::setPictures(QSize size, std::function<QPixmap()> normal, std::function<QPixmap()> pressed)
 {
-    m_normal = normal;
+    m_pictureSize = size;
+    m_normal = std::move(normal);
     m_pressed = std::move(pressed);
     showPicture();
 }
 
 void CategoryButton::showPicture()
 {
-    const QPixmap picture = isDown() && m_pressed ? m_pressed() : m_normal;
-    setIcon(picture.isNull() ? QIcon() : QIcon(picture));
-    if (!picture.isNull())
-        setIconSize(picture.deviceIndependentSize().toSize());
+    const std::function<QPixmap()> &picture = isDown() && m_pressed ? m_pressed : m_normal;
+    setIcon(picture ? deferredIcon(m_pictureSize, picture) : QIcon());
+    if (picture)
+        setIconSize(m_pictureSize);
     const bool hasText = !text().isEmpty();
-    setToolButtonStyle(picture.isNull() ? Qt::ToolButtonTextOnly
-                       : hasText        ? Qt::ToolButtonTextUnderIcon
-                                        : Qt::ToolButtonIconOnly);
+    setToolButtonStyle(!picture ? Qt::ToolButtonTextOnly
+                       : hasText ? Qt::ToolButtonTextUnderIcon
+                                 : Qt::ToolButtonIconOnly);
 }
 
 void CategoryButton::mouseMoveEvent(QMouseEvent *event)
@@ -304,12 +306,12 @@ void BoardView::syncCategory(int c)
     CategoryButton *button = m_butCat[c];
     button->setText(view.caption);
     button->setEnabled(view.enabled);
-    const QPixmap normal = view.picture == ButtonPicture::None ? QPixmap()
-                           : m_images.categoryPicture(c, view.picture == ButtonPicture::Used);
-    std::function<QPixmap()> pressed;
+    std::function<QPixmap()> normal, pressed;
+    if (view.picture != ButtonPicture::None)
+        normal = [this, c, used = view.picture == ButtonPicture::Used] { return m_images.categoryPicture(c, used); };
     if (view.pressedPicture)
         pressed = [this, c] { return m_images.categoryPicture(c, true); };
-    button->setPictures(normal, std::move(pressed));
+    button->setPictures(artwork::categoryPictureSize(c), std::move(normal), std::move(pressed));
 
     QLabel *label = m_labCat[c];
     label->setText(view.label);

@@ -68,8 +68,9 @@ class CategoryButton : public QToolButton {
 public:
     CategoryButton(int category, QWidget *parent);
     int category() const { return m_category; }
-    // The pressed picture is fetched when the button goes down.
-    void setPictures(const QPixmap &normal, std::function<QPixmap()> pressed);
+    // Pictures of `size` (logical pixels), fetched when they are first painted: the
+    // normal one, none when `normal` is empty, and the one shown while the button is down.
+    void setPictures(QSize size, std::function<QPixmap()> normal, std::function<QPixmap()> pressed);
 
 signals:
     void hovered(int category);
@@ -83,7 +84,8 @@ private:
     void showPicture();
 
     int m_category;
-    QPixmap m_normal;
+    QSize m_pictureSize;
+    std::function<QPixmap()> m_normal;
     std::function<QPixmap()> m_pressed;
 };
 

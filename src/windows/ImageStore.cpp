@@ -2,43 +2,125 @@
 
 #include "Artwork.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace korbo {
 
 namespace {
 constexpr int UserStyle = 7;
+
+class DeferredPictureEngine : public QIconEngine {
+public:
+    DeferredPictureEngine(QSize logicalSize, std::function<QPixmap()> fetch)
+        : m_size(logicalSize), m_fetch(std::move(fetch))
+    {
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return m_size.scaled(size.boundedTo(m_size), Qt::KeepAspectRatio);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {m_size}; }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        drawFitted(*painter, rect, scaledPixmap(rect.size() * scale, mode, state, scale));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    // `size` is in device pixels, as QIcon asks for it.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const QPixmap picture = m_fetch();
+        if (picture.isNull() || size.isEmpty())
+            return {};
+        // Buttons repaint often: the last answer is kept while the question is the same.
+        if (picture.cacheKey() == m_lastSource && size == m_lastSize && mode == m_lastMode)
+            return m_lastAnswer;
+        QPixmap answer = picture;
+        // Never enlarged, as with any other icon; smaller only when asked for less.
+        if (answer.width() > size.width() || answer.height() > size.height()) {
+            answer = answer.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            answer.setDevicePixelRatio(scale);
+        }
+        if (mode == QIcon::Disabled) {
+            // Greyed the way the style greys any other disabled picture.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            answer = QApplication::style()->generatedIconPixmap(QIcon::Disabled, answer, &option);
+        }
+        m_lastSource = picture.cacheKey();
+        m_lastSize = size;
+        m_lastMode = mode;
+        m_lastAnswer = answer;
+        return answer;
+    }
+
+    QIconEngine *clone() const override { return new DeferredPictureEngine(m_size, m_fetch); }
+
+private:
+    QSize m_size;
+    std::function<QPixmap()> m_fetch;
+    qint64 m_lastSource = 0;
+    QSize m_lastSize;
+    QIcon::Mode m_lastMode = QIcon::Normal;
+    QPixmap m_lastAnswer;
+};
 } // namespace
+
+QIcon deferredIcon(QSize logicalSize, std::function<QPixmap()> fetch)
+{
+    return QIcon(new DeferredPictureEngine(logicalSize, std::move(fetch)));
+}
 
 ImageStore::ImageStore(qreal devicePixelRatio, QObject *parent)
     : QObject(parent), m_dpr(devicePixelRatio)
 {
-    m_openPictures = std::async(std::launch::async, [dpr = m_dpr] {
-        Pictures pictures;
-        pictures.icon = artwork::windowIcon(48, dpr);
+    // The board's pictures first; then the icon, which a window manager asks for as
+    // the window is shown (and some platforms never ask for).
+    auto categories = std::make_shared<std::promise<std::array<QImage, 15>>>();
+    m_openPictures = categories->get_future();
+    m_iconPicture = std::async(std::launch::async, [dpr = m_dpr, categories] {
+        std::array<QImage, 15> pictures;
         for (int c = 1; c <= 14; ++c)
-            pictures.categories[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
-        return pictures;
+            pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
+        categories->set_value(std::move(pictures));
+        return artwork::windowIcon(IconLogicalSize, dpr);
     });
     ApplyDiceStyle(1);
 }
 
 ImageStore::~ImageStore()
 {
-    if (m_openPictures.valid())
-        m_openPictures.wait();
+    if (m_iconPicture.valid())
+        m_iconPicture.wait();
 }
 
 void ImageStore::collectOpenPictures() const
 {
     if (!m_openPictures.valid())
         return;
-    const Pictures pictures = m_openPictures.get();
+    const std::array<QImage, 15> pictures = m_openPictures.get();
     for (int c = 1; c <= 14; ++c)
-        m_catOpen[c] = QPixmap::fromImage(pictures.categories[c]);
-    m_icon = QPixmap::fromImage(pictures.icon);
+        m_catOpen[c] = QPixmap::fromImage(pictures[c]);
+}
+
+void ImageStore::collectIcon() const
+{
+    if (m_iconPicture.valid())
+        m_icon = QPixmap::fromImage(m_iconPicture.get());
 }
 
 void ImageStore::forgetBuiltIns()
@@ -47,6 +129,7 @@ void ImageStore::forgetBuiltIns()
         if (slot <= 36 || !m_userFace[slot - 36])
             m_store[slot] = QPixmap();
     collectOpenPictures();
+    collectIcon();
     m_catOpen.fill(QPixmap());
     m_catUsed.fill(QPixmap());
     m_joker = QPixmap();
@@ -85,9 +168,9 @@ const QPixmap &ImageStore::joker() const
 
 const QPixmap &ImageStore::windowIcon() const
 {
-    collectOpenPictures();
+    collectIcon();
     if (m_icon.isNull())
-        m_icon = QPixmap::fromImage(artwork::windowIcon(48, m_dpr));
+        m_icon = QPixmap::fromImage(artwork::windowIcon(IconLogicalSize, m_dpr));
     return m_icon;
 }
 

@@ -6,8 +6,12 @@
 #include <QPixmap>
 #include <QString>
 
+#include <QIcon>
+
 #include <array>
+#include <functional>
 #include <future>
+#include <memory>
 
 namespace korbo {
 
@@ -21,6 +25,7 @@ public:
     static constexpr int StoreSlots = 42;   // style × 6 + face
     static constexpr int DieLogicalSize = 48;
     static constexpr int JokerLogicalSize = 32;
+    static constexpr int IconLogicalSize = 48;
     // Larger user pictures than this are refused: a damaged or hostile file claiming
     // a huge size must not eat the machine's memory.
     static constexpr int MaxUserPictureSide = 1024;
@@ -71,19 +76,22 @@ private:
     std::array<bool, 7> m_userFace{};
     mutable QPixmap m_joker;
     mutable QPixmap m_icon;
-    // The open category pictures and the window icon, which the first board shows,
+    // The open category pictures, which the first board shows, and the window icon
     // are drawn on a worker while the window is being built.
-    struct Pictures {
-        std::array<QImage, 15> categories;
-        QImage icon;
-    };
-    mutable std::future<Pictures> m_openPictures;
+    mutable std::future<std::array<QImage, 15>> m_openPictures;
+    mutable std::future<QImage> m_iconPicture;
     void collectOpenPictures() const;
+    void collectIcon() const;
     int m_liveStyle = 1;
 };
 
 // Draws a die picture into a box: as it is when it fits exactly, otherwise scaled to
 // fit with its proportions kept, in the middle (the user's own pictures may be any size).
 void drawFitted(QPainter &painter, const QRect &box, const QPixmap &picture);
+
+// An icon whose picture is fetched only when it is first painted, so a window can be
+// built while its pictures are still being drawn. `logicalSize` is the picture's
+// size; the picture is asked for again each time, so it should come from the store.
+QIcon deferredIcon(QSize logicalSize, std::function<QPixmap()> fetch);
 
 } // namespace korbo

@@ -64,7 +64,9 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     QFontMetrics(boardFont()).height(); // loads the fonts while the worker draws
     m_board = new BoardView(game, *m_images, this);
     setCentralWidget(m_board);
-    setWindowIcon(QIcon(m_images->windowIcon()));
+    // Asked for when the window is shown, by then drawn on the worker.
+    const QSize iconSize(ImageStore::IconLogicalSize, ImageStore::IconLogicalSize);
+    setWindowIcon(deferredIcon(iconSize, [images = m_images] { return images->windowIcon(); }));
     game.setHost(this);
     connect(menuOptions, &QAction::triggered, this, [this] {
         OptionsDialog *options = optionsDialog();

@@ -137,8 +137,13 @@ TEST_F(Window, RefreshCategoryButtons)
     // During a game: the used picture exactly where the current player has scored.
     g.state.roundNo = 3;
     RefreshCategoryButtons(g.board, g.state, g.options);
-    for (int c = 1; c <= 14; ++c)
+    for (int c = 1; c <= 14; ++c) {
         EXPECT_EQ(g.board.category(c).picture, c == Twins ? ButtonPicture::Used : ButtonPicture::Open);
+        // The button paints the store's picture for that state, at its own size.
+        const CategoryButton *button = window.board()->butCat(c);
+        const QPixmap shown = button->icon().pixmap(button->iconSize(), window.images().devicePixelRatio());
+        EXPECT_EQ(shown.toImage(), window.images().categoryPicture(c, c == Twins).toImage()) << c;
+    }
 }
 
 TEST_F(Window, InitialCaptionsUntilTheFirstRefresh)

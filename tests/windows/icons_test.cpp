@@ -1,13 +1,24 @@
 #include "GameStyle.h"
+#include "ImageStore.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QMenuBar>
+#include <QPainter>
 
 using namespace korbo;
 
 namespace {
+
+QPixmap squarePicture(int logical, qreal dpr, QColor colour)
+{
+    QImage image(QSize(logical, logical) * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    image.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(image);
+}
 
 int visiblePixels(const QImage &image)
 {
@@ -16,6 +27,55 @@ int visiblePixels(const QImage &image)
         for (int x = 0; x < image.width(); ++x)
             count += qAlpha(image.pixel(x, y)) > 0;
     return count;
+}
+
+TEST(DeferredIcon, FetchesItsPictureOnlyWhenPainted)
+{
+    struct Case {
+        qreal dpr;
+        QSize asked;    // logical size asked for
+        QSize expected; // physical size of the answer
+    };
+    const Case cases[] = {
+        {1.0, {40, 40}, {40, 40}},
+        {2.0, {40, 40}, {80, 80}},
+        {1.5, {40, 40}, {60, 60}},
+        {2.0, {20, 20}, {40, 40}},  // less room: scaled down
+        {1.0, {64, 64}, {40, 40}},  // more room: never enlarged
+    };
+    for (const Case &c : cases) {
+        int fetches = 0;
+        const QPixmap picture = squarePicture(40, c.dpr, Qt::red);
+        const QIcon icon = deferredIcon(QSize(40, 40), [&] {
+            ++fetches;
+            return picture;
+        });
+        EXPECT_EQ(fetches, 0) << "made, not yet painted";
+        EXPECT_FALSE(icon.isNull());
+        EXPECT_EQ(icon.actualSize(QSize(100, 100)), QSize(40, 40));
+        EXPECT_EQ(fetches, 0) << "measuring needs no picture";
+
+        const QPixmap shown = icon.pixmap(c.asked, c.dpr);
+        EXPECT_GE(fetches, 1);
+        EXPECT_EQ(shown.size(), c.expected) << c.dpr << " " << c.asked.width();
+        EXPECT_EQ(shown.toImage().pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
+    }
+}
+
+TEST(DeferredIcon, DisabledIsGreyedAndAChangedPictureIsShown)
+{
+    QPixmap picture = squarePicture(32, 1.0, Qt::red);
+    const QIcon icon = deferredIcon(QSize(32, 32), [&] { return picture; });
+    const QImage normal = icon.pixmap(QSize(32, 32), 1.0, QIcon::Normal).toImage();
+    const QImage disabled = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage();
+    EXPECT_EQ(normal.pixelColor(16, 16), QColor(Qt::red));
+    const QColor grey = disabled.pixelColor(16, 16);
+    EXPECT_NE(grey, QColor(Qt::red));
+    EXPECT_LT(std::abs(grey.red() - grey.green()), 40) << "greyed, not red";
+
+    // The store may draw its pictures again (another screen): the icon follows.
+    picture = squarePicture(32, 1.0, Qt::blue);
+    EXPECT_EQ(icon.pixmap(QSize(32, 32), 1.0).toImage().pixelColor(16, 16), QColor(Qt::blue));
 }
 
 TEST(GameStyle, MenuBarChevronIsDrawnAndTheRestIsTheDesktopsStyle)
