@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSoundEffect>
-#include <QUrl>
 #include <QtEndian>
 
 #include <algorithm>
@@ -102,8 +100,8 @@ std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes)
 
 // ---------------------------------------------------------------- the player
 
-QtSoundPlayer::QtSoundPlayer(TickClock &clock, QObject *parent)
-    : QObject(parent), m_clock(clock)
+QtSoundPlayer::QtSoundPlayer(TickClock &clock, QObject *parent, QStringList modulePaths)
+    : QObject(parent), m_clock(clock), m_module(std::move(modulePaths))
 {
 }
 
@@ -148,14 +146,14 @@ int QtSoundPlayer::ticksFor(std::chrono::milliseconds length)
     return length.count() <= 0 ? 0 : static_cast<int>((length.count() + tick - 1) / tick);
 }
 
-QSoundEffect *QtSoundPlayer::effect(const QString &name)
+void QtSoundPlayer::prepare()
 {
-    QSoundEffect *&effect = m_effects[name];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc") + resourcePath(name)));
-    }
-    return effect;
+    m_module.startLoading();
+}
+
+bool QtSoundPlayer::audible()
+{
+    return m_module.output() != nullptr;
 }
 
 QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
@@ -165,10 +163,8 @@ QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
         co_return;
     const auto length = duration(key);
 
-    stop();
-    QSoundEffect *sound = effect(key);
-    sound->play();
-    m_current = sound;
+    if (SoundOutput *output = m_module.output())
+        output->play(resourcePath(key));
 
     if (mode == SoundMode::ToEnd && length)
         co_await m_clock.wait(ticksFor(*length));
@@ -176,15 +172,17 @@ QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
 
 void QtSoundPlayer::stop()
 {
-    if (m_current)
-        m_current->stop();
-    m_current = nullptr;
+    // Nothing can be playing before the module is loaded.
+    if (SoundOutput *output = m_module.loadedOutput())
+        output->stop();
 }
 
 bool QtSoundPlayer::isPlaying(const QString &name) const
 {
-    const QSoundEffect *sound = m_effects.value(findName(name));
-    return sound && sound->isPlaying();
+    const QString key = findName(name);
+    // Asking does not load the module: before it is loaded nothing can be playing.
+    SoundOutput *output = m_module.loadedOutput();
+    return !key.isEmpty() && output && output->isPlaying(resourcePath(key));
 }
 
 } // namespace korbo

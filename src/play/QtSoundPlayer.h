@@ -1,13 +1,12 @@
 #pragma once
 
+#include "AudioModule.h"
 #include "SoundPlayer.h"
 #include "TickClock.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +14,6 @@
 
 #include <chrono>
 #include <optional>
-
-class QSoundEffect;
 
 namespace korbo {
 
@@ -37,21 +34,24 @@ struct WaveInfo {
 // whatever other chunks surround them. Nothing when the bytes are no wave file.
 std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes);
 
-// Plays the recordings embedded in the game (:/sounds/<name>.wav) through Qt
-// Multimedia. A name is found whatever its letter case.
+// Plays the recordings embedded in the game (:/sounds/<name>.wav) through the
+// audio module (Qt Multimedia). A name is found whatever its letter case.
 //
 // A wait for a sound's end is measured on the game's tick clock by the recording's
 // own length, not by what the audio system reports: without an audio device Qt may
 // call a sound playing for ever. So the window keeps painting meanwhile, and a clock
 // with zero-length ticks never waits.
 //
-// The audio objects are made on the first play of each recording, never before.
+// The audio module is loaded when prepare() is called (once the board is up) or at
+// the first sound; without it sounds are silent but still take their time.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    explicit QtSoundPlayer(TickClock &clock, QObject *parent = nullptr);
+    explicit QtSoundPlayer(TickClock &clock, QObject *parent = nullptr,
+                           QStringList modulePaths = AudioModule::searchPaths());
     ~QtSoundPlayer() override;
 
+    void prepare() override;
     QCoro::Task<> play(QString name, SoundMode mode) override;
 
     // Stops whatever is playing.
@@ -72,12 +72,13 @@ public:
     // each, rounded up).
     static int ticksFor(std::chrono::milliseconds length);
 
-private:
-    QSoundEffect *effect(const QString &name);
+    // Whether sounds are heard at all, that is whether the audio module loads
+    // (this loads it if it is not loaded yet).
+    bool audible();
 
+private:
     TickClock &m_clock;
-    QHash<QString, QSoundEffect *> m_effects;
-    QPointer<QSoundEffect> m_current;
+    AudioModule m_module;
 };
 
 } // namespace korbo

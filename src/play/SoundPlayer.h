@@ -16,6 +16,9 @@ enum class SoundMode {
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
+    // Gets ready to play without keeping the caller waiting: called once the board
+    // is up, so whatever the first sound needs is in place before it is asked for.
+    virtual void prepare() {}
     virtual QCoro::Task<> play(QString name, SoundMode mode) = 0;
 };
 

@@ -160,6 +160,8 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     show();
     co_await m_game.clock.yield();
     co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
+    // The board is up: now the sounds get ready, out of the way of the start.
+    m_game.sound().prepare();
     // "debug" on the command line: the game's counters in a window of their own.
     if (m_game.testDiceMode())
         (new VarsMonitor(m_game.state, this))->show();

@@ -7,6 +7,8 @@
 
 #include <QCoro/QCoroTask>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QSet>
 #include <QtEndian>
 
@@ -383,6 +385,51 @@ TEST(QtSoundPlayer, StartingASoundStopsTheOnePlaying)
     EXPECT_TRUE(player.isPlaying(QStringLiteral("twang")));
     player.stop();
     EXPECT_FALSE(player.isPlaying(QStringLiteral("twang")));
+}
+
+// ------------------------------------------------------------ the audio module
+
+TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
+{
+    AudioModule module;
+    module.startLoading();
+    module.startLoading(); // a second call changes nothing
+    SoundOutput *output = module.output();
+    ASSERT_NE(output, nullptr);
+    EXPECT_EQ(module.output(), output);
+    EXPECT_TRUE(module.loadedFrom().endsWith(QStringLiteral(".so"))) << qPrintable(module.loadedFrom());
+}
+
+TEST(AudioModule, WithoutItSoundsAreSilentButTakeTheirTime)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Not a library at all, then nothing there.
+    const QString junk = dir.filePath(QStringLiteral("junk.so"));
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is no shared object");
+    file.close();
+    for (const QStringList &paths : {QStringList{junk}, QStringList{dir.filePath(QStringLiteral("missing.so"))}}) {
+        TickClock clock(0ns);
+        QtSoundPlayer player(clock, nullptr, paths);
+        player.prepare();
+        QCoro::waitFor(player.play(QStringLiteral("pop"), SoundMode::ToEnd));
+        EXPECT_EQ(clock.ticksWaited(), QtSoundPlayer::ticksFor(*QtSoundPlayer::duration(QStringLiteral("pop"))));
+        EXPECT_FALSE(player.isPlaying(QStringLiteral("pop")));
+        EXPECT_FALSE(player.audible());
+        player.stop();
+    }
+}
+
+TEST(AudioModule, AskingWhetherASoundPlaysLoadsNothing)
+{
+    TickClock clock(0ns);
+    QtSoundPlayer player(clock);
+    EXPECT_FALSE(player.isPlaying(QStringLiteral("pop")));
+    EXPECT_TRUE(player.audible()); // this loads it
+    QCoro::waitFor(player.play(QStringLiteral("pop"), SoundMode::Background));
+    EXPECT_TRUE(player.isPlaying(QStringLiteral("pop")));
 }
 
 } // namespace
