@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qcoro-qt6-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3
+  xvfb
 )
 
 missing=()
