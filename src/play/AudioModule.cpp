@@ -68,9 +68,4 @@ SoundOutput *AudioModule::output()
     return m_output.get();
 }
 
-QString AudioModule::loadedFrom() const
-{
-    return m_output ? m_library.fileName() : QString();
-}
-
 } // namespace korbo

@@ -34,8 +34,6 @@ public:
     SoundOutput *output();
     // The output if it has been made already, otherwise null; never loads.
     SoundOutput *loadedOutput() const { return m_output.get(); }
-    // The file the module was loaded from; empty until then, or when none loaded.
-    QString loadedFrom() const;
 
 private:
     QStringList m_candidates;

@@ -151,11 +151,6 @@ void QtSoundPlayer::prepare()
     m_module.startLoading();
 }
 
-bool QtSoundPlayer::audible()
-{
-    return m_module.output() != nullptr;
-}
-
 QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
 {
     const QString key = findName(name);

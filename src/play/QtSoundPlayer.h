@@ -72,10 +72,6 @@ public:
     // each, rounded up).
     static int ticksFor(std::chrono::milliseconds length);
 
-    // Whether sounds are heard at all, that is whether the audio module loads
-    // (this loads it if it is not loaded yet).
-    bool audible();
-
 private:
     TickClock &m_clock;
     AudioModule m_module;

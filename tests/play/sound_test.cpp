@@ -397,7 +397,7 @@ TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
     SoundOutput *output = module.output();
     ASSERT_NE(output, nullptr);
     EXPECT_EQ(module.output(), output);
-    EXPECT_TRUE(module.loadedFrom().endsWith(QStringLiteral(".so"))) << qPrintable(module.loadedFrom());
+    EXPECT_EQ(module.loadedOutput(), output);
 }
 
 TEST(AudioModule, WithoutItSoundsAreSilentButTakeTheirTime)
@@ -417,19 +417,8 @@ TEST(AudioModule, WithoutItSoundsAreSilentButTakeTheirTime)
         QCoro::waitFor(player.play(QStringLiteral("pop"), SoundMode::ToEnd));
         EXPECT_EQ(clock.ticksWaited(), QtSoundPlayer::ticksFor(*QtSoundPlayer::duration(QStringLiteral("pop"))));
         EXPECT_FALSE(player.isPlaying(QStringLiteral("pop")));
-        EXPECT_FALSE(player.audible());
         player.stop();
     }
-}
-
-TEST(AudioModule, AskingWhetherASoundPlaysLoadsNothing)
-{
-    TickClock clock(0ns);
-    QtSoundPlayer player(clock);
-    EXPECT_FALSE(player.isPlaying(QStringLiteral("pop")));
-    EXPECT_TRUE(player.audible()); // this loads it
-    QCoro::waitFor(player.play(QStringLiteral("pop"), SoundMode::Background));
-    EXPECT_TRUE(player.isPlaying(QStringLiteral("pop")));
 }
 
 } // namespace
