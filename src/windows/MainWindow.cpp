@@ -191,11 +191,7 @@ OptionsDialog *MainWindow::optionsDialog()
         m_options = new OptionsDialog(m_game, *m_images, m_messages, this);
         m_options->setUserDiceFolder(m_folders.data);
         m_options->placeOver(this);
-        // Taking the current values is no choice of the player's: no sample sounds.
-        const bool loading = m_game.state.loading;
-        m_game.state.loading = true;
         m_options->loadFromOptions();
-        m_game.state.loading = loading;
     }
     return m_options;
 }

@@ -218,8 +218,8 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &OptionsDialog::previewTick);
 
-    m_loadingControls = false;
-    storeControls();
+    // The window shows the settings in force, whenever it is first made.
+    showValues();
 }
 
 QString OptionsDialog::userDiceFolder() const
@@ -249,13 +249,13 @@ void OptionsDialog::storeControls()
     emit o.changed();
 }
 
-void OptionsDialog::loadFromOptions()
+void OptionsDialog::showValues()
 {
     const Options &o = m_game.options;
     const int sound = static_cast<int>(o.sound);
     const int style = o.diceStyle;
-    // Every control first, from the values as they are now, then all stored at once:
-    // storing after each control would overwrite the values not yet read.
+    // Every control from the values as they are now, nothing stored meanwhile: storing
+    // after each control would overwrite the values not yet read.
     m_loadingControls = true;
     m_animation->setRawValue(o.animationValue);
     m_textButtons->setRawValue(o.textButtonsValue);
@@ -270,10 +270,16 @@ void OptionsDialog::loadFromOptions()
     if (style >= 1 && style <= DiceStyleCount)
         m_diceStyle[style]->setChecked(true);
     m_loadingControls = false;
+}
+
+void OptionsDialog::loadFromOptions()
+{
+    showValues();
     storeControls();
-    // Setting an option button clicks it.
-    if (sound >= 0 && sound < 3)
-        soundClick(sound);
+    // Setting an option button clicks it: the style's preview starts. The sound
+    // buttons' click would only play a sample, and taking the settings in force is
+    // no choice of the player's.
+    const int style = m_game.options.diceStyle;
     if (style >= 1 && style <= DiceStyleCount)
         diceStyleClick(style);
 }

@@ -68,7 +68,7 @@ public:
 
     // Sets every control from game.options, as after reading the settings file. The
     // dice style is clicked as by the player (the preview starts, Import follows it);
-    // the sound buttons' clicks play nothing because the game is loading then.
+    // no sample sound plays.
     void loadFromOptions();
 
     // Left over the middle of the board, top level with the board's top.
@@ -101,6 +101,8 @@ private:
     void butImportClick();
     // Writes every control's value to game.options.
     void storeControls();
+    // Sets every control from game.options without storing or clicking anything.
+    void showValues();
 
     Game &m_game;
     ImageStore &m_images;

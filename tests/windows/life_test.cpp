@@ -2,6 +2,7 @@
 // game, saving at exit.
 #include "MainWindow.h"
 #include "Messages.h"
+#include "OptionsDialog.h"
 #include "Recorders.h"
 #include "RecordsFile.h"
 
@@ -142,6 +143,30 @@ TEST(LifeSettings, SettingsTakeEffectAtStartAndAreWrittenAtExit)
     EXPECT_EQ(ini.readAll(), QByteArray("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=1\r\n"
                                         "Auto1stThrow=0\r\nShowLeader=1\r\nSound=Zany\r\nNoThrowSounds=0\r\n"
                                         "DiceType=Rainbow\r\n"));
+}
+
+TEST(LifeSettings, OpeningAndClosingTheOptionsChangesNoSetting)
+{
+    // Guards the Options window, first made after start-up, showing the designed
+    // defaults and putting them in force when closed.
+    const QByteArray saved("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=2\r\nAuto1stThrow=1\r\n"
+                           "ShowLeader=0\r\nSound=Zany\r\nNoThrowSounds=1\r\nDiceType=Rainbow\r\n");
+    QTemporaryDir settings, data;
+    QFile ini(settings.filePath(QStringLiteral("Korbo.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(saved);
+    ini.close();
+    TestGame t;
+    Messages messages;
+    MainWindow window(t.game, messages);
+    t.game.setHost(&window);
+    t.run(window.startUp({settings.path(), data.path()}));
+    window.menuOptions->trigger();
+    ASSERT_TRUE(window.optionsDialog()->isVisible());
+    window.optionsDialog()->close();
+    ASSERT_TRUE(window.close());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), saved);
 }
 
 TEST(LifeSettings, AFirstRunKeepsTheDesignedLookAndWritesTheDefaults)
