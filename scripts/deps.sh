@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qcoro-qt6-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-qpa-plugins qcoro-qt6-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3
   xvfb

@@ -8,8 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("korbo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Korbo"));
+    korbo::NameApplication();
 
     // "debug" anywhere in the command line, letters exactly so, turns on test dice.
     const bool debug = QApplication::arguments().mid(1).join(QLatin1Char(' ')).contains(QLatin1String("debug"));

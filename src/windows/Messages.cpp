@@ -9,9 +9,14 @@ namespace korbo {
 namespace {
 QString titleOrProgram(const QString &title)
 {
-    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    return title.isEmpty() ? ProgramName : title;
 }
 } // namespace
+
+void NameApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("korbo"));
+}
 
 void Messages::information(QWidget *parent, const QString &title, const QString &text, bool icon)
 {

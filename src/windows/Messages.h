@@ -8,6 +8,13 @@ class QWidget;
 
 namespace korbo {
 
+// The name a box without a title of its own shows.
+inline const QString ProgramName = QStringLiteral("Korbo");
+
+// Names the program for the desktop: "korbo" for its folders. It sets no display
+// name, since the desktop would append one to every window title.
+void NameApplication();
+
 // The game's message boxes and its one-line input prompt, behind a small interface so
 // tests can answer them. The texts and titles are always the game's own.
 class Messages {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <qpa/qplatformwindow.h>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -95,6 +96,32 @@ TEST_F(Life, ClosingDuringAGameAsksFirst)
     Records read;
     ASSERT_TRUE(ReadRecordsFile(read, recordsPath()));
     EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
+}
+
+// The title a window's frame on the desktop shows (on X11 and Wayland alike).
+struct DesktopTitle : QPlatformWindow {
+    static QString of(const QString &title) { return formatWindowTitle(title, QStringLiteral(" — ")); }
+};
+
+TEST_F(Life, WindowTitlesReachTheDesktopAsTheyAre)
+{
+    // Guards a display name given to the program: the desktop appends it to every
+    // window title ("Ann's 1st turn — Korbo").
+    NameApplication();
+    t.name({QStringLiteral("Ann")});
+    t.run(g.butThrowClick());
+    window.showScoreSheet();
+    window.recordsWindow();
+    window.optionsDialog();
+    int titled = 0;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->windowTitle().isEmpty())
+            continue;
+        ++titled;
+        EXPECT_EQ(DesktopTitle::of(w->windowTitle()).toStdString(), w->windowTitle().toStdString());
+    }
+    EXPECT_GE(titled, 4);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Ann's 1st turn"));
 }
 
 TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
