@@ -43,7 +43,8 @@ QCoro::Task<> Game::menuNewClick()
             co_return;
     }
     if (state.roundNo != 0) {
-        if (m_host->confirmStopGame()) {
+        // The game may have ended while the question was open.
+        if (m_host->confirmStopGame() && state.roundNo != 0) {
             co_await GameOver();
             state.promptText = QLatin1String("Korbo v") + VersionText;
         }
@@ -510,6 +511,10 @@ void Game::ResetBoard()
 
 QCoro::Task<> Game::GameOver()
 {
+    // A stopped game: whatever of it still waits (dice in flight, a joker, sounds, the
+    // pause before the next turn) ends where it waits and never touches the board.
+    if (state.roundNo <= RoundCount)
+        clock.cancelWaits();
     state.busy = true;
     board.setTitle(QStringLiteral("Korbo"));
     state.promptText = QStringLiteral("Game Over");

@@ -19,7 +19,8 @@
 namespace korbo {
 
 // Starts a procedure from an event handler and lets it run on by itself: it keeps
-// going through its waits after the handler has returned.
+// going through its waits after the handler has returned. A procedure of a stopped
+// game ends quietly at its next wait (WaitCancelled goes no further than this).
 inline void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
 
 // What the game asks of the windows around the board. The defaults do nothing, so

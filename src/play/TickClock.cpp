@@ -17,9 +17,16 @@ void TickClock::Sleep::await_suspend(std::coroutine_handle<> handle) const
         QTimer::singleShot(ms, Qt::PreciseTimer, context, [handle] { handle.resume(); });
 }
 
+QCoro::Task<> TickClock::sleep(int ms, std::uint64_t generation)
+{
+    co_await Sleep{m_context.data(), ms};
+    if (generation != m_generation)
+        throw WaitCancelled{};
+}
+
 QCoro::Task<> TickClock::yield()
 {
-    co_await Sleep{m_context.data(), 0};
+    co_await sleep(0, m_generation);
 }
 
 QCoro::Task<> TickClock::wait(int ticks)
@@ -28,8 +35,9 @@ QCoro::Task<> TickClock::wait(int ticks)
         ticks = 0;
     m_ticksWaited += ticks;
     const std::int64_t tick = m_tick.count();
+    const std::uint64_t generation = m_generation;
     if (tick == 0) {
-        co_await Sleep{m_context.data(), 0};
+        co_await sleep(0, generation);
         co_return;
     }
 
@@ -42,9 +50,14 @@ QCoro::Task<> TickClock::wait(int ticks)
     const std::int64_t deadline = base + ticks * tick;
 
     ++m_active;
-    for (std::int64_t left = deadline - now(); left > 0; left = deadline - now()) {
-        const int ms = static_cast<int>((left + 999'999) / 1'000'000);
-        co_await Sleep{m_context.data(), ms};
+    try {
+        for (std::int64_t left = deadline - now(); left > 0; left = deadline - now()) {
+            const int ms = static_cast<int>((left + 999'999) / 1'000'000);
+            co_await sleep(ms, generation);
+        }
+    } catch (const WaitCancelled &) {
+        --m_active;
+        throw;
     }
     --m_active;
     m_lastDeadline = deadline;

@@ -11,6 +11,10 @@
 
 namespace korbo {
 
+// What a cancelled wait throws: the procedure that waited ends there, and so does
+// every procedure that awaited it, up to the event handler that started it.
+struct WaitCancelled {};
+
 // The game's pause: waits of n ticks (10 ms each) during which window events keep
 // being handled, so clicks and drags arrive in the middle of a throw or a commit.
 //
@@ -43,6 +47,11 @@ public:
     // Ticks asked for by every wait so far: the game's pace, whatever the tick length.
     std::int64_t ticksWaited() const { return m_ticksWaited; }
 
+    // Every wait in progress now throws WaitCancelled when it would next continue;
+    // waits begun afterwards are not touched. A stopped game uses it, so none of its
+    // procedures can touch the board again.
+    void cancelWaits() { ++m_generation; }
+
     // Called at shutdown: no waiting coroutine is ever resumed after this, so no game
     // code runs once the settings have been saved.
     void halt();
@@ -58,12 +67,15 @@ private:
     };
 
     std::int64_t now() const { return m_elapsed.nsecsElapsed(); }
+    // Sleeps once; throws when the waits of `generation` were cancelled meanwhile.
+    QCoro::Task<> sleep(int ms, std::uint64_t generation);
 
     Duration m_tick;
     QElapsedTimer m_elapsed;
     QPointer<QObject> m_context;
     std::int64_t m_lastDeadline = -1;
     int m_active = 0;
+    std::uint64_t m_generation = 0;
     std::int64_t m_ticksWaited = 0;
 };
 

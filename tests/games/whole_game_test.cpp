@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
+#include <functional>
+
 using namespace korbo;
 using namespace korbo::test;
 
@@ -253,6 +257,80 @@ TEST_F(Games, StoppedGameLeavesNoTrace)
                 EXPECT_EQ(g.state.score[p][c], NotScored);
         }
         EXPECT_FALSE(g.board.die(1).visible);
+    }
+}
+
+TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardForTheNextGame)
+{
+    // Each row starts a procedure and answers Yes to "Stop this game?" while it waits
+    // where the row says; the row names what once went on after the stop.
+    struct Case {
+        const char *guards;
+        int throwsBefore;
+        bool previewBefore;
+        std::function<QCoro::Task<>()> begin;
+        std::function<bool()> waiting;
+    };
+    const Case cases[] = {
+        {"a throw in flight landed on the reset board and greyed the next game's button", 0, false,
+         [&] { return g.butThrowClick(); },
+         [&] { return g.board.die(1).visible && g.board.throwCaption() == QStringLiteral("1st Throw"); }},
+        {"a joker in flight was charged and changed a die after the stop", 1, false,
+         [&] { return g.jokerDrop(1, 1); },
+         [&] { return g.board.die(1).top < geometry::HeldTop - 1500; }},
+        {"the pause after a commit went on into Bob's turn", 1, true,
+         [&] { return g.butCatClick(Ones); },
+         [&] { return g.state.curPlayer == 2; }},
+        {"the next turn's greeting came after the stop", 1, true,
+         [&] { return g.butCatClick(Ones); },
+         [&] { return g.board.title() == QStringLiteral("Bob's 1st turn"); }},
+    };
+    // Everything of the game the player can see or that the next game starts from.
+    auto snapshot = [&] {
+        QStringList seen{g.board.title(), g.board.throwCaption(), g.board.announce(), g.state.promptText,
+                         QString::number(g.state.busy), QString::number(g.state.throwNo)};
+        for (int d = 1; d <= DiceCount; ++d)
+            seen << QStringLiteral("%1 %2 %3 %4").arg(g.board.die(d).top).arg(g.board.die(d).visible)
+                        .arg(g.board.die(d).face).arg(g.state.dice[d]);
+        for (int p = 1; p <= 2; ++p)
+            seen << QString::number(g.state.jokers[p]);
+        return seen.join(QLatin1Char('|'));
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.guards);
+        start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+        for (int i = 0; i < c.throwsBefore; ++i)
+            t.run(g.butThrowClick());
+        if (c.previewBefore)
+            t.run(g.butCatClick(Ones));
+        QCoro::Task<> running = c.begin();
+        for (int step = 0; step < 1000 && !c.waiting(); ++step)
+            QCoreApplication::processEvents();
+        ASSERT_TRUE(c.waiting());
+
+        t.host.answerStop = true;
+        t.run(g.menuNewClick());
+        const QString stopped = snapshot();
+        for (int step = 0; step < 1000; ++step)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(snapshot().toStdString(), stopped.toStdString());
+        EXPECT_EQ(g.state.roundNo, 0);
+        EXPECT_FALSE(g.state.busy);
+        EXPECT_EQ(g.state.promptText, QStringLiteral("Korbo v4.01"));
+        EXPECT_EQ(g.board.title(), QStringLiteral("Korbo"));
+        EXPECT_EQ(g.board.throwCaption(), QStringLiteral("Start Game"));
+        EXPECT_NE(g.board.announce(), QStringLiteral("Off you go, Bob"));
+        for (int d = 1; d <= DiceCount; ++d)
+            EXPECT_FALSE(g.board.die(d).visible);
+
+        // The next game throws as any game does.
+        start({QStringLiteral("Ann"), QStringLiteral("Bob")});
+        EXPECT_TRUE(g.board.throwEnabled());
+        EXPECT_EQ(g.board.throwCaption(), QStringLiteral("1st Throw"));
+        t.run(g.butThrowClick());
+        EXPECT_EQ(g.state.throwNo, 1);
+        EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
+        t.run(g.menuNewClick());
     }
 }
 
