@@ -3,6 +3,8 @@
 #include "SoundOutput.h"
 
 #include <QHash>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -34,6 +36,9 @@ public:
         const QSoundEffect *sound = m_effects.value(resourcePath);
         return sound && sound->isPlaying();
     }
+
+    // Asked before every sound: an output plugged in later is used from then on.
+    bool hasDevice() const override { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 private:
     // The audio objects are made on the first play of each recording, never before.

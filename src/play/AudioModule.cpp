@@ -21,6 +21,8 @@ QStringList AudioModule::searchPaths()
 
 AudioModule::AudioModule(QStringList candidates) : m_candidates(std::move(candidates)) {}
 
+AudioModule::AudioModule(std::unique_ptr<SoundOutput> output) : m_settled(true), m_output(std::move(output)) {}
+
 AudioModule::~AudioModule()
 {
     // The output's code lives in the module: it goes first. The module itself stays

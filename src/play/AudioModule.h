@@ -23,6 +23,8 @@ public:
     static QStringList searchPaths();
 
     explicit AudioModule(QStringList candidates = searchPaths());
+    // A module already loaded, whose output is this one.
+    explicit AudioModule(std::unique_ptr<SoundOutput> output);
     ~AudioModule();
     AudioModule(const AudioModule &) = delete;
     AudioModule &operator=(const AudioModule &) = delete;

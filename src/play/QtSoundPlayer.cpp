@@ -105,6 +105,11 @@ QtSoundPlayer::QtSoundPlayer(TickClock &clock, QObject *parent, QStringList modu
 {
 }
 
+QtSoundPlayer::QtSoundPlayer(TickClock &clock, std::unique_ptr<SoundOutput> output)
+    : m_clock(clock), m_module(std::move(output))
+{
+}
+
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 QStringList QtSoundPlayer::names()
@@ -156,12 +161,19 @@ QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
     const QString key = findName(name);
     if (key.isEmpty())
         co_return;
-    const auto length = duration(key);
+    // Without the module it has said why already.
+    SoundOutput *output = m_module.output();
+    if (!output)
+        co_return;
+    if (!output->hasDevice()) {
+        if (!m_saidNoDevice)
+            qWarning("Korbo plays no sounds: there is no audio output device");
+        m_saidNoDevice = true;
+        co_return;
+    }
+    output->play(resourcePath(key));
 
-    if (SoundOutput *output = m_module.output())
-        output->play(resourcePath(key));
-
-    if (mode == SoundMode::ToEnd && length)
+    if (const auto length = duration(key); mode == SoundMode::ToEnd && length)
         co_await m_clock.wait(ticksFor(*length));
 }
 

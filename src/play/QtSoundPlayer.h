@@ -13,6 +13,7 @@
 #include <QCoro/QCoroTask>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace korbo {
@@ -42,13 +43,18 @@ std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes);
 // call a sound playing for ever. So the window keeps painting meanwhile, and a clock
 // with zero-length ticks never waits.
 //
+// A sound that cannot be heard (no audio module, no output device) is skipped at
+// once: the game goes on without waiting for it, and says why once a run.
+//
 // The audio module is loaded when prepare() is called (once the board is up) or at
-// the first sound; without it sounds are silent but still take their time.
+// the first sound.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
     explicit QtSoundPlayer(TickClock &clock, QObject *parent = nullptr,
                            QStringList modulePaths = AudioModule::searchPaths());
+    // Plays through this output instead of the audio module's.
+    QtSoundPlayer(TickClock &clock, std::unique_ptr<SoundOutput> output);
     ~QtSoundPlayer() override;
 
     void prepare() override;
@@ -75,6 +81,7 @@ public:
 private:
     TickClock &m_clock;
     AudioModule m_module;
+    bool m_saidNoDevice = false;
 };
 
 } // namespace korbo

@@ -16,6 +16,8 @@ public:
     virtual void stop() = 0;
     // Whether the audio system calls that recording playing right now.
     virtual bool isPlaying(const QString &resourcePath) const = 0;
+    // Whether there is an audio output to be heard on right now.
+    virtual bool hasDevice() const = 0;
 };
 
 // The audio module's one entry point: makes its SoundOutput, which the caller owns.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game.h"
+#include "SoundOutput.h"
 #include "SoundPlayer.h"
 
 #include <QStringList>
@@ -18,6 +19,18 @@ public:
         played << (mode == SoundMode::ToEnd ? name : name + QLatin1Char('&'));
         co_return;
     }
+};
+
+// Stands in for the audio module's output: remembers what it was asked to play.
+class FakeSoundOutput : public SoundOutput {
+public:
+    explicit FakeSoundOutput(bool device = true) : device(device) {}
+    bool device;
+    QStringList played;
+    void play(const QString &resourcePath) override { played << resourcePath; }
+    void stop() override {}
+    bool isPlaying(const QString &) const override { return false; }
+    bool hasDevice() const override { return device; }
 };
 
 // Stands in for the windows around the board.
