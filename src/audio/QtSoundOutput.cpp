@@ -14,6 +14,17 @@ namespace {
 
 class QtSoundOutput : public SoundOutput {
 public:
+    QtSoundOutput()
+    {
+        // Without a sound server the audio back end says so on the error output as it
+        // starts; the game explains its silence once in its own words, so that line
+        // is held back.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        QMediaDevices::audioOutputs();
+        qInstallMessageHandler(previous);
+    }
+
     ~QtSoundOutput() override { qDeleteAll(m_effects); }
 
     void play(const QString &resourcePath) override
