@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -323,7 +324,14 @@ void MainWindow::menuHelpClick()
                                QStringLiteral("The help page korbo.htm is not where the game was installed."), true);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    OpenWithDesktop(QUrl::fromLocalFile(page), this, [this, page](bool opened) {
+        if (!opened)
+            m_messages.information(this, QStringLiteral("How to Play"),
+                                   QStringLiteral("Nothing on this desktop could open the help page.")
+                                       + QLatin1Char('\n') + QStringLiteral("Open it in a web browser yourself:")
+                                       + QLatin1Char('\n') + page,
+                                   true);
+    });
 }
 
 void MainWindow::menuAboutClick()
@@ -418,6 +426,30 @@ void MainWindow::setPrintEnabled(bool on)
 std::optional<QString> MainWindow::askTestDice()
 {
     return m_messages.input(this, QStringLiteral("Test Dice"), QStringLiteral("Enter 6 dice"));
+}
+
+// ---------------------------------------------------------------- the desktop
+
+void OpenWithDesktop(const QUrl &url, QObject *context, std::function<void(bool opened)> done)
+{
+    // The desktop's opener tells by its exit code whether anything could open the
+    // page. It is not parented: a browser it started must outlive the game, and a
+    // QProcess ends its process when it is destroyed.
+    auto *opener = new QProcess;
+    auto finish = [opener, context = QPointer<QObject>(context), done](bool opened) {
+        opener->disconnect();
+        opener->deleteLater();
+        if (context)
+            done(opened);
+    };
+    QObject::connect(opener, &QProcess::finished, opener, [finish](int code, QProcess::ExitStatus status) {
+        finish(status == QProcess::NormalExit && code == 0);
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [finish](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false);
+    });
+    opener->start(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
 }
 
 // ---------------------------------------------------------------- placement

@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
+
+#include <functional>
 
 namespace korbo {
 
@@ -110,6 +113,10 @@ private:
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
 };
+
+// Opens a page or document with the desktop's own program for it (xdg-open, no
+// shell between); `done` says, while `context` lives, whether anything opened it.
+void OpenWithDesktop(const QUrl &url, QObject *context, std::function<void(bool opened)> done);
 
 // Window placement on the screen, in the screen's own units: half the free room on
 // each side, the remainder dropped.

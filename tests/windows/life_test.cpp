@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <qpa/qplatformwindow.h>
 
 using namespace korbo;
@@ -122,6 +123,36 @@ TEST_F(Life, WindowTitlesReachTheDesktopAsTheyAre)
     }
     EXPECT_GE(titled, 4);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Ann's 1st turn"));
+}
+
+TEST(Desktop, TellsWhetherAnythingOpenedAPage)
+{
+    // Guards F1 doing nothing visible where no program opens web pages.
+    struct Row {
+        const char *opener; // the desktop opener's script; none at all when null
+        bool opened;
+    };
+    const Row rows[] = {{nullptr, false}, {"exit 3", false}, {"exit 0", true}};
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    for (const Row &row : rows) {
+        QFile script(bin.filePath(QStringLiteral("xdg-open")));
+        script.remove();
+        if (row.opener) {
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QByteArray("#!/bin/sh\n") + row.opener + '\n');
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        std::optional<bool> opened;
+        QObject context;
+        OpenWithDesktop(QUrl(QStringLiteral("file:///usr/share/korbo/korbo.htm")), &context,
+                        [&](bool ok) { opened = ok; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opened.has_value(); }, 10000));
+        EXPECT_EQ(opened, row.opened) << (row.opener ? row.opener : "no opener");
+    }
+    qputenv("PATH", path);
 }
 
 TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
