@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -102,17 +101,9 @@ QByteArray RecordsFileBytes(const Records &records, Random &random)
     return out;
 }
 
-bool WriteRecordsFile(const Records &records, const QString &path, Random &random)
+SaveResult WriteRecordsFile(const Records &records, const QString &path, Random &random)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = RecordsFileBytes(records, random);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveWholeFile(path, RecordsFileBytes(records, random));
 }
 
 void ReadRecords(Records &records, QIODevice &device)

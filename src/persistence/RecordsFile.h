@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "SaveFile.h"
+
 class QIODevice;
 
 namespace korbo {
@@ -23,9 +25,9 @@ inline const QString RecordsFileName = QStringLiteral("data.dat");
 // The whole file's contents for the lists of `records`.
 QByteArray RecordsFileBytes(const Records &records, Random &random);
 
-// Writes the file anew through a QSaveFile, so a failed write leaves the old file
-// whole. Returns false when the file could not be written.
-bool WriteRecordsFile(const Records &records, const QString &path, Random &random);
+// Writes the file anew (SaveWholeFile), making its folder if need be: a failed write
+// leaves the old file whole, and the answer says why.
+SaveResult WriteRecordsFile(const Records &records, const QString &path, Random &random);
 
 // Fills both lists from the file at `path` (emitting changed() once). With no file
 // both lists are emptied and the answer is false. A line that does not decode

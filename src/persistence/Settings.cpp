@@ -3,11 +3,8 @@
 #include "GameState.h"
 #include "Options.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
@@ -156,19 +153,9 @@ QByteArray SettingsFileBytes(const Options &options)
     return out;
 }
 
-bool WriteSettingsFile(const Options &options, const QString &path)
+SaveResult WriteSettingsFile(const Options &options, const QString &path)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = SettingsFileBytes(options);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveWholeFile(path, SettingsFileBytes(options));
 }
 
 void ReadSettingsBytes(Options &options, const QByteArray &bytes)

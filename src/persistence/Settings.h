@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "SaveFile.h"
+
 class QIODevice;
 
 namespace korbo {
@@ -31,10 +33,9 @@ void WriteSetting(QByteArray &out, const QString &key, const QString &value);
 // The whole file's contents for `options`.
 QByteArray SettingsFileBytes(const Options &options);
 
-// Writes the file anew through a QSaveFile, making its folder first if it is not
-// there. On any error saving ends there, the old file is left whole and the
-// answer is false.
-bool WriteSettingsFile(const Options &options, const QString &path);
+// Writes the file anew (SaveWholeFile): on any error the old file is left whole and
+// the answer says why.
+SaveResult WriteSettingsFile(const Options &options, const QString &path);
 
 // Puts the file's settings into `options` (emitting changed() once). Without a
 // file (or one that cannot be opened) nothing changes and the answer is false.

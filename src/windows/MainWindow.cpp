@@ -205,11 +205,18 @@ void MainWindow::changeEvent(QEvent *event)
         m_options->mainWindowActivated();
 }
 
-bool MainWindow::StoreSettings()
+QStringList MainWindow::StoreSettings()
 {
-    QDir().mkpath(m_folders.data);
-    return WriteSettingsFile(m_game.options, QDir(m_folders.settings).filePath(SettingsFileName))
-        && WriteRecordsFile(m_game.records, QDir(m_folders.data).filePath(RecordsFileName), m_game.random);
+    // Each file on its own: a settings folder that cannot be written must not cost
+    // the records.
+    QStringList failures;
+    const QString settings = QDir(m_folders.settings).filePath(SettingsFileName);
+    if (const SaveResult saved = WriteSettingsFile(m_game.options, settings); !saved)
+        failures << QDir::toNativeSeparators(settings) + QLatin1String(": ") + saved.error;
+    const QString records = QDir(m_folders.data).filePath(RecordsFileName);
+    if (const SaveResult saved = WriteRecordsFile(m_game.records, records, m_game.random); !saved)
+        failures << QDir::toNativeSeparators(records) + QLatin1String(": ") + saved.error;
+    return failures;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -224,7 +231,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // Saved once, then nothing of the game runs any more: waits never resume.
-    StoreSettings();
+    if (const QStringList failures = StoreSettings(); !failures.isEmpty())
+        m_messages.warning(this, ProgramName,
+                           QStringLiteral("Korbo could not save:") + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
     m_stored = true;
     m_game.clock.halt();
     // The other windows go with the board, without their own close handling; with no

@@ -45,8 +45,9 @@ public:
     // Reads the settings file, the user's dice and the records; false on a first run
     // (no settings file), when the defaults stand.
     bool LoadSettings();
-    // Writes the settings file, then the records file; stops at the first failure.
-    bool StoreSettings();
+    // Writes the settings file, then the records file; for each that could not be
+    // written, its path and why.
+    QStringList StoreSettings();
     const Folders &folders() const { return m_folders; }
 
     // The score sheet, laid out beside the board the first time it is needed.

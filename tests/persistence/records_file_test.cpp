@@ -150,14 +150,6 @@ TEST(RecordsFile, AMissingFileEmptiesBothLists)
     EXPECT_TRUE(records.listLO.isEmpty());
 }
 
-TEST(RecordsFile, WritingWhereNoFileCanBeMadeFails)
-{
-    QTemporaryDir dir;
-    Records records;
-    Random random(1);
-    EXPECT_FALSE(WriteRecordsFile(records, dir.filePath(QStringLiteral("no/such/folder/data.dat")), random));
-}
-
 TEST(RecordsFile, AShortFileRepeatsTheLastLineRead)
 {
     const QString a = QStringLiteral(" 1  412 Red          05 Mar 04");

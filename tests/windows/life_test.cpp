@@ -5,6 +5,7 @@
 #include "OptionsDialog.h"
 #include "Recorders.h"
 #include "RecordsFile.h"
+#include "Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,10 @@ public:
         return yes;
     }
     void information(QWidget *, const QString &title, const QString &text, bool) override
+    {
+        asked << title + QLatin1Char('|') + text;
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
     {
         asked << title + QLatin1Char('|') + text;
     }
@@ -153,6 +158,32 @@ TEST(Desktop, TellsWhetherAnythingOpenedAPage)
         EXPECT_EQ(opened, row.opened) << (row.opener ? row.opener : "no opener");
     }
     qputenv("PATH", path);
+}
+
+TEST(LifeSaving, EachFileThatCannotBeSavedIsNamedAtExit)
+{
+    // Guards a silent loss at exit, and the records going unsaved with the settings.
+    QTemporaryDir home;
+    QFile plain(home.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    // No folder can be made inside a plain file, whoever runs the test.
+    const QString blocked = home.filePath(QStringLiteral("plain/korbo"));
+    for (bool settingsBlocked : {true, false}) {
+        const QString settings = settingsBlocked ? blocked : home.filePath(QStringLiteral("config"));
+        const QString data = settingsBlocked ? home.filePath(QStringLiteral("data")) : blocked;
+        TestGame t;
+        AnsweringMessages messages;
+        MainWindow window(t.game, messages);
+        t.run(window.startUp({settings, data}));
+        ASSERT_TRUE(window.close());
+        const QString lost = QDir(blocked).filePath(settingsBlocked ? SettingsFileName : RecordsFileName);
+        ASSERT_EQ(messages.asked.size(), 1);
+        EXPECT_TRUE(messages.asked[0].startsWith(QStringLiteral("Korbo|Korbo could not save:")));
+        EXPECT_TRUE(messages.asked[0].contains(lost)) << messages.asked[0].toStdString();
+        const QString kept = settingsBlocked ? QDir(data).filePath(RecordsFileName) : QDir(settings).filePath(SettingsFileName);
+        EXPECT_TRUE(QFileInfo::exists(kept));
+    }
 }
 
 TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
