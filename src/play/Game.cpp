@@ -329,13 +329,18 @@ void Game::jokerMouseMove() { board.setAnnounce(kJokerHint); }
 void Game::formDragOver() { board.setAnnounce(kJokerDragHint); }
 void Game::imgDiceDragOver() { board.setAnnounce(kJokerDieHint); }
 
-QCoro::Task<> Game::jokerDrop(int d, int k)
+bool Game::jokerAccepted(int d, int k) const
 {
     // Refused while a throw, a commit or a turn start runs: in the pause after a commit
     // the token would be charged to the next player and change a die that the next
     // turn resets anyway.
-    if (state.busy || state.roundNo == 0 || !board.jokerVisible(k) || !board.die(d).visible
-        || state.jokers[state.curPlayer] <= 0)
+    return !state.busy && state.roundNo != 0 && k >= 1 && k <= JokersPerGame && d >= 1 && d <= DiceCount
+        && board.jokerVisible(k) && board.die(d).visible && state.jokers[state.curPlayer] > 0;
+}
+
+QCoro::Task<> Game::jokerDrop(int d, int k)
+{
+    if (!jokerAccepted(d, k))
         co_return;
     state.busy = true;
     int face = 0;

@@ -84,6 +84,8 @@ public:
 
     // Jokers: token k dropped on die d.
     QCoro::Task<> jokerDrop(int d, int k);
+    // Whether a drop of token k on die d would be taken now.
+    bool jokerAccepted(int d, int k) const;
     void jokerMouseMove();
     void formDragOver();
     void imgDiceDragOver();

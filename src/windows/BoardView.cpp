@@ -53,7 +53,6 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
 {
     setObjectName(QStringLiteral("imgDice%1").arg(index));
     setFixedSize(pxSize(geometry::DieSize, geometry::DieSize));
-    setAcceptDrops(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -68,29 +67,6 @@ void DieWidget::paintEvent(QPaintEvent *)
 void DieWidget::mousePressEvent(QMouseEvent *event)
 {
     fireAndForget(m_game.imgDiceMouseDown(m_index, event->button()));
-}
-
-void DieWidget::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
-        return;
-    event->acceptProposedAction();
-    m_game.imgDiceDragOver();
-}
-
-void DieWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
-        event->acceptProposedAction();
-}
-
-void DieWidget::dropEvent(QDropEvent *event)
-{
-    const QByteArray data = event->mimeData()->data(QLatin1String(JokerWidget::MimeType));
-    if (data.isEmpty())
-        return;
-    event->acceptProposedAction();
-    fireAndForget(m_game.jokerDrop(m_index, data.toInt()));
 }
 
 // ---------------------------------------------------------------- joker
@@ -354,27 +330,50 @@ void BoardView::mouseMoveEvent(QMouseEvent *event)
         m_game.formMouseMove();
 }
 
+namespace {
+// The joker token a drag carries; 0 when it carries none.
+int draggedJoker(const QMimeData *mime)
+{
+    return mime->data(QLatin1String(JokerWidget::MimeType)).toInt();
+}
+} // namespace
+
+// The board answers for a joker's whole drag, dice included, so it is asked again on
+// every move: a throw that ends while the token is held over a die lets the die
+// take it from then on.
 void BoardView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType))) {
-        event->acceptProposedAction();
-        m_game.formDragOver();
-    }
+    if (draggedJoker(event->mimeData()))
+        event->accept(); // the move that follows says whether a drop would be taken
 }
 
 void BoardView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!event->mimeData()->hasFormat(QLatin1String(JokerWidget::MimeType)))
+    // A drop that would be refused shows the no-drop pointer and no invitation; the
+    // table's hint shows over the bare table, not while still on the token.
+    const int k = draggedJoker(event->mimeData());
+    QWidget *under = childAt(event->position().toPoint());
+    auto *die = qobject_cast<DieWidget *>(under);
+    if (k && die && m_game.jokerAccepted(die->index(), k)) {
+        event->acceptProposedAction();
+        m_game.imgDiceDragOver();
         return;
-    // Accepted so the drag keeps reporting where it is; a drop here does nothing.
-    event->acceptProposedAction();
-    if (!childAt(event->position().toPoint()))
+    }
+    event->ignore();
+    if (k && !under)
         m_game.formDragOver();
 }
 
 void BoardView::dropEvent(QDropEvent *event)
 {
-    event->ignore();
+    const int k = draggedJoker(event->mimeData());
+    auto *die = qobject_cast<DieWidget *>(childAt(event->position().toPoint()));
+    if (!die || !m_game.jokerAccepted(die->index(), k)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    fireAndForget(m_game.jokerDrop(die->index(), k));
 }
 
 } // namespace korbo

@@ -13,7 +13,8 @@ namespace korbo {
 class Game;
 class ImageStore;
 
-// One die on the board (imgDice): clicked to sort it, a drop target for jokers.
+// One die on the board (imgDice): clicked to sort it. Jokers dropped on it are taken
+// by the board.
 class DieWidget : public QWidget {
     Q_OBJECT
 public:
@@ -23,9 +24,6 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     int m_index;

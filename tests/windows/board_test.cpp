@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QImageWriter>
+#include <QMimeData>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -455,6 +456,56 @@ TEST_F(Window, PointingAtTheBoardShowsThePromptAgain)
                           Qt::NoModifier);
     QApplication::sendEvent(window.board(), &overTable);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Have another throw, Red"));
+}
+
+TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
+{
+    // Guards a drag during a throw inviting a drop ("Play a joker on this Die") that
+    // then snapped back, and the table's hint showing while still on the token.
+    t.name({QStringLiteral("Red")});
+    t.run(g.butThrowClick());
+    t.run(g.butThrowClick());
+    QMimeData mime;
+    mime.setData(QLatin1String(JokerWidget::MimeType), "1");
+    BoardView *board = window.board();
+    auto dragOver = [&](QPoint at) {
+        QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(board, &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(board, &move);
+        return move.isAccepted();
+    };
+    const QString dieHint = QStringLiteral("Play a joker on this Die");
+    const QString tableHint = QStringLiteral("Drop the Joker on the Die you would like to throw again");
+    struct Row {
+        const char *over;
+        bool busy;
+        bool taken;
+        QString line; // the status line afterwards; "-" left as it was
+    };
+    const QPoint die = board->imgDice(1)->geometry().center();
+    const Row rows[] = {
+        {"die, dice in flight", true, false, QStringLiteral("-")},
+        {"die", false, true, dieHint},
+        {"token", false, false, QStringLiteral("-")},
+        {"table", false, false, tableHint},
+    };
+    for (const Row &row : rows) {
+        g.board.setAnnounce(QStringLiteral("-"));
+        g.state.busy = row.busy;
+        const QString over = QString::fromLatin1(row.over);
+        const bool taken = dragOver(over.startsWith(QLatin1String("die")) ? die
+                                    : over == QLatin1String("token")  ? board->joker(1)->geometry().center()
+                                                                      : px(4880, 4400));
+        EXPECT_EQ(taken, row.taken) << row.over;
+        EXPECT_EQ(g.board.announce(), row.line) << row.over;
+    }
+    g.state.busy = false;
+    // The drop itself plays the joker on that die.
+    dragOver(die);
+    QDropEvent drop(die, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(board, &drop);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.state.jokers[1] == JokersPerGame - 1; }));
 }
 
 } // namespace
