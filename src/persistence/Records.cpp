@@ -132,8 +132,8 @@ QString EncodeText(const QString &text, Random &random)
         int c = text.at(i).unicode();
         if (c > 255)
             c = '?'; // what Latin-1 makes of it
-        if (c < 32)
-            c = 32; // control characters cannot be stored; keep the column
+        if (c < 31)
+            c = 32; // below 31 there is no code to write; a space keeps the column
         if (c == 32)
             c = 94;
         const int v = c - 31;

@@ -53,6 +53,7 @@ TEST(EncodeText, WritesEachCharacterLastFirstAfterARandomDigit)
         {" 0", "113F"},
         {"^", "3F"},
         {" ", "3F"},
+        {"\x1e\x1f", "003F"}, // 31 is the lowest code written; lower ones become spaces
     };
     Random random(11);
     for (const auto &r : rows) {
