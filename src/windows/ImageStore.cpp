@@ -4,11 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QStyle>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace korbo {
 
@@ -233,12 +234,23 @@ int ImageStore::loadUserDice(const QString &folder)
 {
     int loaded = 0;
     const QDir dir(folder);
+    // Name filters ignore letter case, so this also finds copies saved under an
+    // upper-case extension by earlier versions (dudd3.GIF).
+    const QStringList present = dir.entryList({QStringLiteral("dudd?.*")}, QDir::Files, QDir::Name);
     for (int face = 1; face <= 6; ++face) {
         for (const char *ext : {".ico", ".gif"}) {
-            const QString path = dir.filePath(QStringLiteral("dudd%1%2").arg(face).arg(QLatin1String(ext)));
-            if (!QFileInfo::exists(path))
-                continue;
-            const QPixmap picture = loadUserPicture(path);
+            const QString name = QStringLiteral("dudd%1%2").arg(face).arg(QLatin1String(ext));
+            // The lower-case name, which Save writes, wins over other spellings.
+            QString found = name;
+            if (!present.contains(name)) {
+                const auto other = std::find_if(present.begin(), present.end(), [&name](const QString &n) {
+                    return n.compare(name, Qt::CaseInsensitive) == 0;
+                });
+                if (other == present.end())
+                    continue;
+                found = *other;
+            }
+            const QPixmap picture = loadUserPicture(dir.filePath(found));
             if (picture.isNull())
                 continue;
             setStoreFace(36 + face, picture);

@@ -56,7 +56,8 @@ public:
     // missing, unreadable, not a picture or too large.
     QPixmap loadUserPicture(const QString &path) const;
     // dudd1..dudd6 in `folder`: for each face the icon first, then the GIF, so the
-    // GIF wins when both are there. Files that do not load are passed over.
+    // GIF wins when both are there. The extension may be in either case; the
+    // lower-case name is taken when both are there. Files that do not load are passed over.
     // Returns how many pictures were loaded.
     int loadUserDice(const QString &folder);
 

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 
 namespace korbo {
 
@@ -27,6 +28,7 @@ constexpr int kLabelLefts[7] = {0, 300, 1080, 1920, 2640, 3480, 4260};
 constexpr int kLabelTop = 120;
 constexpr int kButtonTop = 1200;
 constexpr int kButtonHeight = 375;
+constexpr int kCopyChunk = 64 * 1024;
 
 QFont dialogFont(bool bold)
 {
@@ -214,13 +216,26 @@ void UserDiceDialog::copyUserFile(int f)
     if (!QFileInfo(source).isFile())
         return; // nothing to copy: whatever the folder holds stays
     QDir().mkpath(m_userFolder);
+    // The start-up load looks for lower-case names: DICE.GIF is kept as dudd3.gif.
     const QString target =
-        QDir(m_userFolder).filePath(QStringLiteral("dudd%1").arg(f) + source.right(4));
+        QDir(m_userFolder).filePath(QStringLiteral("dudd%1").arg(f) + source.right(4).toLower());
     const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
     if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
         return; // already there
-    QFile::remove(target);
-    QFile::copy(source, target); // a copy that fails is passed over
+    // Written beside the old picture and renamed over it, so the folder always holds
+    // one of the two. A copy that fails is passed over and the old picture stays.
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return;
+    char buffer[kCopyChunk];
+    qint64 got = 0;
+    while ((got = in.read(buffer, sizeof buffer)) > 0) {
+        if (out.write(buffer, got) != got)
+            return;
+    }
+    if (got == 0)
+        out.commit();
 }
 
 void UserDiceDialog::butCancelClick()

@@ -378,13 +378,15 @@ TEST(UserDice, GifBeatsIconAndBadFilesAreSkipped)
     writeFile(dir.filePath(QStringLiteral("dudd3.gif")), QByteArray("GIF89a this is not a picture"));
     writeFile(dir.filePath(QStringLiteral("dudd4.gif")), gif(60000, 60000)); // claims to be huge
     writeFile(dir.filePath(QStringLiteral("dudd5.gif")), QByteArray());     // empty: the icon stays
+    writeFile(dir.filePath(QStringLiteral("dudd2.GIF")), gif(1, 1));        // as older versions saved it
+    ASSERT_TRUE(QImageWriter(dir.filePath(QStringLiteral("dudd1.GIF")), "ico").write(blue)); // dudd1.gif wins
 
     ImageStore store;
     const QImage standard3 = store.storeFace(3).toImage();
     EXPECT_EQ(store.storeFace(37).toImage(), store.storeFace(1).toImage()); // a copy of Standard
-    EXPECT_EQ(store.loadUserDice(dir.path()), 4);
+    EXPECT_EQ(store.loadUserDice(dir.path()), 5);
     EXPECT_EQ(store.storeFace(37).toImage().pixelColor(0, 0), QColor(Qt::red));
-    EXPECT_EQ(store.storeFace(38).toImage().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(store.storeFace(38).toImage().pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(store.storeFace(39).toImage(), standard3);
     EXPECT_EQ(store.storeFace(40).toImage(), store.storeFace(4).toImage());
     EXPECT_EQ(store.storeFace(41).toImage().pixelColor(0, 0), QColor(Qt::blue));

@@ -208,7 +208,8 @@ TEST_F(UserDiceWindow, TheFileDialogNamesTheFace)
 
 TEST_F(UserDiceWindow, AGifReplacesTheFaceAndSaveKeepsIt)
 {
-    const QString red = write(QStringLiteral("red.gif"), gif(1, 1, "FF0000"));
+    // An upper-case extension is saved in lower case, the name the next start looks for.
+    const QString red = write(QStringLiteral("RED.GIF"), gif(1, 1, "FF0000"));
     load(3, red);
     EXPECT_EQ(dialog.imgDice(3)->path(), red);
     EXPECT_EQ(shown(3).pixelColor(0, 0), QColor(Qt::red));
