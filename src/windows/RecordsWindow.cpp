@@ -4,7 +4,6 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,12 +62,12 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text)
     return b;
 }
 
-// A fixed-pitch font in which a whole record line fits `width` pixels.
+// A fixed-pitch font in which a whole record line fits `width` pixels. Named
+// rather than taken from the desktop's idea of monospace, so every machine with the
+// game's packages (fonts-dejavu-core) shows the same font.
 QFont listFont(int width)
 {
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Lucida Console"))
-        ? QFont(QStringLiteral("Lucida Console"))
-        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     const QString widest(RecordLineLength, QLatin1Char('W'));

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,18 +129,24 @@ TEST_F(RecordsWindowTest, ControlsSitWhereTheLayoutPutsThem)
     }
 }
 
-TEST_F(RecordsWindowTest, ColoursAndAFixedPitchFontInWhichALineFits)
+TEST_F(RecordsWindowTest, ColoursAndColumnsThatLineUpAndFit)
 {
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(128, 255, 128));
     EXPECT_EQ(listHI->palette().color(QPalette::Base), QColor(192, 255, 192));
     EXPECT_EQ(listLO->palette().color(QPalette::Base), QColor(192, 255, 192));
     EXPECT_EQ(box->palette().color(QPalette::Base), QColor(192, 255, 192));
+    // Where position, total, name, day, month and year start in a line.
+    const int columnStarts[] = {0, 3, 8, 21, 24, 28};
     for (QListWidget *list : {listHI, listLO}) {
-        EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
         const QFontMetrics metrics(list->font());
-        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("1")),
-                  metrics.horizontalAdvance(QStringLiteral("W")));
-        EXPECT_LE(metrics.horizontalAdvance(Highs[0]), list->viewport()->width());
+        const QString first = list->item(0)->text();
+        for (int row = 0; row < list->count(); ++row) {
+            const QString line = list->item(row)->text();
+            for (int column : columnStarts)
+                EXPECT_EQ(metrics.horizontalAdvance(line.left(column)), metrics.horizontalAdvance(first.left(column)))
+                    << list->objectName().toStdString() << " row " << row << " column " << column + 1;
+            EXPECT_LE(metrics.horizontalAdvance(line), list->viewport()->width());
+        }
     }
     EXPECT_EQ(box->font().pointSize(), 10);
     EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
