@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "UserDiceDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -324,7 +325,15 @@ void OptionsDialog::butImportClick()
     m_timer->stop();
     UserDiceDialog dialog(m_images, m_messages, userDiceFolder(), this);
     CentreOnScreen(&dialog);
+    // A window manager may hand the focus to the board when the dialog goes (openbox
+    // does), which would confirm this window although the player never went back to
+    // the board. Until this window is active again, the board becoming active only
+    // sends the focus back here. Asking for the focus at once is no cure: the window
+    // manager may still pass it to the board afterwards.
+    m_awaitingFocus = true;
     dialog.exec();
+    if (isActiveWindow())
+        m_awaitingFocus = false;
 }
 
 void ApplyOptions(Game &game, QWidget *mainWindow)
@@ -345,6 +354,7 @@ void ApplyOptions(Game &game, QWidget *mainWindow)
 
 void OptionsDialog::applyOptions()
 {
+    m_awaitingFocus = false;
     hide();
     // The controls and the options agree at every moment, so the options are applied.
     ApplyOptions(m_game, m_main);
@@ -354,8 +364,19 @@ void OptionsDialog::applyOptions()
 
 void OptionsDialog::mainWindowActivated()
 {
-    if (isVisible())
+    if (!isVisible())
+        return;
+    if (!m_awaitingFocus)
         applyOptions();
+    else if (!QApplication::activeModalWidget())
+        activateWindow();
+}
+
+void OptionsDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+        m_awaitingFocus = false;
 }
 
 void OptionsDialog::placeOver(QWidget *main)

@@ -81,7 +81,8 @@ public:
 public slots:
     // Hides the window and puts the settings into effect on the board.
     void applyOptions();
-    // The board became the active window: while shown, this window closes as by OK.
+    // The board became the active window: while shown, this window closes as by OK,
+    // unless the user dice window has closed and this window has not had the focus since.
     void mainWindowActivated();
     // Shows the next face of the style being previewed.
     void previewTick();
@@ -91,6 +92,7 @@ signals:
     void applied();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
@@ -111,6 +113,9 @@ private:
     QString m_userDiceFolder;
     // Set while controls are being made or loaded: their changes are stored afterwards.
     bool m_loadingControls = true;
+    // Set from the opening of the user dice window until this window is active again
+    // after it: meanwhile the board becoming active is not the player coming back to it.
+    bool m_awaitingFocus = false;
 
     std::array<QGroupBox *, 5> m_frames{};
     std::array<QRadioButton *, 3> m_sound{};

@@ -489,30 +489,44 @@ TEST_F(OptionsWindow, PlacedOverTheMiddleOfTheBoard)
 
 TEST_F(OptionsWindow, ImportOpensTheUserDiceWindowModal)
 {
+    // The board's own options window, which the board becoming active confirms.
+    OptionsDialog &own = *window.optionsDialog();
     QTemporaryDir dir;
-    options.setUserDiceFolder(dir.filePath(QStringLiteral("mine")));
-    options.show();
-    options.DiceStyle(StyleUserDefined)->click();
-    ASSERT_TRUE(options.Timer()->isActive());
+    own.setUserDiceFolder(dir.filePath(QStringLiteral("mine")));
+    QSignalSpy applied(&own, &OptionsDialog::applied);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    own.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return own.isActiveWindow(); }));
+    own.DiceStyle(StyleUserDefined)->click();
+    ASSERT_TRUE(own.Timer()->isActive());
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto *dice = qobject_cast<UserDiceDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dice, nullptr);
         seen = true;
-        EXPECT_EQ(dice->parentWidget(), &options);
+        EXPECT_EQ(dice->parentWidget(), &own);
         EXPECT_TRUE(dice->isModal());
         EXPECT_EQ(dice->userFolder(), dir.filePath(QStringLiteral("mine")));
-        EXPECT_FALSE(options.Timer()->isActive());
+        EXPECT_FALSE(own.Timer()->isActive());
         // Centred as its size was before it was shown.
         const QRect screen = dice->screen()->geometry();
         EXPECT_EQ(dice->pos(), QPoint(screen.left() + centredOffset(screen.width(), dice->width()),
                                       screen.top() + centredOffset(screen.height(), dice->height())));
-        dice->butCancel()->click();
+        dice->butClose()->click();
+        window.activateWindow(); // as a window manager may when the dialog goes
     });
-    options.butImport()->click();
+    own.butImport()->click();
     EXPECT_TRUE(seen);
-    EXPECT_TRUE(options.isVisible());
-    EXPECT_FALSE(options.Timer()->isActive());
+    // Saving changes nothing here: the window stays open, unconfirmed, and has the focus.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return own.isActiveWindow(); }));
+    EXPECT_EQ(applied.count(), 0);
+    EXPECT_TRUE(own.isVisible());
+    EXPECT_FALSE(own.Timer()->isActive());
+    // From then on, going back to the board confirms it again.
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !own.isVisible(); }));
+    EXPECT_EQ(applied.count(), 1);
 }
 
 TEST_F(OptionsWindow, UserDiceGoToTheSettingsFolderUnlessSet)
