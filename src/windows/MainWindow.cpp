@@ -32,19 +32,6 @@ namespace korbo {
 
 namespace {
 const QColor kBoardGreen(0, 160, 0);
-
-QRect screenRect(const QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
-// The outer size when the window is on screen; before that, the size it will have.
-QSize outerSize(const QWidget *window)
-{
-    const QRect frame = window->frameGeometry();
-    return window->isVisible() && frame.isValid() ? frame.size() : window->size();
-}
 } // namespace
 
 MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
@@ -261,8 +248,7 @@ ScoresWindow *MainWindow::scores()
 {
     if (!m_scores) {
         m_scores = new ScoresWindow(m_game, this);
-        const QRect frame = frameGeometry();
-        m_scores->move(frame.right() + 1, frame.top());
+        placeFrame(m_scores, besideFrame(availableArea(this), frameGeometry(), frameRect(m_scores).size()));
         connect(m_scores, &ScoresWindow::hiddenByUser, this, [this] { menuScores->setChecked(false); });
     }
     return m_scores;
@@ -278,15 +264,21 @@ void MainWindow::menuScoresClick()
         m_scores->hide();
         menuScores->setChecked(false);
     } else {
-        m_scores->show();
-        menuScores->setChecked(true);
+        showScoreSheet();
         activateWindow();
     }
 }
 
 void MainWindow::showScoreSheet()
 {
-    scores()->show();
+    ScoresWindow *sheet = scores();
+    if (!sheet->isVisible()) {
+        // The sheet never hides the board: where it would, the pair stands side by side.
+        const auto [board, beside] = clearOfEachOther(availableArea(this), frameGeometry(), frameRect(sheet));
+        placeFrame(this, board);
+        placeFrame(sheet, beside);
+    }
+    sheet->show();
     menuScores->setChecked(true);
 }
 
@@ -309,8 +301,9 @@ RecordsWindow *MainWindow::recordsWindow()
         m_records = new RecordsWindow(m_game.records, this);
         m_records->setTodaySource([this] { return m_game.today(); });
         // First shown over the middle of the board.
-        const QRect frame = frameGeometry();
-        m_records->move(frame.center() - QPoint(m_records->width() / 2, m_records->height() / 2));
+        QRect frame = frameRect(m_records);
+        frame.moveCenter(frameGeometry().center());
+        placeFrame(m_records, keptInside(frame, availableArea(this)));
     }
     return m_records;
 }
@@ -393,15 +386,18 @@ void MainWindow::menuPlayersClick()
     }
     const int before = m_game.state.numPlayers;
     runPlayersDialog();
-    if (m_game.state.numPlayers != before)
+    if (m_game.state.numPlayers != before) {
         scores()->setPlayerCount(m_game.state.numPlayers);
+        keepOnScreen(m_scores); // a wider sheet may now reach past the screen's edge
+    }
     scores()->refreshNames();
 }
 
 bool MainWindow::runPlayersDialog()
 {
     PlayersDialog dialog(m_game.state, m_messages, this);
-    dialog.move(frameGeometry().topLeft() + px(120, 480));
+    const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(&dialog).size());
+    placeFrame(&dialog, keptInside(frame, availableArea(this)));
     dialog.exec();
     if (!dialog.saved())
         return false;
@@ -459,37 +455,6 @@ void OpenWithDesktop(const QUrl &url, QObject *context, std::function<void(bool 
             finish(false);
     });
     opener->start(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
-}
-
-// ---------------------------------------------------------------- placement
-
-int centredOffset(int screenExtent, int windowExtent)
-{
-    return (screenExtent - windowExtent) / 2; // halves toward zero, like the board's twips maths
-}
-
-void CentreOnScreen(QWidget *window)
-{
-    const QRect screen = screenRect(window);
-    const QSize size = outerSize(window);
-    window->move(screen.left() + centredOffset(screen.width(), size.width()),
-                 screen.top() + centredOffset(screen.height(), size.height()));
-}
-
-void ArrangeWindows(QWidget *main, QWidget *scores)
-{
-    const QRect screen = screenRect(main);
-    const QSize mainSize = outerSize(main);
-    const int top = screen.top() + centredOffset(screen.height(), mainSize.height());
-    const bool sheetShown = scores && scores->isVisible();
-    int left;
-    if (sheetShown)
-        left = screen.left() + centredOffset(screen.width() - mainSize.width(), outerSize(scores).width());
-    else
-        left = screen.left() + centredOffset(screen.width(), mainSize.width());
-    main->move(left, top);
-    if (scores)
-        scores->move(sheetShown ? left + mainSize.width() : scores->x(), top);
 }
 
 } // namespace korbo

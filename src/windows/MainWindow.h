@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game.h"
+#include "Placement.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -118,13 +119,5 @@ private:
 // Opens a page or document with the desktop's own program for it (xdg-open, no
 // shell between); `done` says, while `context` lives, whether anything opened it.
 void OpenWithDesktop(const QUrl &url, QObject *context, std::function<void(bool opened)> done);
-
-// Window placement on the screen, in the screen's own units: half the free room on
-// each side, the remainder dropped.
-int centredOffset(int screenExtent, int windowExtent);
-void CentreOnScreen(QWidget *window);
-// The board, and the score sheet when it is shown, side by side in the middle of the
-// screen; the hidden sheet still follows the board's top.
-void ArrangeWindows(QWidget *main, QWidget *scores);
 
 } // namespace korbo

@@ -382,9 +382,9 @@ void OptionsDialog::changeEvent(QEvent *event)
 void OptionsDialog::placeOver(QWidget *main)
 {
     const QRect board = main->frameGeometry();
-    const QRect own = frameGeometry();
-    const int width = isVisible() && own.isValid() ? own.width() : this->width();
-    move(board.left() + (board.width() - width) / 2, board.top());
+    QRect own = frameRect(this);
+    own.moveTopLeft(QPoint(board.left() + (board.width() - own.width()) / 2, board.top()));
+    placeFrame(this, keptInside(own, availableArea(main)));
 }
 
 void OptionsDialog::closeEvent(QCloseEvent *event)

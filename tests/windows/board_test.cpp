@@ -163,29 +163,56 @@ TEST(Placement, CentringDropsTheRemainder)
     EXPECT_EQ(centredOffset(1000, 400), 300);
 }
 
-TEST_F(Window, ArrangeWithTheSheetHiddenAndShown)
+TEST(Placement, OuterFramesStayOnTheScreen)
+{
+    // A 1280 x 1024 screen with a panel along its foot, and the frame a window manager
+    // puts round every window: thin borders and a title bar.
+    const QRect area(0, 0, 1280, 1000);
+    const QMargins frame(1, 20, 1, 1);
+    const QSize board = QSize(396, 450).grownBy(frame);
+    auto sheet = [&](int players) { return QSize(ScoresWindow::widthFor(players), px(5760)).grownBy(frame); };
+    const QRect centred = centredFrame(area, board);
+    const QRect somewhere(QPoint(3, 7), sheet(6));
+    const auto [pairMain, pairSheet] = arrangedFrames(area, board, somewhere, true);
+    const auto [aloneMain, hiddenSheet] = arrangedFrames(area, board, somewhere, false);
+    const auto [narrowMain, narrowSheet] = arrangedFrames(QRect(0, 0, 800, 600), board, somewhere, true);
+    const auto [roomyMain, roomySheet] = clearOfEachOther(area, centred, besideFrame(area, centred, sheet(6)));
+    const QRect aside(QPoint(0, 0), sheet(2));
+    const struct { const char *guards; QRect got, expected; } cases[] = {
+        {"centred by the outer frame", centred, QRect(441, 264, 398, 471)},
+        {"a narrow sheet right beside the board", besideFrame(area, centred, sheet(2)), QRect(QPoint(839, 264), sheet(2))},
+        {"six players: the sheet inside the right edge", besideFrame(area, centred, sheet(6)), QRect(QPoint(1280 - 597, 264), sheet(6))},
+        {"shown over the board: the board makes room", roomyMain, QRect(QPoint(1280 - 597 - 398, 264), board)},
+        {"shown over the board: the sheet beside it", roomySheet, QRect(QPoint(1280 - 597, 264), sheet(6))},
+        {"shown clear of the board: the sheet stays", clearOfEachOther(area, centred, aside).second, aside},
+        {"Arrange: the pair centred as one block", pairMain, QRect(QPoint((1280 - 398 - 597) / 2, 264), board)},
+        {"Arrange: the sheet beside the board", pairSheet, QRect(QPoint(pairMain.right() + 1, 264), sheet(6))},
+        {"Arrange, sheet hidden: the board alone in the middle", aloneMain, centred},
+        {"Arrange, sheet hidden: only its top follows", hiddenSheet, QRect(QPoint(3, 264), sheet(6))},
+        {"a pair wider than the screen: the board at the left edge", narrowMain, QRect(QPoint(0, 64), board)},
+        {"a pair wider than the screen: the sheet at the right edge", narrowSheet, QRect(QPoint(800 - 597, 64), sheet(6))},
+        {"larger than the screen: the title bar on it", keptInside(QRect(-50, -9, 900, 700), QRect(0, 0, 800, 600)),
+         QRect(0, 0, 900, 700)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.got, c.expected) << c.guards;
+}
+
+TEST_F(Window, ASheetGrownToSixPlayersStaysOnTheScreen)
 {
     window.show();
-    const QRect screen = window.screen()->geometry();
-    ArrangeWindows(&window, nullptr); // no sheet yet
-    const QSize main = window.frameGeometry().size();
-    EXPECT_EQ(window.frameGeometry().left(), screen.left() + (screen.width() - main.width()) / 2);
-    EXPECT_EQ(window.frameGeometry().top(), screen.top() + (screen.height() - main.height()) / 2);
-
-    g.state.numPlayers = 2;
-    ScoresWindow *sheet = window.scores();
-    sheet->setPlayerCount(2);
-    sheet->move(3, 7);
-    ArrangeWindows(&window, sheet); // hidden: only its top follows
-    EXPECT_EQ(sheet->y(), window.y());
-    EXPECT_EQ(sheet->x(), 3);
-    EXPECT_EQ(window.frameGeometry().left(), screen.left() + (screen.width() - main.width()) / 2);
-
-    sheet->show();
-    ArrangeWindows(&window, sheet);
-    const int pair = main.width() + sheet->frameGeometry().width();
-    EXPECT_EQ(window.x(), screen.left() + (screen.width() - pair) / 2);
-    EXPECT_EQ(sheet->x(), window.x() + main.width());
+    for (int players : {2, 6}) {
+        QTimer::singleShot(0, [players] {
+            auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            for (int i = 1; i <= players; ++i)
+                dialog->txtPlayerName(i)->setText(QStringLiteral("Player %1").arg(i));
+            dialog->butClose()->click();
+        });
+        window.menuPlayersClick();
+        window.scores()->show();
+        EXPECT_TRUE(availableArea(&window).contains(window.scores()->frameGeometry())) << players;
+    }
 }
 
 TEST_F(Window, PlayersDuringAGameOnlySaySo)
