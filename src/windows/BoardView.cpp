@@ -43,7 +43,48 @@ QFont boardFont()
                       QStringLiteral("Sans Serif")});
     font.setPointSizeF(8.25);
     font.setBold(true);
+    // A bitmap font of that name would not narrow or shrink to fit a caption.
+    font.setStyleStrategy(QFont::ForceOutline);
     return font;
+}
+
+namespace {
+
+// Letters narrowed beyond this start to run together; before going further the
+// text is made smaller.
+constexpr int kNarrowest = 75;
+constexpr int kNarrowestAtSmallest = 50;
+constexpr int kStretchStep = 5;
+constexpr qreal kSmallestPoints = 7.0;
+constexpr qreal kPointStep = 0.5;
+
+bool fits(const QFont &font, const QString &text, const QRect &area, int flags)
+{
+    return area.contains(QFontMetrics(font).boundingRect(area, flags, text));
+}
+
+} // namespace
+
+QFont fittedFont(const QFont &font, const QString &text, const QRect &area, int flags)
+{
+    QFont fitted = font;
+    const int designedStretch = font.stretch() > 0 ? font.stretch() : 100;
+    for (int stretch = designedStretch; stretch >= kNarrowest; stretch -= kStretchStep) {
+        fitted.setStretch(stretch);
+        if (fits(fitted, text, area, flags))
+            return fitted;
+    }
+    for (qreal points = font.pointSizeF() - kPointStep; points >= kSmallestPoints; points -= kPointStep) {
+        fitted.setPointSizeF(points);
+        if (fits(fitted, text, area, flags))
+            return fitted;
+    }
+    for (int stretch = kNarrowest - kStretchStep; stretch >= kNarrowestAtSmallest; stretch -= kStretchStep) {
+        fitted.setStretch(stretch);
+        if (fits(fitted, text, area, flags))
+            break;
+    }
+    return fitted;
 }
 
 // ---------------------------------------------------------------- die
@@ -109,17 +150,28 @@ void JokerWidget::mouseMoveEvent(QMouseEvent *)
 
 // ---------------------------------------------------------------- wrapping button
 
+QRect WrappingButton::captionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+QFont WrappingButton::captionFont() const
+{
+    return fittedFont(font(), text(), captionRect(), CaptionFlags);
+}
+
 void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.setFont(captionFont());
+    painter.drawText(captionRect(), CaptionFlags, text());
 }
 
 // ---------------------------------------------------------------- category button

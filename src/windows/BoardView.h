@@ -50,11 +50,15 @@ private:
 };
 
 // A push button whose caption wraps onto a second line when it is too wide, as the
-// throw button's "Start Game" does.
+// throw button's "Start Game" does, and narrows or shrinks where one word is too wide.
 class WrappingButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    static constexpr int CaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    // Where the caption is drawn, and in which font.
+    QRect captionRect() const;
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -98,7 +102,7 @@ public:
     QLabel *labCat(int c) const { return m_labCat[c]; }
     DieWidget *imgDice(int d) const { return m_imgDice[d]; }
     JokerWidget *joker(int k) const { return m_joker[k]; }
-    QPushButton *butThrow() const { return m_butThrow; }
+    WrappingButton *butThrow() const { return m_butThrow; }
     QLabel *announce() const { return m_announce; }
 
     // Position and size of every line, in twips: x1, y1, x2, y2, width.
@@ -136,5 +140,9 @@ private:
 
 // The board's fonts: bold 8.25 pt in the classic sans serif, or the nearest there is.
 QFont boardFont();
+// `font`, or where `text` drawn with `flags` would not fit `area`, the same font made
+// narrower and then smaller until it does, so a caption or a name stays whole inside
+// its control's designed size.
+QFont fittedFont(const QFont &font, const QString &text, const QRect &area, int flags);
 
 } // namespace korbo

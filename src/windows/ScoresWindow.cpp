@@ -1,5 +1,6 @@
 #include "ScoresWindow.h"
 
+#include "BoardView.h"
 #include "Game.h"
 #include "Twips.h"
 
@@ -107,8 +108,16 @@ void ScoresWindow::setPlayerCount(int players)
 
 void ScoresWindow::refreshNames()
 {
-    for (int p = 1; p <= MaxPlayers; ++p)
-        m_names[p]->setText(m_game.state.playerName[p]);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        QLabel *label = m_names[p];
+        const QString &name = m_game.state.playerName[p];
+        label->setText(name);
+        // A long name is narrowed, or made smaller, to stay whole in its cell.
+        QFont designed = font();
+        designed.setBold(true);
+        designed.setUnderline(label->font().underline());
+        label->setFont(fittedFont(designed, name, label->contentsRect(), int(label->alignment())));
+    }
 }
 
 void ScoresWindow::refresh()

@@ -154,6 +154,21 @@ TEST_F(Window, InitialCaptionsUntilTheFirstRefresh)
     EXPECT_EQ(window.board()->butCat(PotLuck)->text(), QStringLiteral("Pot Luck"));
 }
 
+TEST_F(Window, EveryThrowCaptionFitsTheButton)
+{
+    WrappingButton *button = window.board()->butThrow();
+    for (const char *caption : {"Start Game", "1st Throw", "2nd Throw", "3rd Throw", "4th Throw", "Finished"}) {
+        for (const bool enabled : {true, false}) {
+            g.board.setThrowCaption(QLatin1String(caption));
+            g.board.setThrowEnabled(enabled);
+            const QRect area = button->captionRect();
+            const QRect needed =
+                QFontMetrics(button->captionFont()).boundingRect(area, WrappingButton::CaptionFlags, button->text());
+            EXPECT_TRUE(area.contains(needed)) << caption << (enabled ? "" : ", disabled");
+        }
+    }
+}
+
 TEST(Placement, CentringDropsTheRemainder)
 {
     const int screen = 1280 * TwipsPerPixel;

@@ -52,6 +52,16 @@ TEST_F(Sheet, LaidOutForSixShowingThePlayers)
     EXPECT_TRUE(sheet.labName(1)->font().bold());
 }
 
+TEST_F(Sheet, AWideTwelveLetterNameIsShownWhole)
+{
+    t.name({QStringLiteral("WWWWWWWWWWWW")});
+    ScoresWindow sheet(g);
+    const QLabel *name = sheet.labName(1);
+    const QRect area = name->contentsRect();
+    EXPECT_TRUE(area.contains(QFontMetrics(name->font()).boundingRect(area, int(name->alignment()), name->text())));
+    EXPECT_EQ(name->text(), QStringLiteral("WWWWWWWWWWWW"));
+}
+
 TEST_F(Sheet, FollowsTheModelAndTheLeader)
 {
     ScoresWindow sheet(g);
