@@ -309,6 +309,12 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         for (int d = 1; d <= 6; ++d)
             m_imgDice[d]->update();
     });
+    connect(&images, &ImageStore::picturesRedrawn, this, [this] {
+        for (int c = 1; c <= 14; ++c)
+            m_butCat[c]->update();
+        for (int k = 1; k <= 3; ++k)
+            m_joker[k]->update();
+    });
 
     for (int d = 1; d <= 6; ++d)
         syncDie(d);

@@ -182,6 +182,7 @@ void ImageStore::setDevicePixelRatio(qreal dpr)
     m_dpr = dpr;
     forgetBuiltIns();
     ApplyDiceStyle(m_liveStyle);
+    emit picturesRedrawn();
 }
 
 void ImageStore::setStoreFace(int slot, const QPixmap &picture)

@@ -63,6 +63,8 @@ public:
 
 signals:
     void liveFacesChanged();
+    // Every built-in picture was drawn again, for another pixel density.
+    void picturesRedrawn();
 
 private:
     // Built-in pictures are drawn the first time they are asked for, so start-up

@@ -244,6 +244,24 @@ void MainWindow::resetBoardWindow()
         m_options->placeOver(this);
 }
 
+bool MainWindow::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+        // On a screen of another density the pictures are drawn again for it, so they
+        // stay sharp there.
+        m_images->setDevicePixelRatio(devicePixelRatio());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
 ScoresWindow *MainWindow::scores()
 {
     if (!m_scores) {

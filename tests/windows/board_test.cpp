@@ -454,6 +454,30 @@ TEST(ImageStoreTest, CrispAtEveryDensity)
     }
 }
 
+TEST_F(Window, PicturesFollowTheScreensDensity)
+{
+    window.show();
+    ImageStore &images = window.images();
+    const CategoryButton *ones = window.board()->butCat(Ones);
+    auto expectDrawnFor = [&](qreal ratio, const char *after) {
+        const struct { const char *what; QPixmap shown; QSize logical; } pictures[] = {
+            {"die", images.liveFace(1), QSize(48, 48)},
+            {"category button", ones->icon().pixmap(ones->iconSize(), ratio), ones->iconSize()},
+            {"joker", images.joker(), QSize(32, 32)},
+        };
+        for (const auto &p : pictures) {
+            EXPECT_DOUBLE_EQ(p.shown.devicePixelRatio(), ratio) << p.what << " after " << after;
+            EXPECT_EQ(p.shown.size(), p.logical * ratio) << p.what << " after " << after;
+        }
+    };
+    images.setDevicePixelRatio(2.0);
+    expectDrawnFor(2.0, "the store drew them again");
+    // The window tells of a move to another screen: the pictures follow its density.
+    QEvent moved(QEvent::ScreenChangeInternal);
+    QApplication::sendEvent(&window, &moved);
+    expectDrawnFor(window.devicePixelRatio(), "a screen change");
+}
+
 TEST_F(Window, DicePaintTheLiveFacesOfThePlayersStyle)
 {
     g.board.setDieFace(1, 5);
