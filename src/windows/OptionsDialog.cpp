@@ -372,6 +372,12 @@ void OptionsDialog::mainWindowActivated()
         activateWindow();
 }
 
+void OptionsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_awaitingFocus = !isActiveWindow();
+}
+
 void OptionsDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);

@@ -93,6 +93,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
@@ -113,8 +114,10 @@ private:
     QString m_userDiceFolder;
     // Set while controls are being made or loaded: their changes are stored afterwards.
     bool m_loadingControls = true;
-    // Set from the opening of the user dice window until this window is active again
-    // after it: meanwhile the board becoming active is not the player coming back to it.
+    // Set from this window's showing, and from the opening of the user dice window,
+    // until this window is active: meanwhile the board becoming active (the menu that
+    // opened it closing, a window manager passing the focus on) is not the player
+    // coming back to the board.
     bool m_awaitingFocus = false;
 
     std::array<QGroupBox *, 5> m_frames{};

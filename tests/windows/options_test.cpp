@@ -272,6 +272,12 @@ TEST_F(OptionsWindow, TheBoardBecomingActiveClosesItAsOk)
     EXPECT_EQ(applied.count(), 0);
 
     options.show();
+    // The menu that opened it closing gives the board the focus back: no confirming
+    // before the player has been in this window (it vanished at once without a
+    // window manager).
+    options.mainWindowActivated();
+    EXPECT_TRUE(options.isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
     options.DiceStyle(StyleRainbow)->click();
     EXPECT_TRUE(options.Timer()->isActive());
     options.mainWindowActivated();
