@@ -2,6 +2,8 @@
 
 #include "Random.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 
@@ -188,6 +190,34 @@ bool Records::MergeResults(const QList<RecordResult> &results, const QDate &toda
     if (changedAny)
         emit changed();
     return changedAny;
+}
+
+namespace {
+// The keys of the lines of `now` that `before` did not hold, counting repeats.
+QStringList addedKeys(const QStringList &now, const QStringList &before)
+{
+    QHash<QString, int> held;
+    for (const QString &line : before)
+        ++held[RecordKeyOfLine(line)];
+    QStringList added;
+    for (const QString &line : now) {
+        const QString key = RecordKeyOfLine(line);
+        if (held.value(key) > 0)
+            --held[key];
+        else
+            added << key;
+    }
+    return added;
+}
+} // namespace
+
+bool Records::MergeAddedLines(const Records &onDisk, const QStringList &highsRead, const QStringList &triesRead)
+{
+    const bool highsChanged = mergeInto(listHI, addedKeys(onDisk.listHI, highsRead), true);
+    const bool triesChanged = mergeInto(listLO, addedKeys(onDisk.listLO, triesRead), false);
+    if (highsChanged || triesChanged)
+        emit changed();
+    return highsChanged || triesChanged;
 }
 
 void Records::setLists(const QStringList &highs, const QStringList &tries)

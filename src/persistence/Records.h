@@ -84,6 +84,11 @@ public:
     // either list changed (and then emits changed()).
     bool MergeResults(const QList<RecordResult> &results, const QDate &today);
 
+    // Takes in the lines another copy of the game wrote to the records file while this
+    // one ran: those of `onDisk` that were not there when this copy read the file
+    // (`highsRead`, `triesRead`). Returns true when a list changed.
+    bool MergeAddedLines(const Records &onDisk, const QStringList &highsRead, const QStringList &triesRead);
+
     // Replaces both lists and emits changed().
     void setLists(const QStringList &highs, const QStringList &tries);
     void clear() { setLists({}, {}); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include "SaveFile.h"
@@ -29,12 +30,29 @@ QByteArray RecordsFileBytes(const Records &records, Random &random);
 // leaves the old file whole, and the answer says why.
 SaveResult WriteRecordsFile(const Records &records, const QString &path, Random &random);
 
-// Fills both lists from the file at `path` (emitting changed() once). With no file
-// both lists are emptied and the answer is false. A line that does not decode
-// gives an empty entry; a file shorter than its counts repeats the last line read.
-// At most 99 lines are kept per list; lines beyond are read past.
-bool ReadRecordsFile(Records &records, const QString &path);
-// The same, reading from an open device.
-void ReadRecords(Records &records, QIODevice &device);
+// How reading the records file went.
+enum class RecordsRead {
+    Whole,      // read as the game writes it
+    Missing,    // no file: a first run
+    Unreadable, // there, but not a plain file that could be opened
+    Damaged,    // read, but its count lines, line count or lines were not as written
+};
+
+// A records file is a few kilobytes; no more than this is read, nor longer lines.
+inline constexpr qint64 RecordsMaxFileBytes = 256 * 1024;
+inline constexpr qint64 RecordsMaxLineBytes = 1024;
+
+// Fills both lists from the file at `path` (emitting changed() once). Without a
+// readable file both lists are emptied. A line that does not decode gives an empty
+// entry; a file shorter than its counts repeats the last line read. At most 99 lines
+// are kept per list; lines beyond are read past.
+RecordsRead ReadRecordsFile(Records &records, const QString &path);
+// The same, reading from an open device; false when it met damage.
+bool ReadRecords(Records &records, QIODevice &device);
+
+// Moves a records file that could not be read whole out of the way, to
+// "data.dat.damaged-YYYYMMDD" (with "-2", "-3"… when that is taken), so what the game
+// writes at exit never replaces it. The new path, or empty when it could not move.
+QString KeepAside(const QString &path, const QDate &today);
 
 } // namespace korbo

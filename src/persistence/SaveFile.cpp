@@ -1,6 +1,8 @@
 #include "SaveFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -24,6 +26,19 @@ SaveResult SaveWholeFile(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return {file.errorString()};
     return {};
+}
+
+void RemoveStaleSaves(const QString &path)
+{
+    const QFileInfo file(path);
+    const QDir folder = file.absoluteDir();
+    // A save takes milliseconds; a minute is long past any that is still going on.
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QStringList leftovers =
+        folder.entryList({file.fileName() + QLatin1String(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : leftovers)
+        if (QFileInfo(folder.filePath(name)).lastModified().toUTC() < stale)
+            QFile::remove(folder.filePath(name));
 }
 
 } // namespace korbo

@@ -16,4 +16,8 @@ struct SaveResult {
 // one is written and flushed, so a full disk or a crash leaves the old file whole.
 SaveResult SaveWholeFile(const QString &path, const QByteArray &bytes);
 
+// Removes what a save cut short by a crash left beside the file ("Korbo.ini.Ab12Cd"),
+// once it is old enough that no running copy of the game can still be writing it.
+void RemoveStaleSaves(const QString &path);
+
 } // namespace korbo

@@ -4,6 +4,7 @@
 #include "Options.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <charconv>
@@ -178,8 +179,9 @@ void ReadSettings(Options &options, QIODevice &device)
 
 bool ReadSettingsFile(Options &options, const QString &path)
 {
+    // Only a plain file: a pipe would keep the game waiting for a writer.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     ReadSettings(options, file);
     return true;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIconEngine>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QStyle>
 #include <QStyleOption>
@@ -218,6 +219,9 @@ QPixmap ImageStore::logo(QSize logicalSize) const
 
 QPixmap ImageStore::loadUserPicture(const QString &path) const
 {
+    // Only a plain file: a pipe would keep the game waiting, a device never ends.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize claimed = reader.size();

@@ -8,6 +8,7 @@
 #include "OptionsDialog.h"
 #include "PlayersDialog.h"
 #include "RecordsFile.h"
+#include "SaveFile.h"
 #include "Settings.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -148,6 +150,8 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     show();
     co_await m_game.clock.yield();
     co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
+    if (!m_recordsNote.isEmpty())
+        m_messages.warning(this, ProgramName, std::exchange(m_recordsNote, QString()));
     // The board is up: now the sounds get ready, out of the way of the start.
     m_game.sound().prepare();
     // "debug" on the command line: the game's counters in a window of their own.
@@ -159,10 +163,12 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
 bool MainWindow::LoadSettings()
 {
     const QString recordsPath = QDir(m_folders.data).filePath(RecordsFileName);
+    RemoveStaleSaves(recordsPath);
     // The records are read even on a first run: the file is written back at exit, and
     // an unread file would come back empty.
-    ReadRecordsFile(m_game.records, recordsPath);
+    readRecords(recordsPath);
     const QString settingsPath = QDir(m_folders.settings).filePath(SettingsFileName);
+    RemoveStaleSaves(settingsPath);
     if (!QFileInfo::exists(settingsPath))
         return false; // a first run: the defaults stand until the options are confirmed
     m_images->loadUserDice(m_folders.data);
@@ -170,6 +176,25 @@ bool MainWindow::LoadSettings()
     // Confirmed as the Options window would confirm them, which puts them into effect.
     ApplyOptions(m_game, this);
     return true;
+}
+
+void MainWindow::readRecords(const QString &path)
+{
+    const RecordsRead read = ReadRecordsFile(m_game.records, path);
+    m_highsRead = m_game.records.listHI;
+    m_triesRead = m_game.records.listLO;
+    // A file that is there but could not be read whole is never written over: it is
+    // kept aside under a name that says so, and the player hears of it once.
+    if (read == RecordsRead::Whole || read == RecordsRead::Missing || !QFileInfo(path).isFile())
+        return;
+    const QString aside = KeepAside(path, m_game.today());
+    const QString what = read == RecordsRead::Damaged
+        ? QStringLiteral("The records file was damaged. What could be read of it is in the lists;")
+        : QStringLiteral("The records file could not be read. The lists start empty;");
+    m_recordsNote = aside.isEmpty()
+        ? what + QStringLiteral(" the file could not be kept aside, and will be written anew at exit:")
+              + QLatin1Char('\n') + QDir::toNativeSeparators(path)
+        : what + QStringLiteral(" the file as it was is kept as") + QLatin1Char('\n') + QDir::toNativeSeparators(aside);
 }
 
 OptionsDialog *MainWindow::optionsDialog()
@@ -201,6 +226,17 @@ QStringList MainWindow::StoreSettings()
     if (const SaveResult saved = WriteSettingsFile(m_game.options, settings); !saved)
         failures << QDir::toNativeSeparators(settings) + QLatin1String(": ") + saved.error;
     const QString records = QDir(m_folders.data).filePath(RecordsFileName);
+    // Another copy of the game may have written the file since it was read: what it
+    // added is taken in, under a lock so two copies leaving at once take turns.
+    QDir().mkpath(m_folders.data);
+    QLockFile lock(records + QLatin1String(".lock"));
+    lock.tryLock(RecordsLockWait);
+    Records onDisk;
+    const RecordsRead now = ReadRecordsFile(onDisk, records);
+    if (now == RecordsRead::Whole)
+        m_game.records.MergeAddedLines(onDisk, m_highsRead, m_triesRead);
+    else if (now != RecordsRead::Missing && QFileInfo(records).isFile())
+        KeepAside(records, m_game.today());
     if (const SaveResult saved = WriteRecordsFile(m_game.records, records, m_game.random); !saved)
         failures << QDir::toNativeSeparators(records) + QLatin1String(": ") + saved.error;
     return failures;

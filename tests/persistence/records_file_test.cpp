@@ -30,11 +30,12 @@ QString count(int n)
     return QLatin1Char(' ') + QString::number(n);
 }
 
-void readBytes(Records &records, QByteArray bytes)
+// Reads the bytes as a records file; false when they were damaged.
+bool readBytes(Records &records, QByteArray bytes)
 {
     QBuffer buffer(&bytes);
-    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    ReadRecords(records, buffer);
+    EXPECT_TRUE(buffer.open(QIODevice::ReadOnly));
+    return ReadRecords(records, buffer);
 }
 
 QByteArray fileBytes(const QString &path)
@@ -66,7 +67,7 @@ TEST(RecordsFile, RoundTripKeepsEveryLine)
 
     Records read;
     QSignalSpy spy(&read, &Records::changed);
-    ASSERT_TRUE(ReadRecordsFile(read, path));
+    ASSERT_EQ(ReadRecordsFile(read, path), RecordsRead::Whole);
     EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(read.listHI, written.listHI);
     EXPECT_EQ(read.listLO, written.listLO);
@@ -135,7 +136,7 @@ TEST(RecordsFile, EmptyListsAreStillWritten)
     }
     Records read;
     read.listHI = {QStringLiteral("stale")};
-    EXPECT_TRUE(ReadRecordsFile(read, path));
+    EXPECT_NE(ReadRecordsFile(read, path), RecordsRead::Missing);
     EXPECT_TRUE(read.listHI.isEmpty());
     EXPECT_TRUE(read.listLO.isEmpty());
 }
@@ -145,7 +146,7 @@ TEST(RecordsFile, AMissingFileEmptiesBothLists)
     QTemporaryDir dir;
     Records records;
     sample(records);
-    EXPECT_FALSE(ReadRecordsFile(records, dir.filePath(QStringLiteral("nothing-here.dat"))));
+    EXPECT_EQ(ReadRecordsFile(records, dir.filePath(QStringLiteral("nothing-here.dat"))), RecordsRead::Missing);
     EXPECT_TRUE(records.listHI.isEmpty());
     EXPECT_TRUE(records.listLO.isEmpty());
 }
@@ -179,21 +180,35 @@ TEST(RecordsFile, KeepsNinetyNineLinesAndStillFindsTheSecondList)
 
 TEST(RecordsFile, OddCountsAndLines)
 {
+    // "damaged" guards a file that lost records being written back at exit without
+    // the original kept aside (one bad character in the count line emptied a list).
     const QString a = QStringLiteral(" 1  412 Red          05 Mar 04");
-    const struct { const char *what; QByteArray bytes; QStringList highs; QStringList tries; } rows[] = {
-        {"bare line feeds", fileOf({count(1), a, count(1), a}, "\n"), {a}, {a}},
-        {"no end on the last line", fileOf({count(1), a, count(1), a}).chopped(2), {a}, {a}},
+    const QByteArray tooLong = QByteArray(RecordsMaxLineBytes + 10, 'x') + "\r\n";
+    QByteArray oversized = fileOf({count(99)});
+    while (oversized.size() <= RecordsMaxFileBytes)
+        oversized += fileOf({a});
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QStringList highs, tries;
+        bool damaged;
+    } rows[] = {
+        {"bare line feeds", fileOf({count(1), a, count(1), a}, "\n"), {a}, {a}, false},
+        {"no end on the last line", fileOf({count(1), a, count(1), a}).chopped(2), {a}, {a}, false},
         {"a line that does not decode", fileOf({count(2), a}) + "xyz\r\n" + fileOf({count(0)}),
-         {a, QString()}, {}},
-        {"a count that does not decode", "not hex\r\n" + fileOf({count(1), a}), {}, {a}},
-        {"a negative count", fileOf({QStringLiteral(" -3"), count(1), a}), {}, {a}},
-        {"a count with no number", fileOf({QStringLiteral("   x"), count(0)}), {}, {}},
-        {"a count followed by text", fileOf({QStringLiteral("1 and more"), a, count(0)}), {a}, {}},
-        {"an empty file", QByteArray(), {}, {}},
+         {a, QString()}, {}, true},
+        {"a count that does not decode", "not hex\r\n" + fileOf({count(1), a}), {}, {a}, true},
+        {"a negative count", fileOf({QStringLiteral(" -3"), count(1), a}), {}, {a}, true},
+        {"a count with no number", fileOf({QStringLiteral("   x"), count(0)}), {}, {}, true},
+        {"a count followed by text", fileOf({QStringLiteral("1 and more"), a, count(0)}), {a}, {}, true},
+        {"no count for the tries", fileOf({count(1), a}), {a}, {a}, true},
+        {"a line too long for a record", fileOf({count(1)}) + tooLong + fileOf({count(0)}), {QString()}, {}, true},
+        {"more than a records file holds", oversized, QStringList(RecordsMaxLines, a), {a}, true},
+        {"an empty file", QByteArray(), {}, {}, true},
     };
     for (const auto &r : rows) {
         Records records;
-        readBytes(records, r.bytes);
+        EXPECT_EQ(!readBytes(records, r.bytes), r.damaged) << r.what;
         EXPECT_EQ(records.listHI, r.highs) << r.what;
         EXPECT_EQ(records.listLO, r.tries) << r.what;
     }

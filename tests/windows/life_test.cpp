@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 #include <QTest>
 #include <qpa/qplatformwindow.h>
 
@@ -80,7 +82,7 @@ TEST_F(Life, ClosingWithoutAGameAsksNothingAndWritesTheRecords)
     EXPECT_TRUE(requestClose());
     EXPECT_TRUE(messages.asked.isEmpty());
     Records read;
-    ASSERT_TRUE(ReadRecordsFile(read, recordsPath()));
+    ASSERT_EQ(ReadRecordsFile(read, recordsPath()), RecordsRead::Whole);
     EXPECT_EQ(read.listHI, g.records.listHI);
     EXPECT_TRUE(g.clock.halted());
 }
@@ -100,7 +102,7 @@ TEST_F(Life, ClosingDuringAGameAsksFirst)
     messages.yes = true;
     EXPECT_TRUE(requestClose());
     Records read;
-    ASSERT_TRUE(ReadRecordsFile(read, recordsPath()));
+    ASSERT_EQ(ReadRecordsFile(read, recordsPath()), RecordsRead::Whole);
     EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
 }
 
@@ -184,6 +186,76 @@ TEST(LifeSaving, EachFileThatCannotBeSavedIsNamedAtExit)
         const QString kept = settingsBlocked ? QDir(data).filePath(RecordsFileName) : QDir(settings).filePath(SettingsFileName);
         EXPECT_TRUE(QFileInfo::exists(kept));
     }
+}
+
+// Starts a game window on the two folders, as a run of the game does.
+struct GameRun {
+    TestGame t;
+    AnsweringMessages messages;
+    MainWindow window{t.game, messages};
+    GameRun(const QString &settings, const QString &data)
+    {
+        t.game.today = [] { return QDate(2026, 12, 6); };
+        t.run(window.startUp({settings, data}));
+    }
+};
+
+TEST(LifeRecords, ADamagedFileIsKeptAsideAndThePlayerToldOnce)
+{
+    // Guards a damaged records file being written over at exit with what could be
+    // read of it, every record lost.
+    QTemporaryDir settings, data;
+    const QString path = data.filePath(RecordsFileName);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1X1\r\n"); // one character wrong in the count line
+    file.close();
+    const QString aside = path + QStringLiteral(".damaged-20261206");
+    {
+        GameRun run(settings.path(), data.path());
+        ASSERT_EQ(run.messages.asked.size(), 1);
+        EXPECT_TRUE(run.messages.asked[0].contains(aside)) << run.messages.asked[0].toStdString();
+        ASSERT_TRUE(run.window.close());
+    }
+    QFile kept(aside);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("1X1\r\n"));
+    Records read;
+    EXPECT_EQ(ReadRecordsFile(read, path), RecordsRead::Whole);
+}
+
+TEST(LifeRecords, TwoCopiesPlayingAtOnceBothKeepTheirResults)
+{
+    // Guards the last copy to quit writing over the other's new records.
+    QTemporaryDir settings, data;
+    GameRun first(settings.path(), data.path()), second(settings.path(), data.path());
+    first.t.game.records.MergeResults({{QStringLiteral("Ann"), 300}}, QDate(2026, 12, 6));
+    second.t.game.records.MergeResults({{QStringLiteral("Bob"), 200}}, QDate(2026, 12, 6));
+    ASSERT_TRUE(first.window.close());
+    ASSERT_TRUE(second.window.close());
+    Records read;
+    ASSERT_EQ(ReadRecordsFile(read, data.filePath(RecordsFileName)), RecordsRead::Whole);
+    ASSERT_EQ(read.listHI.size(), 2);
+    EXPECT_EQ(RecordLineName(read.listHI[0]), QStringLiteral("Ann"));
+    EXPECT_EQ(RecordLineName(read.listHI[1]), QStringLiteral("Bob"));
+}
+
+TEST(LifeRecords, PipesFoldersAndDevicesWhereFilesShouldBeDoNotHoldUpTheStart)
+{
+    // Guards a start-up that waited for ever on a pipe named like one of its files.
+    QTemporaryDir settings, data;
+    for (const QString &pipe : {settings.filePath(SettingsFileName), data.filePath(RecordsFileName),
+                                data.filePath(QStringLiteral("dudd1.gif"))})
+        ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("dudd2.gif")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data.filePath(QStringLiteral("dudd3.ico"))));
+    GameRun run(settings.path(), data.path());
+    EXPECT_TRUE(run.window.isVisible());
+    EXPECT_TRUE(run.messages.asked.isEmpty());
+    ASSERT_TRUE(run.window.close());
+    // Saving put files in the pipes' places.
+    EXPECT_TRUE(QFileInfo(data.filePath(RecordsFileName)).isFile());
+    EXPECT_TRUE(QFileInfo(settings.filePath(SettingsFileName)).isFile());
 }
 
 TEST(LifeRecords, ARecordsFileIsReadEvenWithoutSettings)
