@@ -15,7 +15,6 @@ QStringList AudioModule::searchPaths()
         QDir(programDir).filePath(name),
         QDir::cleanPath(programDir + QLatin1Char('/') + QStringLiteral(KORBO_AUDIO_INSTALLED_DIR)
                         + QLatin1Char('/') + name),
-        QDir(QStringLiteral(KORBO_AUDIO_BUILD_DIR)).filePath(name),
     };
 }
 

@@ -18,8 +18,8 @@ namespace korbo {
 // Without the module the game is silent, and says so once on its error output.
 class AudioModule {
 public:
-    // Where the module is looked for, in order: beside the program, where an
-    // installation puts it, and where the build tree made it.
+    // Where the module is looked for, in order: beside the program (as in the build
+    // tree) and where an installation puts it.
     static QStringList searchPaths();
 
     explicit AudioModule(QStringList candidates = searchPaths());

@@ -2,8 +2,12 @@
 
 #include "Random.h"
 
-#include <QStandardPaths>
+#include <QDir>
+#include <QFile>
 #include <QTime>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace korbo {
 
@@ -52,12 +56,28 @@ QString categoryName(int category) { return QString::fromLatin1(text(category).n
 QString categoryDescription(int category) { return QString::fromLatin1(text(category).desc); }
 QString initialCategoryCaption(int category) { return QString::fromLatin1(text(category).caption); }
 
+QString HomeFolder()
+{
+    // Without HOME (or with a relative one) the account's own home folder stands.
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return home;
+    if (const passwd *account = getpwuid(getuid()); account && account->pw_dir)
+        return QFile::decodeName(account->pw_dir);
+    return QDir::rootPath();
+}
+
+QString UserFolder(const char *variable, const char *underHome)
+{
+    // The desktop's base folders; a relative value is to be ignored.
+    const QString base = qEnvironmentVariable(variable);
+    const QString root = QDir::isAbsolutePath(base) ? base : QDir(HomeFolder()).filePath(QLatin1String(underHome));
+    return QDir::cleanPath(root + QLatin1String("/korbo"));
+}
+
 QString GetWindowsDir()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
-    return dir;
+    return UserFolder("XDG_CONFIG_HOME", ".config");
 }
 
 void InitTables(GameState &state, Random &random, const QString &settingsFolder)

@@ -87,6 +87,11 @@ class Random;
 // settings file lives; a trailing separator is added when it lacks one.
 void InitTables(GameState &state, Random &random, const QString &settingsFolder);
 
+// The user's home folder: HOME, or the account's own when HOME is unset or relative.
+QString HomeFolder();
+// The game's folder in one of the desktop's base folders: `variable` when it holds an
+// absolute path, otherwise `underHome` in the home folder; "korbo" inside either.
+QString UserFolder(const char *variable, const char *underHome);
 // The folder chosen for the settings file on this machine.
 QString GetWindowsDir();
 

@@ -27,7 +27,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace korbo {
@@ -132,10 +131,7 @@ void MainWindow::buildMenus()
 
 MainWindow::Folders MainWindow::defaultFolders()
 {
-    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty())
-        data = GetWindowsDir();
-    return {GetWindowsDir(), data};
+    return {GetWindowsDir(), UserFolder("XDG_DATA_HOME", ".local/share")};
 }
 
 QCoro::Task<> MainWindow::startUp(Folders folders)

@@ -371,7 +371,7 @@ TEST(QtSoundPlayer, WaitsForASoundOnlyWhileItCanBeHeard)
 
 TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
 {
-    AudioModule module;
+    AudioModule module({QStringLiteral(KORBO_AUDIO_BUILD_DIR "/" KORBO_AUDIO_MODULE_NAME)});
     module.startLoading();
     module.startLoading(); // a second call changes nothing
     SoundOutput *output = module.output();

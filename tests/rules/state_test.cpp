@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSet>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace korbo;
 
@@ -136,6 +141,31 @@ TEST(Options, ValuesBeforeAnySettingsAreLoaded)
     EXPECT_FALSE(o.showRecords());
     EXPECT_EQ(diceStyleCaption(7), QStringLiteral("User Defined"));
     EXPECT_EQ(diceStyleCaption(0), QString());
+}
+
+TEST(Folders, FollowTheDesktopsBaseFoldersAndTheHome)
+{
+    struct Row {
+        const char *guards;
+        const char *home, *config;
+        QString settings;
+    };
+    const QString account = QFile::decodeName(getpwuid(getuid())->pw_dir);
+    const Row rows[] = {
+        {"the usual place", "/h", nullptr, QStringLiteral("/h/.config/korbo")},
+        {"an absolute XDG_CONFIG_HOME", "/h", "/x", QStringLiteral("/x/korbo")},
+        {"a relative one was taken from the folder the game started in", "/h", "cfg",
+         QStringLiteral("/h/.config/korbo")},
+        {"no HOME gave //.config/korbo", nullptr, nullptr, account + QStringLiteral("/.config/korbo")},
+    };
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    for (const Row &row : rows) {
+        row.home ? qputenv("HOME", row.home) : qunsetenv("HOME");
+        row.config ? qputenv("XDG_CONFIG_HOME", row.config) : qunsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(GetWindowsDir(), QDir::cleanPath(row.settings)) << row.guards;
+    }
+    home.isNull() ? qunsetenv("HOME") : qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
 }
 
 } // namespace
