@@ -55,7 +55,8 @@ QCoro::Task<> Game::menuNewClick()
 
 QCoro::Task<> Game::butThrowClick()
 {
-    if (state.busy)
+    // After the fourth throw the button is disabled; the guard holds for any caller.
+    if (state.busy || (state.roundNo != 0 && state.throwNo >= MaxThrows))
         co_return;
     if (state.roundNo == 0)
         co_await menuNewClick();
@@ -122,8 +123,12 @@ QCoro::Task<> Game::StartTurn()
     const QString prompt = QLatin1String("Off you go, ") + state.playerName[p];
     co_await Announce(prompt);
     state.promptText = prompt;
+    // The turn start stays busy through its automatic throw: were the throw to clear
+    // the flag itself, a click in the moment before the turn start ends could start
+    // a second throw, or a joker, that the turn start's own end would then leave
+    // unguarded (a fifth throw, a joker charged to the next player).
     if (options.autoThrow())
-        co_await ThrowDice();
+        co_await rollDice();
     co_await clock.yield();
     state.busy = false;
 }
@@ -163,13 +168,17 @@ void Game::applyTestDice()
 QCoro::Task<> Game::ThrowDice()
 {
     state.busy = true;
+    co_await rollDice();
+    state.busy = false;
+}
+
+QCoro::Task<> Game::rollDice()
+{
     int count = 0;
     for (int d = 1; d <= DiceCount; ++d)
         count += state.diceToThrow[d] ? 1 : 0;
-    if (count == 0) {
-        state.busy = false;
+    if (count == 0)
         co_return;
-    }
     ++state.throwNo;
     for (int c = 1; c <= CategoryCount; ++c) {
         if (state.catShown[c]) {
@@ -267,7 +276,6 @@ QCoro::Task<> Game::ThrowDice()
 
     co_await clock.wait(ticks::ThrowSettle);
     co_await clock.yield();
-    state.busy = false;
 }
 
 // ---------------------------------------------------------------- sorting
@@ -343,6 +351,7 @@ QCoro::Task<> Game::jokerDrop(int d, int k)
     if (!jokerAccepted(d, k))
         co_return;
     state.busy = true;
+    const int p = state.curPlayer;
     int face = 0;
     if (options.animation()) {
         const int landing = random.below(1100) + 1600;
@@ -379,7 +388,7 @@ QCoro::Task<> Game::jokerDrop(int d, int k)
         board.setDieVisible(d, true);
     }
     state.dice[d] = static_cast<Int16>(face);
-    --state.jokers[state.curPlayer];
+    --state.jokers[p];
     board.setJokerVisible(k, false);
     state.busy = false;
 }

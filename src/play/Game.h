@@ -115,6 +115,8 @@ private:
     QCoro::Task<> playCategorySound(int c, bool bonusFlag);
     QCoro::Task<> commit(int c, CategoryScore entry);
     void applyTestDice();
+    // The throw itself, for whoever holds the busy flag.
+    QCoro::Task<> rollDice();
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;

@@ -14,6 +14,7 @@ inline constexpr int DiceCount = 6;
 inline constexpr int CategoryCount = 14;
 inline constexpr int RoundCount = 14;
 inline constexpr int JokersPerGame = 3;
+inline constexpr int MaxThrows = 4; // throws in a turn
 inline constexpr std::int16_t NotScored = -1;
 
 // Version text shown in the settings file's section line, the prompt after a
