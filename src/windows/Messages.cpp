@@ -16,6 +16,8 @@ QString titleOrProgram(const QString &title)
 void NameApplication()
 {
     QApplication::setApplicationName(QStringLiteral("korbo"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORBO_APP_ID));
 }
 
 void Messages::information(QWidget *parent, const QString &title, const QString &text, bool icon)

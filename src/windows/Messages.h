@@ -11,8 +11,9 @@ namespace korbo {
 // The name a box without a title of its own shows.
 inline const QString ProgramName = QStringLiteral("Korbo");
 
-// Names the program for the desktop: "korbo" for its folders. It sets no display
-// name, since the desktop would append one to every window title.
+// Names the program for the desktop: "korbo" for its folders, and the name of its
+// menu entry. It sets no display name, since the desktop would append one to every
+// window title.
 void NameApplication();
 
 // The game's message boxes and its one-line input prompt, behind a small interface so
