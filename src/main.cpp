@@ -1,3 +1,4 @@
+#include "DesktopSession.h"
 #include "Game.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     korbo::QtSoundPlayer sound(game.clock);
     game.setSoundPlayer(&sound);
     korbo::MainWindow window(game, messages);
+    korbo::DesktopSession session(window);
     auto startUp = window.startUp(korbo::MainWindow::defaultFolders());
     return app.exec();
 }

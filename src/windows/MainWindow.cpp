@@ -15,6 +15,7 @@
 #include "VarsMonitor.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -261,6 +262,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (child->isWindow())
             child->hide();
     event->accept();
+}
+
+void MainWindow::saveAndLeave()
+{
+    if (!m_stored) {
+        for (const QString &failure : StoreSettings())
+            qWarning("Korbo could not save %s", qPrintable(failure));
+        m_stored = true;
+    }
+    m_game.clock.halt();
+    // Every other window goes first, an open dialog too (which ends its wait), so
+    // closing the board, which now asks nothing, ends the program.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this)
+            window->hide();
+    close();
 }
 
 void MainWindow::ResetBoard()

@@ -49,6 +49,10 @@ public:
     // Writes the settings file, then the records file; for each that could not be
     // written, its path and why.
     QStringList StoreSettings();
+    // Leaving when the desktop or a signal says so: as Game / Exit, but without the
+    // question during a game, and with whatever could not be saved told on the error
+    // output, since no one may be there to answer a message box.
+    void saveAndLeave();
     const Folders &folders() const { return m_folders; }
 
     // The score sheet, laid out beside the board the first time it is needed.

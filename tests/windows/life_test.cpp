@@ -13,11 +13,14 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <QTest>
 #include <qpa/qplatformwindow.h>
+
+#include <csignal>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -104,6 +107,62 @@ TEST_F(Life, ClosingDuringAGameAsksFirst)
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, recordsPath()), RecordsRead::Whole);
     EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
+}
+
+TEST_F(Life, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
+{
+    // Guards a session end held up by the quit question, which no one may be there to
+    // answer, and the files lost with it.
+    t.name({QStringLiteral("Red")});
+    t.run(g.butThrowClick());
+    window.saveAndLeave();
+    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName)));
+    EXPECT_TRUE(QFileInfo::exists(recordsPath()));
+}
+
+// Whether the program `pid` handles `signal` itself, as /proc tells.
+bool catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+TEST(LifeSignals, TheRealProgramSentASignalWritesSettingsAndRecords)
+{
+    // A bound for a slow machine, never reached when all is well.
+    constexpr int kGenerousMs = 60000;
+    struct Row {
+        int signal;
+        const char *guards;
+    };
+    const Row rows[] = {{SIGTERM, "the session or the system ending, or kill, losing the run's files"},
+                        {SIGHUP, "the terminal that started the game closing, losing them"}};
+    for (const Row &row : rows) {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(KORBO_PROGRAM), {});
+        ASSERT_TRUE(game.waitForStarted());
+        // Until the game handles the signal, the signal would end it on the spot.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return catches(game.processId(), row.signal); }, kGenerousMs));
+        ::kill(pid_t(game.processId()), row.signal);
+        ASSERT_TRUE(game.waitForFinished(kGenerousMs)) << row.guards;
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << row.guards;
+        EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("config/korbo/Korbo.ini")))) << row.guards;
+        EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("data/korbo/data.dat")))) << row.guards;
+    }
 }
 
 // The title a window's frame on the desktop shows (on X11 and Wayland alike).
