@@ -272,12 +272,12 @@ void MainWindow::saveAndLeave()
         m_stored = true;
     }
     m_game.clock.halt();
-    // Every other window goes first, an open dialog too (which ends its wait), so
-    // closing the board, which now asks nothing, ends the program.
+    // Every window goes, an open dialog too, which ends its wait. The program ends
+    // once the procedure that waited on it, maybe the close question itself, has
+    // unwound: closing the board now would be lost in a close already under way.
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (window != this)
-            window->hide();
-    close();
+        window->hide();
+    QMetaObject::invokeMethod(this, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void MainWindow::ResetBoard()

@@ -31,9 +31,12 @@ class AnsweringMessages : public Messages {
 public:
     QStringList asked;
     bool yes = false;
+    std::function<void()> whileAsking;
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
         asked << title + QLatin1Char('|') + text;
+        if (whileAsking)
+            whileAsking();
         return yes;
     }
     void information(QWidget *, const QString &title, const QString &text, bool) override
@@ -109,17 +112,35 @@ TEST_F(Life, ClosingDuringAGameAsksFirst)
     EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
 }
 
-TEST_F(Life, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
+TEST(LifeSignals, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
 {
-    // Guards a session end held up by the quit question, which no one may be there to
-    // answer, and the files lost with it.
-    t.name({QStringLiteral("Red")});
-    t.run(g.butThrowClick());
-    window.saveAndLeave();
-    EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName)));
-    EXPECT_TRUE(QFileInfo::exists(recordsPath()));
+    struct Row {
+        bool questionOpen; // the player had asked to close, and the question is up
+        const char *guards;
+    };
+    const Row rows[] = {
+        {false, "a session end held up by the quit question, which no one may be there to answer"},
+        {true, "the program going on once the open question is answered, its end lost in that close"}};
+    for (const Row &row : rows) {
+        QTemporaryDir settings, data;
+        TestGame t;
+        AnsweringMessages messages;
+        MainWindow window(t.game, messages);
+        t.game.setHost(&window);
+        t.run(window.startUp({settings.path(), data.path()}));
+        t.name({QStringLiteral("Red")});
+        t.run(t.game.butThrowClick());
+        if (row.questionOpen) {
+            messages.whileAsking = [&] { window.saveAndLeave(); };
+            window.close();
+        } else {
+            window.saveAndLeave();
+        }
+        EXPECT_EQ(messages.asked.size(), row.questionOpen ? 1 : 0) << row.guards;
+        EXPECT_FALSE(window.isVisible()) << row.guards;
+        EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName))) << row.guards;
+        EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName))) << row.guards;
+    }
 }
 
 // Whether the program `pid` handles `signal` itself, as /proc tells.
