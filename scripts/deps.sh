@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test.
+# Installs the Debian packages the game needs to build, run and test (the tests
+# check the menu and software centre entries with the desktop's validators).
 # Safe to run again: apt-get only installs what is missing.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3
   xvfb
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that making and checking the game's package needs,
-# beyond those of scripts/deps.sh: the desktop's validators, lintian, and what the
-# install check drives the installed game with.
+# beyond those of scripts/deps.sh: lintian, and what the install check drives the
+# installed game with.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 
 packages=(
-  dpkg-dev fakeroot file lintian
-  desktop-file-utils appstream
+  dpkg-dev file lintian
   xvfb xdotool x11-utils
 )
 
