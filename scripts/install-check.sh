@@ -14,14 +14,7 @@ display=":${1:-53}"
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 
-deb=$(bash scripts/package.sh | tail -n 1)
-# apt reads a local package as its own unprivileged user, so it gets a copy it can read.
 work=$(mktemp -d)
-chmod 755 "$work"
-cp "$deb" "$work/"
-player_home="${KORBO_CHECK_HOME:-$work/home}"
-rm -rf "$player_home"
-mkdir -p "$player_home"
 game=""
 xvfb=""
 finish() {
@@ -30,6 +23,15 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
+
+bash scripts/package.sh | tee "$work/package.log"
+deb=$(tail -n 1 "$work/package.log")
+# apt reads a local package as its own unprivileged user, so it gets a copy it can read.
+chmod 755 "$work"
+cp "$deb" "$work/"
+player_home="${KORBO_CHECK_HOME:-$work/home}"
+rm -rf "$player_home"
+mkdir -p "$player_home"
 
 echo "== apt install ./$(basename "$deb")"
 $sudo_cmd env DEBIAN_FRONTEND=noninteractive apt-get install -y "$work/$(basename "$deb")" | grep -E '^(Setting up|Processing|[0-9]+ upgraded)'
