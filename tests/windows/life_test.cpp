@@ -1,5 +1,6 @@
 // The main window's life: start-up reading the files, closing with and without a
 // game, saving at exit.
+#include "DesktopSession.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "OptionsDialog.h"
@@ -18,6 +19,7 @@
 
 #include <sys/stat.h>
 #include <QTest>
+#include <private/qguiapplication_p.h>
 #include <qpa/qplatformwindow.h>
 
 #include <csignal>
@@ -141,6 +143,22 @@ TEST(LifeSignals, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
         EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName))) << row.guards;
         EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName))) << row.guards;
     }
+}
+
+TEST(LifeSignals, TheSessionManagerAskingToSaveWritesBothFilesAndTheGameGoesOn)
+{
+    // Guards a logout losing the run's files where the session manager, not a
+    // signal, ends the game; and the game quitting while the logout may be cancelled.
+    QTemporaryDir settings, data;
+    TestGame t;
+    Messages messages;
+    MainWindow window(t.game, messages);
+    DesktopSession session(window);
+    t.run(window.startUp({settings.path(), data.path()}));
+    QGuiApplicationPrivate::instance()->commitData();
+    EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName)));
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName)));
+    EXPECT_TRUE(window.isVisible());
 }
 
 // Whether the program `pid` handles `signal` itself, as /proc tells.
