@@ -6,6 +6,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -24,9 +25,12 @@ int s_wakeUp[2] = {-1, -1};
 
 extern "C" void onLeaveSignal(int)
 {
+    // The interrupted code may be about to read errno.
+    const int savedErrno = errno;
     const char byte = 1;
     // Nothing to do when it fails: a byte already waiting wakes the loop as well.
     [[maybe_unused]] const ssize_t written = ::write(s_wakeUp[1], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
