@@ -286,11 +286,13 @@ QCoro::Task<> Game::imgDiceMouseDown(int d, Qt::MouseButton button)
         co_await ToggleDie(d);
         co_return;
     }
-    // Any other button moves every die of this face that lies on the same side.
+    // Any other button moves every die of this face that lies on the same side. Only
+    // dice on the table count: during the first throw the dice still to come are
+    // hidden and have no face yet, as has the one in flight.
     const bool side = state.diceToThrow[d];
     co_await ToggleDie(d);
     for (int i = 1; i <= DiceCount; ++i)
-        if (i != d && state.dice[i] == state.dice[d] && state.diceToThrow[i] == side)
+        if (i != d && board.die(i).visible && state.dice[i] == state.dice[d] && state.diceToThrow[i] == side)
             co_await ToggleDie(i);
 }
 
@@ -307,6 +309,9 @@ QCoro::Task<> Game::SlideDie(int d, int from, int to)
 
 QCoro::Task<> Game::ToggleDie(int d)
 {
+    // A hidden die is not on the table: moving it would keep it from the next throw.
+    if (!board.die(d).visible)
+        co_return;
     const bool animate = options.animation();
     if (geometry::inThrowingArea(board.die(d).top)) {
         if (animate) {

@@ -334,6 +334,29 @@ TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardForTheNextGame)
     }
 }
 
+TEST_F(Games, ARightClickOnADieInFlightLeavesNoDieUnthrown)
+{
+    // Guards the dice still to come in a first throw (hidden, no face yet) being sent
+    // to the held row with the die in flight: they were never thrown, stayed 0 and
+    // PotLuck scored 5 (found by the monkey, with Animation turned off mid-throw).
+    start({QStringLiteral("Ann")});
+    QCoro::Task<> running = g.butThrowClick();
+    int flying = 0;
+    for (int step = 0; step < 1000 && !flying; ++step) {
+        QCoreApplication::processEvents();
+        for (int d = 1; d <= DiceCount; ++d)
+            if (g.board.die(d).visible && g.state.dice[d] == 0)
+                flying = d;
+    }
+    ASSERT_NE(flying, 0);
+    g.options.animationValue = 0; // dice now move at once
+    t.run(g.imgDiceMouseDown(flying, Qt::RightButton));
+    for (int step = 0; step < 1000 && g.state.busy; ++step)
+        QCoreApplication::processEvents();
+    for (int d = 1; d <= DiceCount; ++d)
+        EXPECT_TRUE(g.state.dice[d] >= 1 && g.state.dice[d] <= 6) << d << ": " << g.state.dice[d];
+}
+
 // ---------------------------------------------------------------- a commit in detail
 
 struct Commit : Games {
