@@ -163,10 +163,13 @@ private:
         } else if (pick < 90) {
             QTest::mouseMove(board, QPoint(below(board->width()), below(board->height())));
         } else if (pick < 95) {
-            QTest::keyClick(&m_window, std::array{Qt::Key_F2, Qt::Key_F6, Qt::Key_Space, Qt::Key_Return,
+            QTest::keyClick(&m_window, std::array{below(8) ? Qt::Key_F6 : Qt::Key_F2, Qt::Key_F6, Qt::Key_Space, Qt::Key_Return,
                                                   Qt::Key_Tab, Qt::Key_Escape}[below(6)]);
         } else if (pick < 97 || m_game.state.numPlayers == 0) {
-            menus[below(menus.size())]->trigger();
+            QAction *entry = menus[below(menus.size())];
+            // Stopping a game is kept rare, or hardly a game would reach its end.
+            if (entry != m_window.menuNew || below(8) == 0 || m_game.state.roundNo == 0)
+                entry->trigger();
         }
     }
 
