@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test (the tests
 # check the menu and software centre entries with the desktop's validators).
-# Safe to run again: apt-get only installs what is missing.
+# Packages named as arguments are installed as well (the packaging and fuzzing
+# scripts name theirs). Safe to run again: apt-get only installs what is missing.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   fonts-dejavu-core python3
   xvfb
   desktop-file-utils appstream
+  "$@"
 )
 
 missing=()
