@@ -1,0 +1,172 @@
+#include "ValueTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QSaveFile>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace korbo::strategy {
+
+namespace {
+
+// Raise when the turn's rules change in a way the scores below do not show:
+// throws, jokers, the upper bonus, the extra Korbo.
+constexpr std::uint32_t TurnRulesRevision = 1;
+
+// The file: this header, then the values as little-endian 16-bit numbers.
+constexpr char Magic[4] = {'K', 'R', 'B', 'S'};
+struct Header {
+    char magic[4];
+    std::uint32_t scale;
+    std::uint64_t rulesVersion;
+    std::uint64_t count;
+};
+constexpr qsizetype HeaderSize = sizeof(Header);
+
+std::uint64_t entryCount()
+{
+    return static_cast<std::uint64_t>(SheetSpace::instance().count()) * JokerLevels;
+}
+
+// FNV-1a, 64 bits.
+class Digest {
+public:
+    void add(std::int64_t value)
+    {
+        for (int i = 0; i < 8; ++i) {
+            m_hash ^= static_cast<std::uint8_t>(value >> (8 * i));
+            m_hash *= 0x100000001b3ull;
+        }
+    }
+    std::uint64_t value() const { return m_hash; }
+
+private:
+    std::uint64_t m_hash = 0xcbf29ce484222325ull;
+};
+
+} // namespace
+
+std::uint64_t ValueTable::rulesVersion()
+{
+    static const std::uint64_t version = [] {
+        Digest digest;
+        for (int v : {int(TurnRulesRevision), ThrowsPerTurn, JokersPerGame, UpperBonusThreshold, UpperBonusPoints,
+                      ExtraKorboPoints, Scale})
+            digest.add(v);
+        const Hands &hands = Hands::instance();
+        for (int c = 1; c <= CategoryCount; ++c)
+            for (int roll = 0; roll < RollCount; ++roll)
+                digest.add(hands.score(c, roll));
+        return digest.value();
+    }();
+    return version;
+}
+
+QString ValueTable::fileName()
+{
+    return QStringLiteral(KORBO_STRATEGY_TABLE_NAME);
+}
+
+QStringList ValueTable::searchPaths()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {
+        QDir(programDir).filePath(fileName()),
+        QDir::cleanPath(programDir + QLatin1Char('/') + QStringLiteral(KORBO_STRATEGY_INSTALLED_DIR)
+                        + QLatin1Char('/') + fileName()),
+    };
+}
+
+ValueTable ValueTable::rounded(const ExactValues &exact)
+{
+    ValueTable table;
+    table.m_values.reserve(exact.values().size());
+    for (double v : exact.values()) {
+        const long units = std::lround(v * Scale);
+        Q_ASSERT(units >= 0 && units <= std::numeric_limits<std::uint16_t>::max());
+        table.m_values.push_back(static_cast<std::uint16_t>(units));
+    }
+    return table;
+}
+
+bool ValueTable::save(const QString &path, std::uint64_t version) const
+{
+    Header header;
+    std::memcpy(header.magic, Magic, sizeof Magic);
+    header.scale = qToLittleEndian<std::uint32_t>(Scale);
+    header.rulesVersion = qToLittleEndian(version);
+    header.count = qToLittleEndian<std::uint64_t>(m_values.size());
+    QByteArray data(HeaderSize + qsizetype(m_values.size() * sizeof(std::uint16_t)), Qt::Uninitialized);
+    std::memcpy(data.data(), &header, HeaderSize);
+    qToLittleEndian<std::uint16_t>(m_values.data(), qsizetype(m_values.size()), data.data() + HeaderSize);
+
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+
+std::shared_ptr<const ValueTable> ValueTable::load(const QString &path, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return std::shared_ptr<const ValueTable>();
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    Header header;
+    if (file.read(reinterpret_cast<char *>(&header), HeaderSize) != HeaderSize
+        || std::memcmp(header.magic, Magic, sizeof Magic) != 0)
+        return fail(QStringLiteral("not a strategy table"));
+    if (qFromLittleEndian(header.rulesVersion) != rulesVersion()
+        || qFromLittleEndian(header.scale) != std::uint32_t(Scale))
+        return fail(QStringLiteral("made for other rules"));
+    const std::uint64_t count = entryCount();
+    if (qFromLittleEndian(header.count) != count || file.size() != HeaderSize + qint64(count * sizeof(std::uint16_t)))
+        return fail(QStringLiteral("damaged"));
+
+    auto table = std::make_shared<ValueTable>();
+    table->m_values.resize(count);
+    const QByteArray data = file.readAll();
+    if (data.size() != qsizetype(count * sizeof(std::uint16_t)))
+        return fail(file.errorString());
+    qFromLittleEndian<std::uint16_t>(data.constData(), qsizetype(count), table->m_values.data());
+    return table;
+}
+
+QFuture<std::shared_ptr<const ValueTable>> ValueTable::loadAsync(const QString &path)
+{
+    return QtConcurrent::run([path] { return load(path); });
+}
+
+QFuture<std::shared_ptr<const ValueTable>> ValueTable::shared()
+{
+    static QMutex mutex;
+    static QFuture<std::shared_ptr<const ValueTable>> loading;
+    static bool started = false;
+    const QMutexLocker lock(&mutex);
+    if (!started) {
+        started = true;
+        loading = QtConcurrent::run([paths = searchPaths()] {
+            QStringList errors;
+            for (const QString &path : paths) {
+                QString error;
+                if (auto table = load(path, &error))
+                    return table;
+                errors << path + QStringLiteral(": ") + error;
+            }
+            qWarning("Korbo plays without its strategy table (%s)", qPrintable(errors.join(QStringLiteral("; "))));
+            return std::shared_ptr<const ValueTable>();
+        });
+    }
+    return loading;
+}
+
+} // namespace korbo::strategy
