@@ -35,7 +35,7 @@ Position Position::of(const GameState &state, int player)
     return position;
 }
 
-TurnPlanner::TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int points)
+TurnPlanner::TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int points, int fromThrow, int jokers)
     : m_turn(std::make_unique<TurnSolution>()), m_points(points)
 {
     int index = SheetSpace::instance().indexOf(sheet);
@@ -46,7 +46,7 @@ TurnPlanner::TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int 
         index = SheetSpace::instance().indexOf(possible);
     }
     Q_ASSERT(!sheet.isFull());
-    m_turn->solve(outcomesOf(index, values));
+    m_turn->solve(outcomesOf(index, values), fromThrow, jokers);
 }
 
 TurnPlanner::TurnPlanner(const TurnStartValues &values, const GameState &state, int player)
@@ -132,7 +132,9 @@ double TurnPlanner::expected(const Position &position, const Action &action) con
 
 Advice advise(const TurnStartValues &values, const GameState &state, int player)
 {
-    return TurnPlanner(values, state, player).best(Position::of(state, player));
+    const Position position = Position::of(state, player);
+    return TurnPlanner(values, Sheet::of(state, player), pointsOf(state, player), position.throwNo, position.jokers)
+        .best(position);
 }
 
 } // namespace korbo::strategy

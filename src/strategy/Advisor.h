@@ -35,7 +35,10 @@ struct Position {
 // are the points on the sheet (bonus included) plus the expected points to come.
 class TurnPlanner {
 public:
-    TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int points);
+    // Answers positions from throw `fromThrow` on with at most `jokers` left; one
+    // decision needs no more than its own position.
+    TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int points, int fromThrow = 0,
+                int jokers = JokersPerGame);
     TurnPlanner(const TurnStartValues &values, const GameState &state, int player);
 
     Advice best(const Position &position) const;

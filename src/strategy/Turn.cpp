@@ -70,17 +70,18 @@ double TurnSolution::jokerValue(int roll, int face, int throwNo, int jokers) con
     return m_joker[throwNo - 1][five - FirstFive][jokers - 1];
 }
 
-void TurnSolution::solve(const Outcomes &outcomes)
+void TurnSolution::solve(const Outcomes &outcomes, int fromThrow, int jokers)
 {
     const Hands &hands = Hands::instance();
     m_outcomes = outcomes;
+    fromThrow = std::max(fromThrow, 1);
 
     RollValues enter;
     for (int roll = 0; roll < RollCount; ++roll) {
         PerJoker best;
         best.fill(Nothing);
         for (int c = 1; c <= CategoryCount; ++c) {
-            if (!(outcomes.open & Sheet::bit(c)))
+            if (!isOpen(c))
                 continue;
             const double points = hands.score(c, roll);
             const PerJoker &next = outcomes.next[c][hands.slot(c, roll)];
@@ -93,7 +94,7 @@ void TurnSolution::solve(const Outcomes &outcomes)
     }
 
     KeepValues bestKeep; // the best hand to hold among those inside each hand
-    for (int throwNo = ThrowsPerTurn; throwNo >= 1; --throwNo) {
+    for (int throwNo = ThrowsPerTurn; throwNo >= fromThrow; --throwNo) {
         RollValues &value = m_value[throwNo - 1];
         if (throwNo == ThrowsPerTurn) {
             value = enter;
@@ -125,7 +126,7 @@ void TurnSolution::solve(const Outcomes &outcomes)
         }
         // A joker leaves one fewer, so each level of jokers builds on the one below.
         JokerValues &joker = m_joker[throwNo - 1];
-        for (int j = 1; j < JokerLevels; ++j) {
+        for (int j = 1; j <= jokers; ++j) {
             expectJoker(value, j - 1, joker);
             for (int roll = 0; roll < RollCount; ++roll) {
                 for (int f : hands.faces(FirstRoll + roll)) {
@@ -139,48 +140,57 @@ void TurnSolution::solve(const Outcomes &outcomes)
     }
 
     m_start.fill(0);
+    if (fromThrow > 1)
+        return;
     for (int roll = 0; roll < RollCount; ++roll)
         for (int j = 0; j < JokerLevels; ++j)
             m_start[j] += hands.rollChance(roll) * m_value[0][roll][j];
 }
 
-Choice TurnSolution::best(int roll, int throwNo, int jokers) const
+Choice TurnSolution::bestEntry(int roll, int jokers) const
 {
-    const Hands &hands = Hands::instance();
-    Choice choice;
-    choice.value = Nothing;
+    Choice entry{Move::Enter, 0, 0, 0, Nothing};
     for (int c = 1; c <= CategoryCount; ++c) {
-        if (!(m_outcomes.open & Sheet::bit(c)))
+        if (!isOpen(c))
             continue;
         const double v = enterValue(roll, c, jokers);
-        if (v > choice.value) {
-            choice.category = c;
-            choice.value = v;
+        if (v > entry.value) {
+            entry.category = c;
+            entry.value = v;
         }
     }
+    return entry;
+}
+
+Choice TurnSolution::bestJoker(int roll, int throwNo, int jokers) const
+{
+    Choice joker{Move::Joker, 0, 0, 0, Nothing};
+    for (int f : Hands::instance().faces(FirstRoll + roll)) {
+        if (f == 0 || jokers == 0)
+            break;
+        const double v = jokerValue(roll, f, throwNo, jokers);
+        if (v > joker.value) {
+            joker.face = f;
+            joker.value = v;
+        }
+    }
+    return joker;
+}
+
+Choice TurnSolution::best(int roll, int throwNo, int jokers) const
+{
+    Choice hold{Move::Throw, 0, 0, 0, Nothing};
     if (throwNo < ThrowsPerTurn) {
         // Hands come in rising order, so the first of equal ones is the lowest.
-        Choice hold{Move::Throw, 0, 0, 0, Nothing};
-        for (int keep : hands.keeps(roll)) {
+        for (int keep : Hands::instance().keeps(roll)) {
             const double v = keepValue(keep, throwNo, jokers);
             if (v > hold.value) {
                 hold.keep = keep;
                 hold.value = v;
             }
         }
-        if (hold.value > choice.value)
-            choice = hold;
     }
-    if (jokers > 0) {
-        for (int f : hands.faces(FirstRoll + roll)) {
-            if (f == 0)
-                break;
-            const double v = jokerValue(roll, f, throwNo, jokers);
-            if (v > choice.value)
-                choice = Choice{Move::Joker, 0, 0, f, v};
-        }
-    }
-    return choice;
+    return better(better(bestEntry(roll, jokers), hold), bestJoker(roll, throwNo, jokers));
 }
 
 PerJoker TurnSolution::evaluate(const Outcomes &truth) const
@@ -189,15 +199,42 @@ PerJoker TurnSolution::evaluate(const Outcomes &truth) const
     auto value = std::make_unique<std::array<RollValues, ThrowsPerTurn>>();
     auto keep = std::make_unique<KeepValues>();
     auto joker = std::make_unique<JokerValues>();
+    // The hand best() holds among those inside each hand: the highest value, of
+    // equal ones the lowest hand; and its value.
+    auto chosen = std::make_unique<std::array<std::array<std::int16_t, JokerLevels>, FirstRoll>>();
     for (int throwNo = ThrowsPerTurn; throwNo >= 1; --throwNo) {
         RollValues &now = (*value)[throwNo - 1];
-        if (throwNo < ThrowsPerTurn)
+        if (throwNo < ThrowsPerTurn) {
             expectKeeps((*value)[throwNo], *keep);
+            const KeepValues &worth = m_keep[throwNo - 1];
+            for (int hand = 0; hand < FirstRoll; ++hand) {
+                for (int j = 0; j < JokerLevels; ++j) {
+                    int best = hand;
+                    for (int f : hands.faces(hand)) {
+                        if (f == 0)
+                            break;
+                        const int inner = (*chosen)[hands.minus(hand, f)][j];
+                        if (worth[inner][j] > worth[best][j] || (worth[inner][j] == worth[best][j] && inner < best))
+                            best = inner;
+                    }
+                    (*chosen)[hand][j] = static_cast<std::int16_t>(best);
+                }
+            }
+        }
         for (int j = 0; j < JokerLevels; ++j) {
             if (j > 0)
                 expectJoker(now, j - 1, *joker);
             for (int roll = 0; roll < RollCount; ++roll) {
-                const Choice choice = best(roll, throwNo, j);
+                Choice hold{Move::Throw, 0, 0, 0, Nothing};
+                for (int f : hands.faces(FirstRoll + roll)) {
+                    if (f == 0 || throwNo == ThrowsPerTurn)
+                        break;
+                    const int inner = (*chosen)[hands.minus(FirstRoll + roll, f)][j];
+                    const double v = keepValue(inner, throwNo, j);
+                    if (v > hold.value || (v == hold.value && inner < hold.keep))
+                        hold = Choice{Move::Throw, 0, inner, 0, v};
+                }
+                const Choice choice = better(better(bestEntry(roll, j), hold), bestJoker(roll, throwNo, j));
                 switch (choice.move) {
                 case Move::Enter:
                     now[roll][j] = entryValue(truth, roll, choice.category, j);

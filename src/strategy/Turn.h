@@ -39,7 +39,9 @@ struct Choice {
 // on. Values are the points still to come in the game, this turn's included.
 class TurnSolution {
 public:
-    void solve(const Outcomes &outcomes);
+    // Enough for the positions from throw `fromThrow` on with at most `jokers` left;
+    // start() needs `fromThrow` 1 or less.
+    void solve(const Outcomes &outcomes, int fromThrow = 1, int jokers = JokersPerGame);
 
     // Before the first throw.
     double start(int jokers) const { return m_start[jokers]; }
@@ -62,6 +64,10 @@ public:
     PerJoker evaluate(const Outcomes &truth) const;
 
 private:
+    Choice bestEntry(int roll, int jokers) const;
+    Choice bestJoker(int roll, int throwNo, int jokers) const;
+    static Choice better(const Choice &first, const Choice &second) { return second.value > first.value ? second : first; }
+
     Outcomes m_outcomes;
     PerJoker m_start{};
     std::array<std::array<PerJoker, RollCount>, ThrowsPerTurn> m_value;
