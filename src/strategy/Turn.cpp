@@ -129,12 +129,13 @@ void TurnSolution::solve(const Outcomes &outcomes, int fromThrow, int jokers)
         for (int j = 1; j <= jokers; ++j) {
             expectJoker(value, j - 1, joker);
             for (int roll = 0; roll < RollCount; ++roll) {
+                double best = value[roll][j];
                 for (int f : hands.faces(FirstRoll + roll)) {
                     if (f == 0)
                         break;
-                    const int five = hands.minus(FirstRoll + roll, f);
-                    value[roll][j] = std::max(value[roll][j], joker[five - FirstFive][j - 1]);
+                    best = std::max(best, joker[hands.minus(FirstRoll + roll, f) - FirstFive][j - 1]);
                 }
+                value[roll][j] = best;
             }
         }
     }
@@ -202,6 +203,11 @@ PerJoker TurnSolution::evaluate(const Outcomes &truth) const
     // The hand best() holds among those inside each hand: the highest value, of
     // equal ones the lowest hand; and its value.
     auto chosen = std::make_unique<std::array<std::array<std::int16_t, JokerLevels>, FirstRoll>>();
+    // The entry best() makes does not depend on the throw.
+    auto entries = std::make_unique<std::array<std::array<Choice, JokerLevels>, RollCount>>();
+    for (int roll = 0; roll < RollCount; ++roll)
+        for (int j = 0; j < JokerLevels; ++j)
+            (*entries)[roll][j] = bestEntry(roll, j);
     for (int throwNo = ThrowsPerTurn; throwNo >= 1; --throwNo) {
         RollValues &now = (*value)[throwNo - 1];
         if (throwNo < ThrowsPerTurn) {
@@ -234,7 +240,7 @@ PerJoker TurnSolution::evaluate(const Outcomes &truth) const
                     if (v > hold.value || (v == hold.value && inner < hold.keep))
                         hold = Choice{Move::Throw, 0, inner, 0, v};
                 }
-                const Choice choice = better(better(bestEntry(roll, j), hold), bestJoker(roll, throwNo, j));
+                const Choice choice = better(better((*entries)[roll][j], hold), bestJoker(roll, throwNo, j));
                 switch (choice.move) {
                 case Move::Enter:
                     now[roll][j] = entryValue(truth, roll, choice.category, j);

@@ -29,7 +29,9 @@ public:
     // tree puts it there) and where an installation puts it.
     static QStringList searchPaths();
 
-    // Each value rounded to the nearest 1/Scale.
+    static constexpr double Largest = 65535.0 / Scale;
+
+    // Each value rounded to the nearest 1/Scale; all must lie in 0..Largest.
     static ValueTable rounded(const ExactValues &exact);
     bool save(const QString &path, std::uint64_t version = rulesVersion()) const;
 

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -24,6 +25,11 @@ int main(int argc, char **argv)
     const ExactValues exact = ExactValues::compute(0, threads);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
+    const auto [lowest, highest] = std::minmax_element(exact.values().begin(), exact.values().end());
+    if (*lowest < 0 || *highest > ValueTable::Largest) {
+        std::fprintf(stderr, "turn starts worth %.2f to %.2f: beyond what the table holds\n", *lowest, *highest);
+        return 1;
+    }
     if (!ValueTable::rounded(exact).save(path)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
