@@ -7,10 +7,9 @@ namespace korbo::strategy {
 
 namespace {
 
-constexpr int UpperMask = (1 << Sixes) - 1;
+constexpr int UpperMask = (1 << Sixes) - 1; // all six upper categories
 constexpr int LowerCategories = CategoryCount - Sixes;
 constexpr int KorboLowerBit = 1 << (Korbo - Quad);
-constexpr int AllUpper = UpperMask;
 
 // The most the open upper categories can still add.
 int upperRoom(int upperSet)
@@ -64,11 +63,11 @@ SheetSpace::SheetSpace()
         int levels = 0;
         int lost = -1; // the level of every sum that cannot reach the bonus any more
         for (int s : sums) {
-            if (u == AllUpper && levels > 0) {
+            if (u == UpperMask && levels > 0) {
                 m_level[u][s] = 0;
                 continue;
             }
-            if (u != AllUpper && s + room < UpperBonusThreshold) {
+            if (u != UpperMask && s + room < UpperBonusThreshold) {
                 if (lost < 0) {
                     lost = levels++;
                     m_upperSetOf.push_back(static_cast<std::uint8_t>(u));
