@@ -162,54 +162,46 @@ TEST(RecordLine, ADamagedLineStillRebuildsToFullWidth)
 
 // ---- MergeResults ----
 
-TEST(MergeResults, FirstGameOfThreePlayers)
+// Each list as "name total" from first to last.
+QStringList entries(const QStringList &lines)
 {
-    Records records;
-    QSignalSpy spy(&records, &Records::changed);
-    const bool changed = records.MergeResults(
-        {{QStringLiteral("Red"), 250}, {QStringLiteral("Blue"), 310}, {QStringLiteral("Green"), 199}},
-        June15);
-    EXPECT_TRUE(changed);
-    EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(records.listHI, QStringList({
-        QStringLiteral(" 1  310 Blue         15 Jun 24"),
-        QStringLiteral(" 2  250 Red          15 Jun 24"),
-        QStringLiteral(" 3  199 Green        15 Jun 24")}));
-    EXPECT_EQ(records.listLO, QStringList({
-        QStringLiteral(" 1  199 Green        15 Jun 24"),
-        QStringLiteral(" 2  250 Red          15 Jun 24"),
-        QStringLiteral(" 3  310 Blue         15 Jun 24")}));
+    QStringList out;
+    for (const QString &line : lines)
+        out << RecordLineName(line) + QLatin1Char(' ') + line.mid(3, 4).trimmed();
+    return out;
 }
 
-TEST(MergeResults, EqualTotalsOnTheSameDateGoByName)
+TEST(MergeResults, OrderOfHighsAndTries)
 {
-    Records records;
-    records.MergeResults({{QStringLiteral("anna"), 300}, {QStringLiteral("Zoe"), 300},
-                          {QStringLiteral("Bob"), 300}},
-                         June15);
-    // Letter case does not count: anna < Bob < Zoe.
-    const QStringList highs = {QStringLiteral("Zoe"), QStringLiteral("Bob"), QStringLiteral("anna")};
-    const QStringList tries = {QStringLiteral("anna"), QStringLiteral("Bob"), QStringLiteral("Zoe")};
-    ASSERT_EQ(records.listHI.size(), 3);
-    ASSERT_EQ(records.listLO.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(RecordLineName(records.listHI[i]), highs[i]);
-        EXPECT_EQ(RecordLineName(records.listLO[i]), tries[i]);
+    const QString old = lineOf(QStringLiteral("Old"), 300, QDate(2023, 1, 1), 1);
+    const struct {
+        const char *guards;
+        QStringList before;
+        QList<RecordResult> results;
+        QStringList highs, tries;
+    } rows[] = {
+        {"highest first in the highs, lowest first in the tries", {},
+         {{"Red", 250}, {"Blue", 310}, {"Green", 199}},
+         {"Blue 310", "Red 250", "Green 199"}, {"Green 199", "Red 250", "Blue 310"}},
+        {"equal totals on one day go by name, whatever its case", {},
+         {{"anna", 300}, {"Zoe", 300}, {"Bob", 300}},
+         {"Zoe 300", "Bob 300", "anna 300"}, {"anna 300", "Bob 300", "Zoe 300"}},
+        {"an equal total: the newer is the higher, the older the lower", {old},
+         {{"New", 300}}, {"New 300", "Old 300"}, {"Old 300", "New 300"}},
+        {"a total of 0 sorts lowest", {},
+         {{"A", 10}, {"B", 0}, {"D", 1000}}, {"D 1000", "A 10", "B 0"}, {"B 0", "A 10", "D 1000"}},
+    };
+    for (const auto &r : rows) {
+        Records records;
+        records.listHI = records.listLO = r.before;
+        QSignalSpy spy(&records, &Records::changed);
+        EXPECT_TRUE(records.MergeResults(r.results, June15)) << r.guards;
+        EXPECT_EQ(spy.count(), 1) << r.guards;
+        EXPECT_EQ(entries(records.listHI), r.highs) << r.guards;
+        EXPECT_EQ(entries(records.listLO), r.tries) << r.guards;
+        for (int i = 0; i < records.listHI.size(); ++i)
+            EXPECT_EQ(records.listHI[i], RecordLineOfKey(RecordKeyOfLine(records.listHI[i]), i + 1)) << r.guards;
     }
-}
-
-TEST(MergeResults, AnOldRecordAndANewOneWithTheSameTotal)
-{
-    Records records;
-    records.listHI = {lineOf(QStringLiteral("Old"), 300, QDate(2023, 1, 1), 1)};
-    records.listLO = records.listHI;
-    EXPECT_TRUE(records.MergeResults({{QStringLiteral("New"), 300}}, June15));
-    EXPECT_EQ(records.listHI, QStringList({
-        QStringLiteral(" 1  300 New          15 Jun 24"),
-        QStringLiteral(" 2  300 Old          01 Jan 23")}));
-    EXPECT_EQ(records.listLO, QStringList({
-        QStringLiteral(" 1  300 Old          01 Jan 23"),
-        QStringLiteral(" 2  300 New          15 Jun 24")}));
 }
 
 TEST(MergeResults, FullListsAndAResultInBetweenChangeNothing)
@@ -247,30 +239,6 @@ TEST(MergeResults, RenumbersADamagedPositionColumn)
         QStringLiteral(" 2  300 Blue         06 Mar 04")}));
     // The tries were whole already.
     EXPECT_EQ(records.listLO.at(0), QStringLiteral(" 1  300 Blue         06 Mar 04"));
-}
-
-TEST(MergeResults, AZeroTotalSortsLowest)
-{
-    Records records;
-    records.MergeResults({{QStringLiteral("A"), 10}, {QStringLiteral("B"), 0},
-                          {QStringLiteral("C"), 5}, {QStringLiteral("D"), 1000}},
-                         June15);
-    EXPECT_EQ(records.listLO.first(), QStringLiteral(" 1    0 B            15 Jun 24"));
-    EXPECT_EQ(records.listLO.at(1).mid(3, 4), QStringLiteral("   5"));
-    EXPECT_EQ(records.listHI.first().mid(3, 4), QStringLiteral("1000"));
-    EXPECT_EQ(records.listHI.last(), QStringLiteral(" 4    0 B            15 Jun 24"));
-}
-
-TEST(MergeResults, ClampsTotalsAndCutsLongNames)
-{
-    Records records;
-    records.MergeResults({{QStringLiteral("Maximilianusxyz"), 12345}, {QStringLiteral("Neg"), -3}},
-                         June15);
-    EXPECT_EQ(records.listHI, QStringList({
-        QStringLiteral(" 1 9999 Maximilianus 15 Jun 24"),
-        QStringLiteral(" 2    0 Neg          15 Jun 24")}));
-    for (const QString &line : records.listHI + records.listLO)
-        EXPECT_EQ(line.size(), RecordLineLength);
 }
 
 } // namespace
