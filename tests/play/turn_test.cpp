@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -55,12 +54,8 @@ TEST_F(Turn, NewGameAndTurnStart)
         EXPECT_TRUE(g.state.diceToThrow[d]);
         EXPECT_FALSE(g.board.die(d).visible);
     }
-    EXPECT_EQ(g.board.title(), QStringLiteral("Red's 1st turn"));
     EXPECT_EQ(g.board.diceStyle(), StyleRainbow);
-    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("1st Throw"));
     EXPECT_TRUE(g.board.throwEnabled());
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Off you go, Red"));
-    EXPECT_EQ(g.state.promptText, QStringLiteral("Off you go, Red"));
     for (int k = 1; k <= 3; ++k)
         EXPECT_TRUE(g.board.jokerVisible(k));
     for (int c = 1; c <= CategoryCount; ++c) {
@@ -135,6 +130,7 @@ TEST_F(Turn, CaptionsAndPromptsFollowTheThrows)
     }
 }
 
+// Unanimated throws once landed in the held row.
 TEST_F(Turn, ThrowsLandInsideTheThrowingArea)
 {
     startGame();
@@ -296,6 +292,7 @@ TEST_F(Turn, AnimatedJokerLandsInTheTrayOrReturnsAHeldDieToItsRow)
     }
 }
 
+// A joker was once accepted while the game was busy.
 TEST_F(Turn, JokerRefusedWhileBusyOrWithoutAToken)
 {
     g.options.animationValue = 0;
@@ -385,28 +382,31 @@ TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
     EXPECT_EQ(t.host.testDiceAsked, 8);
 }
 
-TEST_F(Turn, JokerHints)
+// Pointing at a token, dragging it over the table and over a die each say something
+// different; the wording itself is the game's text, not the test's.
+TEST_F(Turn, JokerHintsDifferByWhereTheTokenIs)
 {
-    g.jokerMouseMove();
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Joker - Use one to re-throw any die at any point in the game"));
-    g.formDragOver();
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Drop the Joker on the Die you would like to throw again"));
-    g.imgDiceDragOver();
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Play a joker on this Die"));
+    QStringList hints;
+    for (auto point : {&Game::jokerMouseMove, &Game::formDragOver, &Game::imgDiceDragOver}) {
+        (g.*point)();
+        hints << g.board.announce();
+    }
+    hints.removeDuplicates();
+    EXPECT_EQ(hints.size(), 3);
+    EXPECT_FALSE(hints.contains(QString()));
 }
 
 TEST(Announce, BlanksTheLineForTenTicks)
 {
-    Game g;
-    g.board.setAnnounce(QStringLiteral("Welcome to Korbo"));
-    QString midway = QStringLiteral("unset");
-    QTimer::singleShot(50, [&] { midway = g.board.announce(); });
-    QElapsedTimer timer;
-    timer.start();
-    QCoro::waitFor(g.Announce(QStringLiteral("Welcome to Korbo")));
-    EXPECT_GE(timer.elapsed(), 99);
-    EXPECT_TRUE(midway.isEmpty());
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Welcome to Korbo"));
+    TestGame t;
+    Board &board = t.game.board;
+    board.setAnnounce(QStringLiteral("Welcome to Korbo"));
+    QStringList shown;
+    QObject::connect(&board, &Board::announceChanged, &board, [&] { shown << board.announce(); });
+    const auto before = t.game.clock.ticksWaited();
+    t.run(t.game.Announce(QStringLiteral("Welcome to Korbo")));
+    EXPECT_EQ(t.game.clock.ticksWaited() - before, 10);
+    EXPECT_EQ(shown, (QStringList{QString(), QStringLiteral("Welcome to Korbo")}));
 }
 
 } // namespace
