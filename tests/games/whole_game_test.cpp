@@ -213,20 +213,6 @@ TEST_F(Games, FullListsWithoutChangeShowNoRecords)
     EXPECT_EQ(t.host.recordsShown, 0);
 }
 
-TEST_F(Games, AllTotalsZeroMarkNobody)
-{
-    start({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    // The last commit has just ended round 14 with nothing scored by anyone.
-    g.state.roundNo = RoundCount + 1;
-    g.sheet.setTotal(1, QStringLiteral("0"));
-    g.sheet.setTotal(2, QStringLiteral("0"));
-    t.run(g.GameOver());
-    EXPECT_FALSE(g.sheet.underlined(1));
-    EXPECT_FALSE(g.sheet.underlined(2));
-    ASSERT_EQ(g.records.listLO.size(), 2);
-    EXPECT_TRUE(g.records.listLO[0].startsWith(QStringLiteral(" 1    0 ")));
-}
-
 TEST_F(Games, StoppedGameLeavesNoTrace)
 {
     for (int stopRound : {1, 14}) {
@@ -444,6 +430,7 @@ TEST_F(Commit, ZeroIsFinalAndSaysSo)
     EXPECT_EQ(t.sound.played.mid(0, 3), (QStringList{"shake5", "ohdear", "zero&"}));
 }
 
+// A second Korbo once added 50.
 TEST_F(Commit, AnotherKorboAddsSixty)
 {
     throwAs("666666");
