@@ -1,7 +1,7 @@
+#include "Doubles.h"
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "MainWindow.h"
-#include "Messages.h"
 #include "PlayersDialog.h"
 #include "Recorders.h"
 #include "ScoresWindow.h"
@@ -21,21 +21,6 @@ using namespace korbo::test;
 
 namespace {
 
-// Answers message boxes without showing them, and remembers what they said.
-class RecordingMessages : public Messages {
-public:
-    QStringList shown;
-    bool yes = false;
-    void information(QWidget *, const QString &title, const QString &text, bool) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-    bool askYesNo(QWidget *, const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-        return yes;
-    }
-};
 
 struct Window : ::testing::Test {
     TestGame t;
@@ -46,73 +31,7 @@ struct Window : ::testing::Test {
     void SetUp() override { t.game.setHost(&window); }
 };
 
-TEST_F(Window, ControlsStandWhereTheBoardPutsThem)
-{
-    struct Place { QWidget *widget; int left, top, width, height; };
-    BoardView *b = window.board();
-    std::vector<Place> places = {
-        {b->butThrow(), 4980, 2760, 780, 780},
-        {b->announce(), -60, 6150, 5955, 225},
-        {b->butCat(1), 60, 120, 780, 780},
-        {b->butCat(7), 5100, 120, 780, 780},
-        {b->butCat(8), 60, 5220, 780, 780},
-        {b->butCat(13), 4260, 5220, 780, 780},
-        {b->labCat(1), 60, 960, 735, 255},
-        {b->labCat(6), 4260, 960, 735, 255},
-        {b->labCat(9), 900, 4920, 735, 255},
-        {b->labCat(14), 5100, 4920, 735, 255},
-        {b->imgDice(1), 120, 4020, 720, 720},
-        {b->imgDice(2), 900, 3000, 720, 720},
-        {b->imgDice(6), 4020, 1980, 720, 720},
-        {b->joker(1), 4980, 1680, 480, 480},
-        {b->joker(3), 5220, 2040, 480, 480},
-    };
-    for (int c = 1; c <= 14; ++c) {
-        const int column = (c - 1) % 7;
-        const bool top = c <= 7;
-        places.push_back({b->butCat(c), 60 + 840 * column, top ? 120 : 5220, 780, 780});
-        places.push_back({b->labCat(c), 60 + 840 * column, top ? 960 : 4920, 735, 255});
-    }
-    for (const Place &p : places) {
-        EXPECT_EQ(p.widget->geometry(), pxRect(p.left, p.top, p.width, p.height)) << p.widget->objectName().toStdString();
-    }
-    EXPECT_EQ(b->size(), pxSize(5940, 6465));
-    EXPECT_EQ(b->butThrow()->text(), QStringLiteral("Start Game"));
-    for (int d = 1; d <= 6; ++d)
-        EXPECT_FALSE(b->imgDice(d)->isVisibleTo(b));
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_FALSE(b->joker(k)->isVisibleTo(b));
-    EXPECT_EQ(BoardView::lines()[0].width, 2);
-    EXPECT_EQ(BoardView::lines()[8].y1, 6090);
-}
-
-TEST_F(Window, MenusAsDesigned)
-{
-    struct Entry { QAction *action; const char *caption; QKeySequence key; bool enabled; };
-    const Entry entries[] = {
-        {window.menuNew, "&New", QKeySequence(Qt::Key_F2), true},
-        {window.menuPrint, "&Print Scores", {}, false},
-        {window.menuExit, "E&xit", {}, true},
-        {window.menuPlayers, "&Players...", {}, true},
-        {window.menuScores, "&Scores", QKeySequence(Qt::Key_F6), false},
-        {window.menuRecords, "&Records", {}, true},
-        {window.menuCenterize, "&Arrange", {}, true},
-        {window.menuOptions, "&Options...", {}, true},
-        {window.menuHelp, "How to &Play", QKeySequence(Qt::Key_F1), true},
-        // without a home page in this build there is nowhere to check for updates
-        {window.menuUpdate, "Check online for &Update", {}, !MainWindow::updateAddress(MainWindow::homePage()).isEmpty()},
-        {window.menuAbout, "&About", {}, true},
-    };
-    for (const Entry &e : entries) {
-        EXPECT_EQ(e.action->text(), QLatin1String(e.caption));
-        EXPECT_EQ(e.action->shortcut(), e.key) << e.caption;
-        EXPECT_EQ(e.action->isEnabled(), e.enabled) << e.caption;
-    }
-    EXPECT_TRUE(window.menuScores->isCheckable());
-    EXPECT_FALSE(window.menuScores->isChecked());
-}
-
-TEST_F(Window, RefreshCategoryButtons)
+TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
 {
     // Text buttons: the category names, no picture.
     g.options.textButtonsValue = 1;
@@ -121,9 +40,6 @@ TEST_F(Window, RefreshCategoryButtons)
         EXPECT_EQ(window.board()->butCat(c)->text(), categoryName(c));
         EXPECT_TRUE(window.board()->butCat(c)->icon().isNull());
     }
-    EXPECT_EQ(window.board()->butCat(Quad)->text(), QStringLiteral("Quad"));
-    EXPECT_EQ(window.board()->butCat(Triples)->text(), QStringLiteral("Triples"));
-    EXPECT_EQ(window.board()->butCat(PotLuck)->text(), QStringLiteral("PotLuck"));
 
     // Pictures without a game: every button its open picture, whatever the table holds.
     g.options.textButtonsValue = 0;
@@ -147,13 +63,6 @@ TEST_F(Window, RefreshCategoryButtons)
     }
 }
 
-TEST_F(Window, InitialCaptionsUntilTheFirstRefresh)
-{
-    EXPECT_EQ(window.board()->butCat(Quad)->text(), QStringLiteral("Quads"));
-    EXPECT_EQ(window.board()->butCat(Triples)->text(), QStringLiteral("Triplets"));
-    EXPECT_EQ(window.board()->butCat(PotLuck)->text(), QStringLiteral("Pot Luck"));
-}
-
 TEST_F(Window, EveryThrowCaptionFitsTheButton)
 {
     WrappingButton *button = window.board()->butThrow();
@@ -167,15 +76,6 @@ TEST_F(Window, EveryThrowCaptionFitsTheButton)
             EXPECT_TRUE(area.contains(needed)) << caption << (enabled ? "" : ", disabled");
         }
     }
-}
-
-TEST(Placement, CentringDropsTheRemainder)
-{
-    const int screen = 1280 * TwipsPerPixel;
-    EXPECT_EQ(centredOffset(screen, screen - 1), 0);
-    EXPECT_EQ(centredOffset(screen, screen - 3), 1);
-    EXPECT_EQ(centredOffset(1000, 1003), -1); // wider than the screen: toward zero
-    EXPECT_EQ(centredOffset(1000, 400), 300);
 }
 
 TEST(Placement, OuterFramesStayOnTheScreen)
@@ -381,24 +281,6 @@ TEST_F(Window, EmptyingEveryNameDisablesScoresAndPrint)
     EXPECT_FALSE(window.scores()->isVisible());
 }
 
-// ---------------------------------------------------------------- user dice
-
-QByteArray gif(int width, int height)
-{
-    // A one-colour GIF (red) of the given size, as small as the format allows.
-    QByteArray bytes("GIF89a");
-    auto le16 = [&bytes](int v) { bytes.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
-    le16(width);
-    le16(height);
-    bytes.append(char(0x80)).append(char(0)).append(char(0));          // two-colour table
-    bytes.append(QByteArray::fromHex("FF0000000000"));                 // red, black
-    bytes.append(char(0x2C));
-    le16(0); le16(0); le16(width); le16(height);
-    bytes.append(char(0));
-    bytes.append(QByteArray::fromHex("0202440100"));                   // one red pixel
-    bytes.append(char(0x3B));
-    return bytes;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -438,20 +320,6 @@ TEST(UserDice, GifBeatsIconAndBadFilesAreSkipped)
     EXPECT_NE(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
     store.ApplyDiceStyle(7);
     EXPECT_EQ(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
-}
-
-TEST(ImageStoreTest, CrispAtEveryDensity)
-{
-    for (qreal dpr : {1.0, 1.5, 2.0}) {
-        ImageStore store(dpr);
-        for (int slot = 1; slot <= 36; ++slot) {
-            EXPECT_EQ(store.storeFace(slot).size(), QSize(qRound(48 * dpr), qRound(48 * dpr)));
-            EXPECT_DOUBLE_EQ(store.storeFace(slot).devicePixelRatio(), dpr);
-        }
-        EXPECT_EQ(store.joker().size(), QSize(qRound(32 * dpr), qRound(32 * dpr)));
-        for (int c = 1; c <= 14; ++c)
-            EXPECT_NE(store.categoryPicture(c, false).toImage(), store.categoryPicture(c, true).toImage());
-    }
 }
 
 TEST_F(Window, PicturesFollowTheScreensDensity)
