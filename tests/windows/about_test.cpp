@@ -13,14 +13,10 @@ using namespace korbo;
 
 namespace {
 
-TEST(About, VersionLinksAndLayout)
+TEST(About, EachLinkOpensItsTarget)
 {
     ImageStore images;
     AboutWindow about(images, QStringLiteral("http://korbo.example.org/"), QStringLiteral("help@korbo.example.org"));
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Korbo"));
-    EXPECT_EQ(about.labVersion()->text(), QStringLiteral("v4.01"));
-    EXPECT_EQ(about.labURL(0)->geometry(), pxRect(1920, 2400, 2475, 255));
-    EXPECT_EQ(about.butOK()->geometry(), pxRect(540, 3060, 1635, 375));
     QStringList opened;
     about.setOpener([&](const QUrl &url) { opened << url.toString(); });
     about.labURLClick(0);

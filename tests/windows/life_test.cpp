@@ -1,8 +1,8 @@
 // The main window's life: start-up reading the files, closing with and without a
 // game, saving at exit.
+#include "Doubles.h"
 #include "DesktopSession.h"
 #include "MainWindow.h"
-#include "Messages.h"
 #include "OptionsDialog.h"
 #include "Recorders.h"
 #include "RecordsFile.h"
@@ -29,32 +29,10 @@ using namespace korbo::test;
 
 namespace {
 
-class AnsweringMessages : public Messages {
-public:
-    QStringList asked;
-    bool yes = false;
-    std::function<void()> whileAsking;
-    bool askYesNo(QWidget *, const QString &title, const QString &text) override
-    {
-        asked << title + QLatin1Char('|') + text;
-        if (whileAsking)
-            whileAsking();
-        return yes;
-    }
-    void information(QWidget *, const QString &title, const QString &text, bool) override
-    {
-        asked << title + QLatin1Char('|') + text;
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        asked << title + QLatin1Char('|') + text;
-    }
-};
-
 struct Life : ::testing::Test {
     QTemporaryDir settings, data;
     TestGame t;
-    AnsweringMessages messages;
+    RecordingMessages messages;
     MainWindow window{t.game, messages};
     Game &g = t.game;
 
@@ -73,22 +51,11 @@ struct Life : ::testing::Test {
     }
 };
 
-TEST_F(Life, StartsIdleAndGreets)
-{
-    EXPECT_EQ(g.state.roundNo, 0);
-    EXPECT_FALSE(g.state.loading);
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Welcome to Korbo"));
-    EXPECT_EQ(g.state.promptText, QStringLiteral("Welcome to Korbo"));
-    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("Start Game"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korbo"));
-    EXPECT_TRUE(window.isVisible());
-}
-
 TEST_F(Life, ClosingWithoutAGameAsksNothingAndWritesTheRecords)
 {
     g.records.MergeResults({{QStringLiteral("Red"), 250}}, QDate(2026, 12, 6));
     EXPECT_TRUE(requestClose());
-    EXPECT_TRUE(messages.asked.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, recordsPath()), RecordsRead::Whole);
     EXPECT_EQ(read.listHI, g.records.listHI);
@@ -102,7 +69,7 @@ TEST_F(Life, ClosingDuringAGameAsksFirst)
     t.run(g.butThrowClick());
     messages.yes = false;
     EXPECT_FALSE(requestClose());
-    EXPECT_EQ(messages.asked, QStringList{QStringLiteral("Quit Korbo|Are you sure you want to quit?")});
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Quit Korbo|Are you sure you want to quit?")});
     EXPECT_EQ(g.state.roundNo, 1);
     EXPECT_FALSE(QFileInfo::exists(recordsPath()));
     EXPECT_FALSE(g.clock.halted());
@@ -126,7 +93,7 @@ TEST(LifeSignals, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
     for (const Row &row : rows) {
         QTemporaryDir settings, data;
         TestGame t;
-        AnsweringMessages messages;
+        RecordingMessages messages;
         MainWindow window(t.game, messages);
         t.game.setHost(&window);
         t.run(window.startUp({settings.path(), data.path()}));
@@ -138,7 +105,7 @@ TEST(LifeSignals, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
         } else {
             window.saveAndLeave();
         }
-        EXPECT_EQ(messages.asked.size(), row.questionOpen ? 1 : 0) << row.guards;
+        EXPECT_EQ(messages.shown.size(), row.questionOpen ? 1 : 0) << row.guards;
         EXPECT_FALSE(window.isVisible()) << row.guards;
         EXPECT_TRUE(QFileInfo::exists(settings.filePath(SettingsFileName))) << row.guards;
         EXPECT_TRUE(QFileInfo::exists(data.filePath(RecordsFileName))) << row.guards;
@@ -273,14 +240,14 @@ TEST(LifeSaving, EachFileThatCannotBeSavedIsNamedAtExit)
         const QString settings = settingsBlocked ? blocked : home.filePath(QStringLiteral("config"));
         const QString data = settingsBlocked ? home.filePath(QStringLiteral("data")) : blocked;
         TestGame t;
-        AnsweringMessages messages;
+        RecordingMessages messages;
         MainWindow window(t.game, messages);
         t.run(window.startUp({settings, data}));
         ASSERT_TRUE(window.close());
         const QString lost = QDir(blocked).filePath(settingsBlocked ? SettingsFileName : RecordsFileName);
-        ASSERT_EQ(messages.asked.size(), 1);
-        EXPECT_TRUE(messages.asked[0].startsWith(QStringLiteral("Korbo|Korbo could not save:")));
-        EXPECT_TRUE(messages.asked[0].contains(lost)) << messages.asked[0].toStdString();
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("Korbo|Korbo could not save:")));
+        EXPECT_TRUE(messages.shown[0].contains(lost)) << messages.shown[0].toStdString();
         const QString kept = settingsBlocked ? QDir(data).filePath(RecordsFileName) : QDir(settings).filePath(SettingsFileName);
         EXPECT_TRUE(QFileInfo::exists(kept));
     }
@@ -289,7 +256,7 @@ TEST(LifeSaving, EachFileThatCannotBeSavedIsNamedAtExit)
 // Starts a game window on the two folders, as a run of the game does.
 struct GameRun {
     TestGame t;
-    AnsweringMessages messages;
+    RecordingMessages messages;
     MainWindow window{t.game, messages};
     GameRun(const QString &settings, const QString &data)
     {
@@ -311,8 +278,8 @@ TEST(LifeRecords, ADamagedFileIsKeptAsideAndThePlayerToldOnce)
     const QString aside = path + QStringLiteral(".damaged-20261206");
     {
         GameRun run(settings.path(), data.path());
-        ASSERT_EQ(run.messages.asked.size(), 1);
-        EXPECT_TRUE(run.messages.asked[0].contains(aside)) << run.messages.asked[0].toStdString();
+        ASSERT_EQ(run.messages.shown.size(), 1);
+        EXPECT_TRUE(run.messages.shown[0].contains(aside)) << run.messages.shown[0].toStdString();
         ASSERT_TRUE(run.window.close());
     }
     QFile kept(aside);
@@ -349,7 +316,7 @@ TEST(LifeRecords, PipesFoldersAndDevicesWhereFilesShouldBeDoNotHoldUpTheStart)
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data.filePath(QStringLiteral("dudd3.ico"))));
     GameRun run(settings.path(), data.path());
     EXPECT_TRUE(run.window.isVisible());
-    EXPECT_TRUE(run.messages.asked.isEmpty());
+    EXPECT_TRUE(run.messages.shown.isEmpty());
     ASSERT_TRUE(run.window.close());
     // Saving put files in the pipes' places.
     EXPECT_TRUE(QFileInfo(data.filePath(RecordsFileName)).isFile());
