@@ -5,22 +5,20 @@
 namespace korbo {
 
 TickClock::TickClock(Duration tick, QObject *parent)
-    : QObject(parent), m_tick(tick), m_context(new QObject(this))
+    : QObject(parent), m_tick(tick)
 {
     m_elapsed.start();
 }
 
 void TickClock::Sleep::await_suspend(std::coroutine_handle<> handle) const
 {
-    // Without a context the clock has been halted: the coroutine stays suspended for good.
-    if (context)
-        QTimer::singleShot(ms, Qt::PreciseTimer, context, [handle] { handle.resume(); });
+    QTimer::singleShot(ms, Qt::PreciseTimer, context, [handle] { handle.resume(); });
 }
 
 QCoro::Task<> TickClock::sleep(int ms, std::uint64_t generation)
 {
-    co_await Sleep{m_context.data(), ms};
-    if (generation != m_generation)
+    co_await Sleep{this, ms, m_halted};
+    if (generation != m_generation || m_halted)
         throw WaitCancelled{};
 }
 
@@ -65,7 +63,8 @@ QCoro::Task<> TickClock::wait(int ticks)
 
 void TickClock::halt()
 {
-    delete m_context.data();
+    m_halted = true;
+    cancelWaits();
 }
 
 } // namespace korbo

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 
 #include <QCoro/QCoroTask>
 
@@ -52,16 +51,19 @@ public:
     // procedures can touch the board again.
     void cancelWaits() { ++m_generation; }
 
-    // Called at shutdown: no waiting coroutine is ever resumed after this, so no game
-    // code runs once the settings have been saved.
+    // Called at shutdown: every wait in progress ends as a cancelled one does when it
+    // would next continue, and every later wait ends at once, so no game code runs
+    // once the settings have been saved. The waiting procedures still end, rather than
+    // stay suspended for good, so what they hold is freed.
     void halt();
-    bool halted() const { return m_context.isNull(); }
+    bool halted() const { return m_halted; }
 
 private:
     struct Sleep {
         QObject *context;
         int ms;
-        bool await_ready() const noexcept { return false; }
+        bool halted;
+        bool await_ready() const noexcept { return halted; }
         void await_suspend(std::coroutine_handle<> handle) const;
         void await_resume() const noexcept {}
     };
@@ -72,10 +74,10 @@ private:
 
     Duration m_tick;
     QElapsedTimer m_elapsed;
-    QPointer<QObject> m_context;
     std::int64_t m_lastDeadline = -1;
     int m_active = 0;
     std::uint64_t m_generation = 0;
+    bool m_halted = false;
     std::int64_t m_ticksWaited = 0;
 };
 

@@ -73,7 +73,7 @@ TEST(TickClock, YieldReturnsAfterPendingEvents)
     EXPECT_TRUE(ran);
 }
 
-TEST(TickClock, HaltedClockNeverResumesAWaiter)
+TEST(TickClock, HaltedClockLetsNoWaiterGoOn)
 {
     TickClock clock(10ms);
     bool after = false;
