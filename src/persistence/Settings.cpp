@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -167,9 +168,12 @@ void ReadSettingsBytes(Options &options, const QByteArray &bytes)
 
 void ReadSettings(Options &options, QIODevice &device)
 {
+    // Read in pieces: asking for the whole limit at once would take a megabyte of
+    // memory for a file of a few lines.
+    constexpr qsizetype Piece = 64 * 1024;
     QByteArray bytes;
     while (bytes.size() < SettingsMaxFileBytes) {
-        const QByteArray chunk = device.read(SettingsMaxFileBytes - bytes.size());
+        const QByteArray chunk = device.read(std::min(Piece, SettingsMaxFileBytes - bytes.size()));
         if (chunk.isEmpty())
             break;
         bytes += chunk;
