@@ -8,6 +8,7 @@
 #include <QDate>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace korbo;
@@ -17,10 +18,13 @@ namespace {
 // Fixed, so every run of an input does the same.
 const QDate Today(2026, 12, 6);
 
-void check(bool holds)
+// Stops the run, naming what did not hold, so the finding says what it found.
+void check(bool holds, const char *what)
 {
-    if (!holds)
-        std::abort();
+    if (holds)
+        return;
+    std::fprintf(stderr, "does not hold: %s\n", what);
+    std::abort();
 }
 
 } // namespace
@@ -32,12 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     QList<RecordResult> results;
     for (const QString &line : lines) {
-        check(RecordKeyOfLine(line).size() == RecordKeyLength);
+        check(RecordKeyOfLine(line).size() == RecordKeyLength, "a key has the key's width");
         // A month's name gives its number, which gives the name back; a number may
         // be written more than one way (" 2", "02"), so only names are checked.
         const QString name = line.left(3);
         const QString number = MonthConvert(name);
-        check(number.isEmpty() || (name.size() == 3 && MonthConvert(number) == name));
+        check(name.size() != 3 || number.isEmpty() || MonthConvert(number) == name,
+              "a month's number gives its name back");
         MonthConvert(line.left(2));
         DecodeText(line);
         // Each line also stands for a player's result: its name and the number it
@@ -53,16 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (QChar &ch : plain)
         if (ch.unicode() < 32 || ch == QLatin1Char('^'))
             ch = QLatin1Char(' ');
-    check(DecodeText(EncodeText(plain, random)) == plain);
+    check(DecodeText(EncodeText(plain, random)) == plain, "scrambled text decodes to itself");
 
     Records records;
     records.listHI = lines.mid(0, RecordsMaxLines);
     records.listLO = lines.mid(lines.size() / 2, RecordsMaxLines);
     records.MergeResults(results, Today);
     for (const QStringList *list : {&records.listHI, &records.listLO}) {
-        check(list->size() <= RecordsMaxLines);
+        check(list->size() <= RecordsMaxLines, "a list keeps at most 99 lines");
         for (const QString &line : *list)
-            check(line.size() == RecordLineLength);
+            check(line.size() == RecordLineLength, "a merged line has the record width");
     }
     return 0;
 }
