@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIconEngine>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStyle>
@@ -16,6 +17,8 @@ namespace korbo {
 
 namespace {
 constexpr int UserStyle = 7;
+// "GIF89a", then the canvas width and height (two bytes each, low byte first).
+constexpr int GifHeaderBytes = 10;
 
 class DeferredPictureEngine : public QIconEngine {
 public:
@@ -220,9 +223,18 @@ QPixmap ImageStore::logo(QSize logicalSize) const
 QPixmap ImageStore::loadUserPicture(const QString &path) const
 {
     // Only a plain file: a pipe would keep the game waiting, a device never ends.
-    if (!QFileInfo(path).isFile())
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    QImageReader reader(path);
+    // A GIF is drawn onto a canvas of the size its header names, whatever the size of
+    // its frames, which is all the reader tells: a 32-byte file can ask for 100 MB.
+    const QByteArray head = file.peek(GifHeaderBytes);
+    if (head.size() == GifHeaderBytes && head.startsWith("GIF8")) {
+        const auto le16 = [&head](int at) { return uchar(head[at]) | uchar(head[at + 1]) << 8; };
+        if (le16(6) > MaxUserPictureSide || le16(8) > MaxUserPictureSide)
+            return {};
+    }
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize claimed = reader.size();
     if (!claimed.isValid() || claimed.width() > MaxUserPictureSide
