@@ -1,6 +1,7 @@
 // make_seeds FOLDER: writes the fuzz targets' starting inputs into FOLDER/<target>/,
 // made by the game's own writers: settings files, records files (and their lines
 // once decoded) and die pictures in the formats the user's dice come in.
+#include "Doubles.h"
 #include "ImageStore.h"
 #include "Options.h"
 #include "Random.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 
 using namespace korbo;
+using korbo::test::gif;
 
 namespace {
 
@@ -46,23 +48,6 @@ void play(Records &records, int games)
         records.MergeResults(results, day);
         day = day.addDays(37);
     }
-}
-
-// A one-colour GIF of the given size: a one-pixel image stretched by its header.
-QByteArray gif(int width, int height)
-{
-    QByteArray bytes("GIF89a");
-    auto le16 = [&bytes](int v) { bytes.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
-    le16(width);
-    le16(height);
-    bytes.append(char(0x80)).append(char(0)).append(char(0)); // two-colour table
-    bytes.append(QByteArray::fromHex("FF0000000000"));
-    bytes.append(char(0x2C));
-    le16(0); le16(0); le16(width); le16(height);
-    bytes.append(char(0));
-    bytes.append(QByteArray::fromHex("0202440100")); // one pixel of colour 0
-    bytes.append(char(0x3B));
-    return bytes;
 }
 
 QByteArray icon(const QPixmap &picture)
