@@ -25,10 +25,10 @@ public:
 // best-scoring open category.
 QCoro::Task<> playGame(Game &game)
 {
-    co_await game.butThrowClick(); // start
+    co_await game.throwDice(); // start
     while (game.state.roundNo != 0) {
         for (int t = 0; t < 3; ++t) {
-            co_await game.butThrowClick();
+            co_await game.throwDice();
             int count[7] = {};
             for (int d = 1; d <= 6; ++d)
                 ++count[game.state.dice[d]];
@@ -51,8 +51,8 @@ QCoro::Task<> playGame(Game &game)
                 best = c;
             }
         }
-        co_await game.butCatClick(best);
-        co_await game.butCatClick(best);
+        co_await game.chooseCategory(best);
+        co_await game.chooseCategory(best);
     }
 }
 } // namespace

@@ -25,11 +25,11 @@ int main(int argc, char **argv)
     for (int run = 0; run < 7; ++run) {
         game.state.roundNo = 0;
         game.clock.setTickLength(std::chrono::nanoseconds(0));
-        QCoro::waitFor(game.butThrowClick()); // start a game: the turn begins with no dice
+        QCoro::waitFor(game.throwDice()); // start a game: the turn begins with no dice
         game.clock.setTickLength(TickClock::DefaultTick);
         QElapsedTimer timer;
         timer.start();
-        QCoro::waitFor(game.butThrowClick());
+        QCoro::waitFor(game.throwDice());
         const double ms = timer.nsecsElapsed() / 1e6;
         ratios.push_back(ms / 850.0);
         std::printf("animated first throw: %.1f ms, ratio %.4f\n", ms, ms / 850.0);

@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "CategorySounds.h"
+#include "Paths.h"
 #include "Scoring.h"
 #include "Ticks.h"
 
@@ -11,11 +12,6 @@ namespace {
 const QString kJokerHint = QStringLiteral("Joker - Use one to re-throw any die at any point in the game");
 const QString kJokerDragHint = QStringLiteral("Drop the Joker on the Die you would like to throw again");
 const QString kJokerDieHint = QStringLiteral("Play a joker on this Die");
-
-// Held dice slide a little past the row before settling into it.
-constexpr int kHeldSlideEnd = 4080;
-// A die sent back to the throwing area lands just above the line, then hops.
-constexpr int kBackInTray = 3060;
 
 } // namespace
 
@@ -35,7 +31,7 @@ QString Game::turnText(int round)
 
 // ---------------------------------------------------------------- game and turn start
 
-QCoro::Task<> Game::menuNewClick()
+QCoro::Task<> Game::newGame()
 {
     if (state.numPlayers == 0) {
         m_host->choosePlayers();
@@ -43,23 +39,45 @@ QCoro::Task<> Game::menuNewClick()
             co_return;
     }
     if (state.roundNo != 0) {
-        // The game may have ended while the question was open.
-        if (m_host->confirmStopGame() && state.roundNo != 0) {
-            co_await GameOver();
-            state.promptText = QLatin1String("Korbo v") + VersionText;
-        }
+        co_await stopGame();
         co_return;
     }
     co_await NewGame();
 }
 
-QCoro::Task<> Game::butThrowClick()
+QCoro::Task<> Game::stopGame()
+{
+    // The game may have ended while the question was open.
+    if (state.roundNo != 0 && m_host->confirmStopGame() && state.roundNo != 0) {
+        co_await GameOver();
+        state.promptText = QLatin1String("Korbo v") + VersionText;
+    }
+}
+
+bool Game::setPlayers(const Seats &seats)
+{
+    if (state.gameInProgress())
+        return false;
+    Int16 count = 0;
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        state.playerName[i] = seats.names[i];
+        state.pcPlayer[i] = seats.computer[i];
+        if (!seats.names[i].isEmpty())
+            ++count;
+    }
+    state.numPlayers = count;
+    // The sheet starts empty for the new company.
+    ResetScoreTable();
+    return true;
+}
+
+QCoro::Task<> Game::throwDice()
 {
     // After the fourth throw the button is disabled; the guard holds for any caller.
     if (state.busy || (state.roundNo != 0 && state.throwNo >= MaxThrows))
         co_return;
     if (state.roundNo == 0)
-        co_await menuNewClick();
+        co_await newGame();
     else
         co_await ThrowDice();
 }
@@ -69,6 +87,7 @@ void Game::ResetScoreTable()
     for (int p = 1; p <= MaxPlayers; ++p)
         for (int c = 1; c <= CategoryCount; ++c)
             state.score[p][c] = NotScored;
+    sheet.refresh();
 }
 
 QCoro::Task<> Game::NewGame()
@@ -76,8 +95,9 @@ QCoro::Task<> Game::NewGame()
     state.roundNo = 1;
     state.curPlayer = 1;
     state.throwNo = 0;
-    const int style = options.diceStyle >= 1 && options.diceStyle <= 6 ? options.diceStyle
-                                                                        : StyleUserDefined;
+    const int style = options.diceStyle >= StyleStandard && options.diceStyle < StyleUserDefined
+        ? options.diceStyle
+        : StyleUserDefined;
     for (int i = 1; i <= MaxPlayers; ++i) {
         state.jokers[i] = JokersPerGame;
         state.diceToThrow[i] = true;
@@ -85,7 +105,6 @@ QCoro::Task<> Game::NewGame()
             state.playerDiceStyle[i] = static_cast<Int16>(style);
     }
     ResetScoreTable();
-    sheet.ClearScoreSheet();
     m_host->setPrintEnabled(true);
     co_await StartTurn();
 }
@@ -207,11 +226,11 @@ QCoro::Task<> Game::rollDice()
                 continue;
             state.dice[d] = static_cast<Int16>(RollDie(random));
             showDieFace(d, state.dice[d]);
-            board.setDieTop(d, random.below(1740) + 1320);
+            board.setDieTop(d, random.below(paths::DropSpread) + paths::DropTop);
         }
     } else {
         for (int d = 1; d <= DiceCount; ++d)
-            target[d] = random.below(1440) + 1980;
+            target[d] = random.below(paths::AimSpread) + paths::AimTop;
     }
 
     co_await playThrowSound(count);
@@ -233,12 +252,12 @@ QCoro::Task<> Game::rollDice()
             }
             if (!state.diceToThrow[d])
                 continue;
-            board.setDieTop(d, target[d] + 300);
+            board.setDieTop(d, target[d] + paths::ShowBelowAim);
             board.setDieVisible(d, true);
-            for (int y = 60; y <= 600; y += 60) {
+            for (int y = paths::RiseStep; y <= paths::Rise; y += paths::RiseStep) {
                 board.setDieTop(d, target[d] - y);
-                if (y > 400 && prev > 0)
-                    board.setDieTop(prev, board.die(prev).top - 25);
+                if (y > paths::PushAfter && prev > 0)
+                    board.setDieTop(prev, board.die(prev).top - paths::PushStep);
                 co_await clock.wait(ticks::Step);
             }
             prev = d;
@@ -246,7 +265,7 @@ QCoro::Task<> Game::rollDice()
         if (prev > 0) {
             state.dice[prev] = static_cast<Int16>(RollDie(random));
             showDieFace(prev, state.dice[prev]);
-            board.setDieTop(prev, board.die(prev).top - 50);
+            board.setDieTop(prev, board.die(prev).top - paths::LastPush);
         }
     }
 
@@ -280,15 +299,18 @@ QCoro::Task<> Game::rollDice()
 
 // ---------------------------------------------------------------- sorting
 
-QCoro::Task<> Game::imgDiceMouseDown(int d, Qt::MouseButton button)
+QCoro::Task<> Game::toggleHold(int d)
 {
-    if (button == Qt::LeftButton) {
+    if (d >= 1 && d <= DiceCount)
         co_await ToggleDie(d);
+}
+
+QCoro::Task<> Game::moveFace(int d)
+{
+    if (d < 1 || d > DiceCount)
         co_return;
-    }
-    // Any other button moves every die of this face that lies on the same side. Only
-    // dice on the table count: during the first throw the dice still to come are
-    // hidden and have no face yet, as has the one in flight.
+    // Only dice on the table count: during the first throw the dice still to come
+    // are hidden and have no face yet, as has the one in flight.
     const bool side = state.diceToThrow[d];
     co_await ToggleDie(d);
     for (int i = 1; i <= DiceCount; ++i)
@@ -298,7 +320,7 @@ QCoro::Task<> Game::imgDiceMouseDown(int d, Qt::MouseButton button)
 
 QCoro::Task<> Game::SlideDie(int d, int from, int to)
 {
-    const int step = from <= to ? 200 : -200;
+    const int step = from <= to ? paths::SlideStep : -paths::SlideStep;
     for (int y = from; step > 0 ? y <= to : y >= to; y += step) {
         board.setDieTop(d, y);
         co_await clock.wait(ticks::Step);
@@ -315,21 +337,21 @@ QCoro::Task<> Game::ToggleDie(int d)
     const bool animate = options.animation();
     if (geometry::inThrowingArea(board.die(d).top)) {
         if (animate) {
-            co_await SlideDie(d, board.die(d).top, kHeldSlideEnd);
+            co_await SlideDie(d, board.die(d).top, paths::HeldSlideEnd);
             co_await clock.wait(ticks::HeldSettle);
         }
         board.setDieTop(d, geometry::HeldTop);
         state.diceToThrow[d] = false;
     } else {
         if (!animate) {
-            board.setDieTop(d, kBackInTray);
+            board.setDieTop(d, paths::BackInTray);
         } else {
-            co_await SlideDie(d, board.die(d).top, kBackInTray);
-            board.setDieTop(d, kBackInTray);
-            const int hops = random.below(5) + 6;
-            for (int y = 10; y <= 10 * hops; y += 10) {
+            co_await SlideDie(d, board.die(d).top, paths::BackInTray);
+            board.setDieTop(d, paths::BackInTray);
+            const int hops = random.below(paths::HopsSpread) + paths::FewestHops;
+            for (int y = paths::HopStep; y <= paths::HopStep * hops; y += paths::HopStep) {
                 co_await clock.wait(ticks::Step);
-                board.setDieTop(d, kBackInTray - y);
+                board.setDieTop(d, paths::BackInTray - y);
             }
         }
         state.diceToThrow[d] = true;
@@ -338,12 +360,22 @@ QCoro::Task<> Game::ToggleDie(int d)
 
 // ---------------------------------------------------------------- jokers
 
-void Game::jokerMouseMove() { board.setAnnounce(kJokerHint); }
-void Game::formDragOver() { board.setAnnounce(kJokerDragHint); }
-void Game::imgDiceDragOver() { board.setAnnounce(kJokerDieHint); }
+void Game::explainJoker() { board.setAnnounce(kJokerHint); }
+void Game::explainJokerOverTable() { board.setAnnounce(kJokerDragHint); }
+void Game::explainJokerOverDie() { board.setAnnounce(kJokerDieHint); }
 
-bool Game::jokerAccepted(int d, int k) const
+int Game::anyJoker() const
 {
+    // The last token still on the board, so the row of tokens shortens from its end.
+    for (int k = JokersPerGame; k >= 1; --k)
+        if (board.jokerVisible(k))
+            return k;
+    return 0;
+}
+
+bool Game::canPlayJoker(int d, int token) const
+{
+    const int k = token == AnyJoker ? anyJoker() : token;
     // Refused while a throw, a commit or a turn start runs: in the pause after a commit
     // the token would be charged to the next player and change a die that the next
     // turn resets anyway.
@@ -351,38 +383,39 @@ bool Game::jokerAccepted(int d, int k) const
         && board.jokerVisible(k) && board.die(d).visible && state.jokers[state.curPlayer] > 0;
 }
 
-QCoro::Task<> Game::jokerDrop(int d, int k)
+QCoro::Task<> Game::playJoker(int d, int token)
 {
-    if (!jokerAccepted(d, k))
+    if (!canPlayJoker(d, token))
         co_return;
+    const int k = token == AnyJoker ? anyJoker() : token;
     state.busy = true;
     const int p = state.curPlayer;
     int face = 0;
     if (options.animation()) {
-        const int landing = random.below(1100) + 1600;
-        for (int y = board.die(d).top; y >= 1260; y -= 200) {
+        const int landing = random.below(paths::JokerRestSpread) + paths::JokerRestTop;
+        for (int y = board.die(d).top; y >= paths::JokerPeak; y -= paths::SlideStep) {
             board.setDieTop(d, y);
             co_await clock.wait(ticks::Step);
         }
-        board.setDieTop(d, 1260);
+        board.setDieTop(d, paths::JokerPeak);
         showDieFace(d, RollDie(random));
         co_await clock.wait(ticks::Step);
-        for (int y = 1460; y <= 3060; y += 160) {
+        for (int y = paths::JokerFallStart; y <= paths::JokerFallEnd; y += paths::JokerFallStep) {
             board.setDieTop(d, y);
             co_await clock.wait(ticks::Step);
         }
-        board.setDieTop(d, 3120);
+        board.setDieTop(d, paths::JokerBounce);
         face = RollDie(random);
         showDieFace(d, face);
         co_await clock.wait(ticks::Step);
-        for (int y = 2920; y >= landing; y -= 60) {
+        for (int y = paths::JokerRiseStart; y >= landing; y -= paths::JokerRiseStep) {
             board.setDieTop(d, y);
             co_await clock.wait(ticks::Step);
         }
         // A held die goes back to the held row, so where it lies and whether the next
         // throw rolls it still agree.
         if (!state.diceToThrow[d]) {
-            co_await SlideDie(d, board.die(d).top, kHeldSlideEnd);
+            co_await SlideDie(d, board.die(d).top, paths::HeldSlideEnd);
             board.setDieTop(d, geometry::HeldTop);
         }
     } else {
@@ -400,8 +433,10 @@ QCoro::Task<> Game::jokerDrop(int d, int k)
 
 // ---------------------------------------------------------------- categories
 
-void Game::butCatMouseMove(int c)
+void Game::explainCategory(int c)
 {
+    if (c < 1 || c > CategoryCount)
+        return;
     const int p = state.curPlayer;
     const bool scored = p >= 1 && state.score[p][c] != NotScored;
     if (scored && state.roundNo > 0)
@@ -414,12 +449,30 @@ void Game::butCatMouseMove(int c)
         board.setAnnounce(state.catName[c] + QLatin1String(" - ") + state.catDesc[c]);
 }
 
-QCoro::Task<> Game::butCatClick(int c)
+bool Game::canChooseCategory(int c) const
 {
-    if (state.busy)
+    return !state.busy && c >= 1 && c <= CategoryCount && state.roundNo != 0 && state.throwNo != 0
+        && state.score[state.curPlayer][c] == NotScored;
+}
+
+QCoro::Task<> Game::previewCategory(int c)
+{
+    if (canChooseCategory(c) && !state.catShown[c])
+        co_await chooseCategory(c);
+}
+
+QCoro::Task<> Game::enterCategory(int c)
+{
+    if (!canChooseCategory(c))
         co_return;
-    const int p = state.curPlayer;
-    if (state.roundNo == 0 || state.throwNo == 0 || state.score[p][c] != NotScored)
+    if (!state.catShown[c])
+        co_await chooseCategory(c);
+    co_await chooseCategory(c);
+}
+
+QCoro::Task<> Game::chooseCategory(int c)
+{
+    if (!canChooseCategory(c))
         co_return;
     state.busy = true;
     const CategoryScore entry = ScoreCategory(state, c);
@@ -444,8 +497,8 @@ QCoro::Task<> Game::commit(int c, CategoryScore entry)
     // Another six of a kind after a Korbo was entered with a score earns 60 more,
     // whichever category these dice go into.
     if (state.score[p][Korbo] > 0 && ScoreCategory(state.dice, Korbo).score > 0) {
-        state.score[p][Korbo] = static_cast<Int16>(state.score[p][Korbo] + 60);
-        sheet.setCell(p, Korbo, QString::number(state.score[p][Korbo]));
+        state.score[p][Korbo] = static_cast<Int16>(state.score[p][Korbo] + ExtraKorboPoints);
+        sheet.refresh();
         co_await clock.yield();
         if (options.sound != SoundChoice::Off)
             co_await m_sound->play(QStringLiteral("growl"), SoundMode::ToEnd);
@@ -456,19 +509,9 @@ QCoro::Task<> Game::commit(int c, CategoryScore entry)
     board.setCategoryLabelColour(c, ScoreGreen);
     co_await clock.yield();
 
+    // The sheet shows the entry with the subtotal, bonus and total that follow from it.
     state.score[p][c] = s;
-    sheet.setCell(p, c, QString::number(s));
-
-    int total = 0;
-    for (int k = 1; k <= CategoryCount; ++k)
-        if (state.score[p][k] != NotScored)
-            total += state.score[p][k];
-    const Int16 bonus = UpperBonus(state, p);
-    if (state.subtotal[p] != NotScored)
-        sheet.setCell(p, ScoreSheet::SubtotalRow, QString::number(state.subtotal[p]));
-    if (bonus == 0 || bonus == 40)
-        sheet.setCell(p, ScoreSheet::BonusRow, QString::number(bonus));
-    sheet.setTotal(p, QString::number(total + (bonus > 0 ? bonus : 0)));
+    sheet.refresh();
 
     if (options.underlineWinner())
         UnderlineLeader();
@@ -503,20 +546,21 @@ QCoro::Task<> Game::playCategorySound(int c, bool bonusFlag)
     co_await PlayCategorySound(*m_sound, options, random, clock, c, bonusFlag, twins);
 }
 
-QCoro::Task<> Game::butCatAltRelease(int c)
+QCoro::Task<> Game::sampleCategorySound(int c)
 {
-    co_await playCategorySound(c, true);
+    if (c >= 1 && c <= CategoryCount)
+        co_await playCategorySound(c, true);
 }
 
-void Game::UnderlineLeader()
+void Game::UnderlineLeader(bool force)
 {
     if (state.roundNo == 0)
         return;
     for (int p = 1; p <= state.numPlayers; ++p)
         sheet.setUnderlined(p, false);
-    if (!options.underlineWinner())
+    if (!force && !options.underlineWinner())
         return;
-    if (const int leader = FindLeader(sheet, state.numPlayers))
+    if (const int leader = FindLeader(state))
         sheet.setUnderlined(leader, true);
 }
 
@@ -541,18 +585,14 @@ QCoro::Task<> Game::GameOver()
     ResetBoard();
     if (state.roundNo <= RoundCount) {
         // A stopped game leaves no trace.
-        sheet.ClearScoreSheet();
         ResetScoreTable();
     } else {
         // The winner is marked whatever the Show Leader option says.
-        const Int16 showLeader = options.underlineWinnerValue;
-        options.underlineWinnerValue = 1;
-        UnderlineLeader();
-        options.underlineWinnerValue = showLeader;
+        UnderlineLeader(true);
         m_host->showScoreSheet();
         QList<RecordResult> results;
         for (int p = 1; p <= state.numPlayers; ++p)
-            results.append({state.playerName[p], static_cast<Int16>(ScoreSheet::numericValue(sheet.total(p)))});
+            results.append({state.playerName[p], static_cast<Int16>(PlayerTotal(state, p))});
         const bool changed = records.MergeResults(results, today());
         if (options.showRecords() && changed)
             m_host->showRecords();
@@ -576,9 +616,34 @@ QCoro::Task<> Game::Announce(QString text)
     board.setAnnounce(text);
 }
 
-void Game::formMouseMove()
+void Game::showPrompt()
 {
     board.setAnnounce(state.promptText);
+}
+
+// ---------------------------------------------------------------- windows and options
+
+void Game::showScoreSheet()
+{
+    if (state.numPlayers != 0)
+        m_host->showScoreSheet();
+}
+
+void Game::setOptions(const OptionValues &values)
+{
+    static_cast<OptionValues &>(options) = values;
+    emit options.changed();
+}
+
+void Game::ApplyOptions()
+{
+    UnderlineLeader();
+    RefreshCategoryButtons(board, state, options);
+    const int style = options.diceStyle;
+    // The player whose turn it is takes the new style at once; the others keep theirs.
+    if (state.roundNo > 0)
+        state.playerDiceStyle[state.curPlayer] = static_cast<Int16>(style);
+    board.applyDiceStyle(style);
 }
 
 } // namespace korbo

@@ -44,9 +44,22 @@ public:
     virtual std::optional<QString> askTestDice() { return std::nullopt; }
 };
 
+// The names of a game's seats as the Players dialog leaves them: a name per seat
+// (the empty ones last) and whether the computer plays it.
+struct Seats {
+    Table1<QString, MaxPlayers> names{};
+    Table1<bool, MaxPlayers> computer{};
+};
+
 // The game in play: the state record, the options, the board the main window draws,
 // the chance, the clock and the sounds, and the procedures of a turn. Procedures that
 // pause are coroutines; a window starts one from an event handler and lets it run.
+//
+// Everything a player can do goes through one command below, whoever asks: a click,
+// a key, or a computer seat. Each command checks the rules itself and does nothing
+// when they refuse, so a caller never needs to know whether the moment is right.
+// Outside the game the state, the options, the board and the score sheet are read,
+// never written.
 class Game : public QObject {
     Q_OBJECT
 public:
@@ -57,7 +70,7 @@ public:
     Board board;
     Random random;
     TickClock clock;
-    ScoreSheet sheet;
+    ScoreSheet sheet{state};
     Records records;
     // Today's date for the records; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
@@ -69,45 +82,71 @@ public:
     void setTestDiceMode(bool on) { m_testDice = on; }
     bool testDiceMode() const { return m_testDice; }
 
-    // Start of a game, and of a turn
-    QCoro::Task<> menuNewClick();
-    QCoro::Task<> butThrowClick();
+    // ---- A game
+    // Game / New: with no players yet, they are asked for first; during a game it
+    // is the question whether to stop it (stopGame); otherwise a game starts.
+    QCoro::Task<> newGame();
+    // Ends the game in progress once the player confirms it, leaving no trace of it.
+    QCoro::Task<> stopGame();
+    // The names and computer seats for the games to come; refused during a game.
+    bool setPlayers(const Seats &seats);
+
+    // ---- A turn
+    // The throw button: the next throw of the turn, or a new game when none is on.
+    QCoro::Task<> throwDice();
+    // A die in play goes to the held row, a held die back into play.
+    QCoro::Task<> toggleHold(int d);
+    // Die d goes over, and with it every die on its side that shows the same face.
+    QCoro::Task<> moveFace(int d);
+    // A joker re-throws die d. `token` is the joker played, AnyJoker for any left.
+    static constexpr int AnyJoker = -1; // not 0: that is no token at all
+    bool canPlayJoker(int d, int token = AnyJoker) const;
+    QCoro::Task<> playJoker(int d, int token = AnyJoker);
+    // The category's score shown beside it, not yet entered.
+    QCoro::Task<> previewCategory(int c);
+    // The dice entered in the category, shown first when they are not yet, just as
+    // two clicks do; the turn passes on.
+    QCoro::Task<> enterCategory(int c);
+    // A click on a category: the first shows its score, the second enters it.
+    QCoro::Task<> chooseCategory(int c);
+    // The sounds a category plays when entered with its bonus, for the player to hear.
+    QCoro::Task<> sampleCategorySound(int c);
+
+    // ---- What the status line explains: the pointer or the focus is over something.
+    void explainCategory(int c);
+    void explainJoker();
+    void explainJokerOverTable();
+    void explainJokerOverDie();
+    // The prompt of the moment again.
+    void showPrompt();
+
+    // ---- Windows and options
+    // The score sheet, when there are players to show.
+    void showScoreSheet();
+    // The options as the Options window's controls have them, kept at once.
+    void setOptions(const OptionValues &values);
+    // The options put into effect on the board: buttons, leader, the dice style of
+    // the player whose turn it is.
+    void ApplyOptions();
+
+    // ---- The procedures behind the commands
     QCoro::Task<> NewGame();
     void ResetScoreTable();
     QCoro::Task<> StartTurn();
-
-    // Throwing and sorting
     QCoro::Task<> ThrowDice();
-    QCoro::Task<> imgDiceMouseDown(int d, Qt::MouseButton button);
     QCoro::Task<> ToggleDie(int d);
     QCoro::Task<> SlideDie(int d, int from, int to);
-
-    // Jokers: token k dropped on die d.
-    QCoro::Task<> jokerDrop(int d, int k);
-    // Whether a drop of token k on die d would be taken now.
-    bool jokerAccepted(int d, int k) const;
-    void jokerMouseMove();
-    void formDragOver();
-    void imgDiceDragOver();
-
-    // The category buttons: pointing explains, a first click previews, a second enters.
-    void butCatMouseMove(int c);
-    QCoro::Task<> butCatClick(int c);
-    // The mouse released over a category button with Alt alone held: its sounds play.
-    QCoro::Task<> butCatAltRelease(int c);
-    void UnderlineLeader();
-
+    // The leader underlined on the score sheet, as the Show Leader option says, or
+    // whatever it says when `force` is set (the winner at the end of a game).
+    void UnderlineLeader(bool force = false);
     // End of a game: complete after round 14, or stopped through New.
     QCoro::Task<> GameOver();
     void ResetBoard();
-
-    // The status line
+    // The status line blanks a moment, then shows the text.
     QCoro::Task<> Announce(QString text);
-    void formMouseMove();
 
     // Turn title for a round: "1st turn", …, "13th turn", "last go".
     static QString turnText(int round);
-
 
 private:
     void showDieFace(int d, int face);
@@ -117,6 +156,8 @@ private:
     void applyTestDice();
     // The throw itself, for whoever holds the busy flag.
     QCoro::Task<> rollDice();
+    bool canChooseCategory(int c) const;
+    int anyJoker() const;
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;

@@ -48,7 +48,6 @@ GameState::GameState()
 {
     for (auto &row : score)
         row.fill(NotScored);
-    subtotal.fill(NotScored);
     diceToThrow.fill(true);
 }
 

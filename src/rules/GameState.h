@@ -15,6 +15,11 @@ inline constexpr int CategoryCount = 14;
 inline constexpr int RoundCount = 14;
 inline constexpr int JokersPerGame = 3;
 inline constexpr int MaxThrows = 4; // throws in a turn
+// The upper categories' bonus: 40 points once their entries add up to 80.
+inline constexpr int UpperBonusThreshold = 80;
+inline constexpr int UpperBonusPoints = 40;
+// A six of a kind entered anywhere once Korbo holds a score.
+inline constexpr int ExtraKorboPoints = 60;
 inline constexpr std::int16_t NotScored = -1;
 
 // Version text shown in the settings file's section line, the prompt after a
@@ -44,7 +49,6 @@ struct GameState {
 
     // Score table: score[player][category], NotScored until entered.
     std::array<Table1<Int16, CategoryCount>, MaxPlayers + 1> score{};
-    Table1<Int16, MaxPlayers> subtotal{};
 
     // Dice
     DiceArray dice{};

@@ -19,15 +19,9 @@ inline constexpr int DiceStyleCount = 7;
 QString diceStyleCaption(int style);
 QString soundCaption(SoundChoice choice);
 
-// The values of the Options dialog's controls. The dialog edits this object and
-// every reader asks it at the moment of use, so reads always see the dialog's
-// current state. Check boxes keep their raw value (0 off, 1 on, 2 grayed) because
-// the settings file stores exactly that.
-class Options : public QObject {
-    Q_OBJECT
-public:
-    explicit Options(QObject *parent = nullptr) : QObject(parent) {}
-
+// The values of the Options dialog's controls. Check boxes keep their raw value
+// (0 off, 1 on, 2 grayed) because the settings file stores exactly that.
+struct OptionValues {
     // Raw check box values, as the dialog designs them before any settings load.
     std::int16_t animationValue = 1;
     std::int16_t textButtonsValue = 0;
@@ -53,6 +47,18 @@ public:
     {
         return sound == SoundChoice::On ? QStringLiteral("_std") : QStringLiteral("_zany");
     }
+
+    bool operator==(const OptionValues &) const = default;
+};
+
+// The options in force. The dialog changes them through the game as its controls
+// change, and every reader asks at the moment of use, so reads always see the
+// dialog's current state.
+class Options : public QObject, public OptionValues {
+    Q_OBJECT
+public:
+    explicit Options(QObject *parent = nullptr) : QObject(parent) {}
+    const OptionValues &values() const { return *this; }
 
 signals:
     // Emitted by whoever edits the options (the dialog, the settings load) once the

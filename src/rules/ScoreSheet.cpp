@@ -1,22 +1,28 @@
 #include "ScoreSheet.h"
 
+#include "Scoring.h"
+
 namespace korbo {
 
-void ScoreSheet::setCell(int player, int row, const QString &text)
+namespace {
+QString shown(int value) { return value == NotScored ? QString() : QString::number(value); }
+} // namespace
+
+QString ScoreSheet::cell(int player, int row) const
 {
-    QString &cell = m_cells[cellIndex(player, row)];
-    if (cell == text)
-        return;
-    cell = text;
-    emit changed();
+    if (row == SubtotalRow)
+        return shown(UpperSubtotal(m_state, player));
+    if (row == BonusRow)
+        return shown(UpperBonus(m_state, player));
+    return shown(m_state.score[player][row]);
 }
 
-void ScoreSheet::setTotal(int player, const QString &text)
+QString ScoreSheet::total(int player) const
 {
-    if (m_totals[player] == text)
-        return;
-    m_totals[player] = text;
-    emit changed();
+    for (int c = 1; c <= CategoryCount; ++c)
+        if (m_state.score[player][c] != NotScored)
+            return QString::number(PlayerTotal(m_state, player));
+    return {};
 }
 
 void ScoreSheet::setUnderlined(int player, bool on)
@@ -25,43 +31,6 @@ void ScoreSheet::setUnderlined(int player, bool on)
         return;
     m_underlined[player] = on;
     emit changed();
-}
-
-void ScoreSheet::ClearScoreSheet()
-{
-    for (QString &cell : m_cells)
-        cell.clear();
-    for (QString &total : m_totals)
-        total.clear();
-    emit changed();
-}
-
-int ScoreSheet::numericValue(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed[end] == u'-' || trimmed[end] == u'+'))
-        ++end;
-    while (end < trimmed.size() && trimmed[end].isDigit())
-        ++end;
-    bool ok = false;
-    const int value = trimmed.left(end).toInt(&ok);
-    return ok ? value : 0;
-}
-
-int FindLeader(const ScoreSheet &sheet, int numPlayers)
-{
-    if (numPlayers < 2)
-        return 0;
-    int leader = 0, best = 0;
-    for (int p = 1; p <= numPlayers; ++p) {
-        const int value = ScoreSheet::numericValue(sheet.total(p));
-        if (value > best) {
-            best = value;
-            leader = p;
-        }
-    }
-    return leader;
 }
 
 } // namespace korbo

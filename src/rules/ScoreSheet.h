@@ -9,47 +9,40 @@
 
 namespace korbo {
 
-// What the score sheet shows: a text per cell, the totals and which names are
-// underlined. The commit writes it cell by cell as the score is entered; the
-// totals here are what the end of a game reads back.
+// What the score sheet shows, read from the score table: a text per cell, the totals
+// and which names are underlined. The game says when the table changed; the sheet
+// window then reads the cells again.
 class ScoreSheet : public QObject {
     Q_OBJECT
 public:
-    static constexpr int RowsPerPlayer = 16; // categories 1..14, subtotal, bonus
-    static constexpr int SubtotalRow = 15;
-    static constexpr int BonusRow = 16;
+    static constexpr int RowsPerPlayer = CategoryCount + 2; // the categories, subtotal, bonus
+    static constexpr int SubtotalRow = CategoryCount + 1;
+    static constexpr int BonusRow = CategoryCount + 2;
     static constexpr int CellCount = MaxPlayers * RowsPerPlayer;
 
-    explicit ScoreSheet(QObject *parent = nullptr) : QObject(parent) {}
+    explicit ScoreSheet(const GameState &state, QObject *parent = nullptr) : QObject(parent), m_state(state) {}
 
-    // labScore index of player p's row k (k: category 1..14, 15 subtotal, 16 bonus).
+    // labScore index of player p's row k (k: a category, SubtotalRow or BonusRow).
     static constexpr int cellIndex(int player, int row) { return (player - 1) * RowsPerPlayer + row; }
 
-    const QString &cell(int index) const { return m_cells[index]; }
-    const QString &cell(int player, int row) const { return m_cells[cellIndex(player, row)]; }
-    void setCell(int player, int row, const QString &text);
-    const QString &total(int player) const { return m_totals[player]; }
-    void setTotal(int player, const QString &text);
+    // A category's entry, the upper subtotal once an upper category is entered, the
+    // bonus once it is decided; empty otherwise.
+    QString cell(int player, int row) const;
+    QString cell(int index) const { return cell((index - 1) / RowsPerPlayer + 1, (index - 1) % RowsPerPlayer + 1); }
+    // The player's total, from the first entry on.
+    QString total(int player) const;
     bool underlined(int player) const { return m_underlined[player]; }
     void setUnderlined(int player, bool on);
 
-    // Empties every score cell and every total.
-    void ClearScoreSheet();
-
-    // The leading whole number of a total's text; an empty text counts 0.
-    static int numericValue(const QString &text);
+    // The score table changed.
+    void refresh() { emit changed(); }
 
 signals:
     void changed();
 
 private:
-    std::array<QString, CellCount + 1> m_cells{};
-    std::array<QString, MaxPlayers + 1> m_totals{};
+    const GameState &m_state;
     std::array<bool, MaxPlayers + 1> m_underlined{};
 };
-
-// The player with the strictly highest total above 0, the lower number on a tie;
-// 0 with fewer than two players or when nobody has scored.
-int FindLeader(const ScoreSheet &sheet, int numPlayers);
 
 } // namespace korbo

@@ -151,7 +151,7 @@ CategoryScore ScoreCategory(GameState &state, int category)
     return ScoreCategory(state.dice, category);
 }
 
-Int16 UpperBonus(GameState &state, int player)
+Int16 UpperSubtotal(const GameState &state, int player)
 {
     int sum = 0, entered = 0;
     for (int c = Ones; c <= Sixes; ++c) {
@@ -160,21 +160,43 @@ Int16 UpperBonus(GameState &state, int player)
             ++entered;
         }
     }
-    state.subtotal[player] = entered > 0 ? static_cast<Int16>(sum) : NotScored;
-    if (sum > 79)
-        return 40;
-    return entered == 6 ? 0 : -1;
+    return entered > 0 ? static_cast<Int16>(sum) : NotScored;
 }
 
-int PlayerTotal(GameState &state, int player)
+Int16 UpperBonus(const GameState &state, int player)
+{
+    bool allEntered = true;
+    for (int c = Ones; c <= Sixes; ++c)
+        allEntered = allEntered && state.score[player][c] != NotScored;
+    if (UpperSubtotal(state, player) >= UpperBonusThreshold)
+        return UpperBonusPoints;
+    return allEntered ? 0 : -1;
+}
+
+int PlayerTotal(const GameState &state, int player)
 {
     int total = 0;
     for (int c = 1; c <= CategoryCount; ++c)
         if (state.score[player][c] != NotScored)
             total += state.score[player][c];
-    if (UpperBonus(state, player) == 40)
-        total += 40;
+    if (UpperBonus(state, player) == UpperBonusPoints)
+        total += UpperBonusPoints;
     return total;
+}
+
+int FindLeader(const GameState &state)
+{
+    if (state.numPlayers < 2)
+        return 0;
+    int leader = 0, best = 0;
+    for (int p = 1; p <= state.numPlayers; ++p) {
+        const int total = PlayerTotal(state, p);
+        if (total > best) {
+            best = total;
+            leader = p;
+        }
+    }
+    return leader;
 }
 
 } // namespace korbo

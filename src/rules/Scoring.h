@@ -25,11 +25,18 @@ CategoryScore ScoreCategory(const DiceArray &dice, int category);
 // The same for the current dice; refreshes the state's diceString on the way.
 CategoryScore ScoreCategory(GameState &state, int category);
 
-// Upper bonus state for a player: 40 once the upper entries reach 80, 0 when all
-// six are entered below that, -1 while undecided. Recomputes subtotal[player].
-Int16 UpperBonus(GameState &state, int player);
+// The sum of a player's entered upper scores; NotScored while none is entered.
+Int16 UpperSubtotal(const GameState &state, int player);
+
+// Upper bonus state for a player: UpperBonusPoints once the upper entries reach
+// UpperBonusThreshold, 0 when all six are entered below that, -1 while undecided.
+Int16 UpperBonus(const GameState &state, int player);
 
 // Every entered score of the player plus the upper bonus once it is earned.
-int PlayerTotal(GameState &state, int player);
+int PlayerTotal(const GameState &state, int player);
+
+// The player with the strictly highest total above 0, the lower number on a tie;
+// 0 with fewer than two players or when nobody has scored.
+int FindLeader(const GameState &state);
 
 } // namespace korbo

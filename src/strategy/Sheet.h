@@ -8,11 +8,7 @@
 
 namespace korbo::strategy {
 
-inline constexpr int ThrowsPerTurn = 4;
-inline constexpr int UpperBonusThreshold = 80;
-inline constexpr int UpperBonusPoints = 40;
-// A six of a kind entered anywhere once Korbo holds a score.
-inline constexpr int ExtraKorboPoints = 60;
+inline constexpr int ThrowsPerTurn = MaxThrows;
 
 // What the rest of one player's game depends on at the start of a turn, apart from
 // the jokers left.

@@ -107,7 +107,12 @@ void DieWidget::paintEvent(QPaintEvent *)
 
 void DieWidget::mousePressEvent(QMouseEvent *event)
 {
-    fireAndForget(m_game.imgDiceMouseDown(m_index, event->button()));
+    // The left button holds or unholds the die; any other moves every die of its face
+    // that lies on the same side.
+    if (event->button() == Qt::LeftButton)
+        fireAndForget(m_game.toggleHold(m_index));
+    else
+        fireAndForget(m_game.moveFace(m_index));
 }
 
 // ---------------------------------------------------------------- joker
@@ -145,7 +150,7 @@ void JokerWidget::mousePressEvent(QMouseEvent *event)
 
 void JokerWidget::mouseMoveEvent(QMouseEvent *)
 {
-    m_game.jokerMouseMove();
+    m_game.explainJoker();
 }
 
 // ---------------------------------------------------------------- wrapping button
@@ -254,7 +259,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_butThrow->setObjectName(QStringLiteral("butThrow"));
     m_butThrow->setGeometry(pxRect(4980, 2760, 780, 780));
     m_butThrow->setFont(font);
-    connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.butThrowClick()); });
+    connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.throwDice()); });
 
     for (int c = 1; c <= 14; ++c) {
         auto *button = new CategoryButton(c, this);
@@ -385,7 +390,7 @@ void BoardView::mouseMoveEvent(QMouseEvent *event)
 {
     // Only the bare table shows the prompt again; labels and dice leave the line alone.
     if (!childAt(event->position().toPoint()))
-        m_game.formMouseMove();
+        m_game.showPrompt();
 }
 
 namespace {
@@ -412,26 +417,26 @@ void BoardView::dragMoveEvent(QDragMoveEvent *event)
     const int k = draggedJoker(event->mimeData());
     QWidget *under = childAt(event->position().toPoint());
     auto *die = qobject_cast<DieWidget *>(under);
-    if (k && die && m_game.jokerAccepted(die->index(), k)) {
+    if (k && die && m_game.canPlayJoker(die->index(), k)) {
         event->acceptProposedAction();
-        m_game.imgDiceDragOver();
+        m_game.explainJokerOverDie();
         return;
     }
     event->ignore();
     if (k && !under)
-        m_game.formDragOver();
+        m_game.explainJokerOverTable();
 }
 
 void BoardView::dropEvent(QDropEvent *event)
 {
     const int k = draggedJoker(event->mimeData());
     auto *die = qobject_cast<DieWidget *>(childAt(event->position().toPoint()));
-    if (!die || !m_game.jokerAccepted(die->index(), k)) {
+    if (!die || !m_game.canPlayJoker(die->index(), k)) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    fireAndForget(m_game.jokerDrop(die->index(), k));
+    fireAndForget(m_game.playJoker(die->index(), k));
 }
 
 } // namespace korbo

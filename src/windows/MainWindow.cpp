@@ -64,10 +64,10 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
         options->raise();
         options->activateWindow();
     });
-    connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.butCatClick(c)); });
-    connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.butCatMouseMove(c); });
+    connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.chooseCategory(c)); });
+    connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.explainCategory(c); });
     connect(m_board, &BoardView::categoryAltReleased, this,
-            [this](int c) { fireAndForget(m_game.butCatAltRelease(c)); });
+            [this](int c) { fireAndForget(m_game.sampleCategorySound(c)); });
     setWindowTitle(game.board.title());
     connect(&game.board, &Board::titleChanged, this, [this] { setWindowTitle(m_game.board.title()); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -117,7 +117,7 @@ void MainWindow::buildMenus()
     help->addSeparator();
     menuAbout = add(help, "menuAbout", "&About");
 
-    connect(menuNew, &QAction::triggered, this, [this] { fireAndForget(m_game.menuNewClick()); });
+    connect(menuNew, &QAction::triggered, this, [this] { fireAndForget(m_game.newGame()); });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
@@ -138,7 +138,7 @@ MainWindow::Folders MainWindow::defaultFolders()
 QCoro::Task<> MainWindow::startUp(Folders folders)
 {
     m_folders = folders;
-    m_game.state.loading = true;
+    setSamplesMuted(true);
     InitTables(m_game.state, m_game.random, folders.settings);
     LoadSettings();
     adjustSize();
@@ -154,7 +154,7 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     // "debug" on the command line: the game's counters in a window of their own.
     if (m_game.testDiceMode())
         (new VarsMonitor(m_game.state, this))->show();
-    m_game.state.loading = false;
+    setSamplesMuted(false);
 }
 
 bool MainWindow::LoadSettings()
@@ -169,7 +169,10 @@ bool MainWindow::LoadSettings()
     if (!QFileInfo::exists(settingsPath))
         return false; // a first run: the defaults stand until the options are confirmed
     m_images->loadUserDice(m_folders.data);
-    ReadSettingsFile(m_game.options, settingsPath);
+    Options read;
+    static_cast<OptionValues &>(read) = m_game.options.values();
+    ReadSettingsFile(read, settingsPath);
+    m_game.setOptions(read);
     // Confirmed as the Options window would confirm them, which puts them into effect.
     ApplyOptions(m_game, this);
     return true;
@@ -200,10 +203,18 @@ OptionsDialog *MainWindow::optionsDialog()
         // The settings live in the options model from start-up; the window shows them.
         m_options = new OptionsDialog(m_game, *m_images, m_messages, this);
         m_options->setUserDiceFolder(m_folders.data);
+        m_options->setSamplesMuted(m_samplesMuted);
         m_options->placeOver(this);
         m_options->loadFromOptions();
     }
     return m_options;
+}
+
+void MainWindow::setSamplesMuted(bool muted)
+{
+    m_samplesMuted = muted;
+    if (m_options)
+        m_options->setSamplesMuted(muted);
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -331,7 +342,7 @@ void MainWindow::menuScoresClick()
         m_scores->hide();
         menuScores->setChecked(false);
     } else {
-        showScoreSheet();
+        m_game.showScoreSheet();
         activateWindow();
     }
 }
@@ -462,13 +473,12 @@ void MainWindow::menuPlayersClick()
 
 bool MainWindow::runPlayersDialog()
 {
-    PlayersDialog dialog(m_game.state, m_messages, this);
+    PlayersDialog dialog(m_game, m_messages, this);
     const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(&dialog).size());
     placeFrame(&dialog, keptInside(frame, availableArea(this)));
     dialog.exec();
     if (!dialog.saved())
         return false;
-    m_game.sheet.ClearScoreSheet();
     const bool anyone = m_game.state.numPlayers != 0;
     menuScores->setEnabled(anyone);
     if (!anyone) {

@@ -61,6 +61,8 @@ public:
     RecordsWindow *recordsWindow();
     // The Options window, made the first time it is wanted and only hidden after.
     OptionsDialog *optionsDialog();
+    // While the game starts up the Options window's sound choices play no sample.
+    void setSamplesMuted(bool muted);
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;
@@ -118,6 +120,7 @@ private:
     BoardView *m_board = nullptr;
     Folders m_folders;
     bool m_stored = false;
+    bool m_samplesMuted = false;
     ScoresWindow *m_scores = nullptr;
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;

@@ -232,7 +232,7 @@ void OptionsDialog::storeControls()
 {
     if (m_loadingControls)
         return;
-    Options &o = m_game.options;
+    OptionValues o = m_game.options.values();
     o.animationValue = static_cast<std::int16_t>(m_animation->rawValue());
     o.textButtonsValue = static_cast<std::int16_t>(m_textButtons->rawValue());
     o.crossHairValue = static_cast<std::int16_t>(m_crossHair->rawValue());
@@ -247,7 +247,7 @@ void OptionsDialog::storeControls()
     for (int i = DiceStyleCount; i >= 1; --i)
         if (m_diceStyle[i]->isChecked())
             o.diceStyle = i;
-    emit o.changed();
+    m_game.setOptions(o);
 }
 
 void OptionsDialog::showValues()
@@ -287,7 +287,7 @@ void OptionsDialog::loadFromOptions()
 
 void OptionsDialog::soundClick(int i)
 {
-    if (m_game.state.loading)
+    if (m_samplesMuted)
         return;
     m_noThrowSounds->setEnabled(i != 0);
     storeControls();
@@ -344,12 +344,7 @@ void ApplyOptions(Game &game, QWidget *mainWindow)
         else
             mainWindow->unsetCursor();
     }
-    game.UnderlineLeader();
-    RefreshCategoryButtons(game.board, game.state, game.options);
-    const int style = game.options.diceStyle;
-    if (game.state.roundNo > 0)
-        game.state.playerDiceStyle[game.state.curPlayer] = static_cast<Int16>(style);
-    game.board.applyDiceStyle(style);
+    game.ApplyOptions();
 }
 
 void OptionsDialog::applyOptions()

@@ -37,7 +37,7 @@ protected:
 void ApplyOptions(Game &game, QWidget *mainWindow);
 
 // "Korbo Options": a modeless tool window over the board. Its controls are the
-// game's settings: every change is written to game.options at once. OK, the close
+// game's settings: every change is handed to the game at once. OK, the close
 // box, Escape and the board becoming active while it is shown all apply the
 // settings to the board and hide the window; it is never destroyed before the board.
 class OptionsDialog : public QDialog {
@@ -78,6 +78,9 @@ public:
     void setUserDiceFolder(const QString &folder) { m_userDiceFolder = folder; }
     QString userDiceFolder() const;
 
+    // While muted the sound choices play no sample: the game is starting up.
+    void setSamplesMuted(bool muted) { m_samplesMuted = muted; }
+
 public slots:
     // Hides the window and puts the settings into effect on the board.
     void applyOptions();
@@ -102,7 +105,7 @@ private:
     void noThrowSoundsClick();
     void diceStyleClick(int i);
     void butImportClick();
-    // Writes every control's value to game.options.
+    // Hands every control's value to the game.
     void storeControls();
     // Sets every control from game.options without storing or clicking anything.
     void showValues();
@@ -114,6 +117,7 @@ private:
     QString m_userDiceFolder;
     // Set while controls are being made or loaded: their changes are stored afterwards.
     bool m_loadingControls = true;
+    bool m_samplesMuted = false;
     // Set from this window's showing, and from the opening of the user dice window,
     // until this window is active: meanwhile the board becoming active (the menu that
     // opened it closing, a window manager passing the focus on) is not the player

@@ -32,9 +32,9 @@ const QColor kDialogGreen(192, 255, 192);
 
 } // namespace
 
-PlayersDialog::PlayersDialog(GameState &state, Messages &messages, QWidget *parent)
+PlayersDialog::PlayersDialog(Game &game, Messages &messages, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_state(state), m_messages(messages)
+      m_game(game), m_messages(messages)
 {
     setObjectName(QStringLiteral("PlayerNames"));
     setWindowTitle(QStringLiteral("Players Names"));
@@ -61,14 +61,14 @@ PlayersDialog::PlayersDialog(GameState &state, Messages &messages, QWidget *pare
         box->setStyleSheet(QStringLiteral(
             "QLineEdit { background: white; color: rgb(0,128,0); border: 1px solid rgb(128,128,128);"
             " padding: 0px; }"));
-        box->setText(state.playerName[i].left(MaxNameLength));
+        box->setText(game.state.playerName[i].left(MaxNameLength));
         box->installEventFilter(this);
         m_names[i] = box;
 
         auto *pc = new QCheckBox(this);
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
-        pc->setChecked(state.pcPlayer[i]);
+        pc->setChecked(game.state.pcPlayer[i]);
         connect(pc, &QCheckBox::toggled, this, [this, i] { pcClicked(i); });
         m_pc[i] = pc;
     }
@@ -113,15 +113,12 @@ void PlayersDialog::SaveSettings()
             }
         }
     }
-    Int16 count = 0;
+    Seats seats;
     for (int i = 1; i <= MaxPlayers; ++i) {
-        m_state.playerName[i] = m_names[i]->text();
-        if (!m_names[i]->text().isEmpty())
-            ++count;
-        m_state.pcPlayer[i] = m_pc[i]->isChecked();
+        seats.names[i] = m_names[i]->text();
+        seats.computer[i] = m_pc[i]->isChecked();
     }
-    m_state.numPlayers = count;
-    m_saved = true;
+    m_saved = m_game.setPlayers(seats);
 }
 
 void PlayersDialog::pcClicked(int i)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameState.h"
+#include "Game.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -18,7 +18,7 @@ class Messages;
 class PlayersDialog : public QDialog {
     Q_OBJECT
 public:
-    PlayersDialog(GameState &state, Messages &messages, QWidget *parent = nullptr);
+    PlayersDialog(Game &game, Messages &messages, QWidget *parent = nullptr);
 
     QLineEdit *txtPlayerName(int i) const { return m_names[i]; }
     QCheckBox *chkPCplay(int i) const { return m_pc[i]; }
@@ -39,10 +39,10 @@ private:
     void SaveSettings();
     void pcClicked(int i);
 
-    GameState &m_state;
+    Game &m_game;
     Messages &m_messages;
-    std::array<QLineEdit *, 7> m_names{};
-    std::array<QCheckBox *, 7> m_pc{};
+    Table1<QLineEdit *, MaxPlayers> m_names{};
+    Table1<QCheckBox *, MaxPlayers> m_pc{};
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     bool m_cancelled = false;

@@ -25,7 +25,7 @@ struct Games : ::testing::Test {
     void start(const QStringList &players)
     {
         t.name(players);
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
         ASSERT_EQ(g.state.roundNo, 1);
     }
 
@@ -52,10 +52,10 @@ struct Games : ::testing::Test {
     void playTurn(int throws, bool best = true)
     {
         for (int i = 0; i < throws; ++i)
-            t.run(g.butThrowClick());
+            t.run(g.throwDice());
         const int c = choose(best);
-        t.run(g.butCatClick(c)); // preview
-        t.run(g.butCatClick(c)); // enter
+        t.run(g.chooseCategory(c)); // preview
+        t.run(g.chooseCategory(c)); // enter
     }
 
     void playToTheEnd(bool best = true)
@@ -65,7 +65,7 @@ struct Games : ::testing::Test {
             playTurn(1 + turn++ % 4, best);
     }
 
-    int sheetTotal(int p) const { return ScoreSheet::numericValue(g.sheet.total(p)); }
+    int sheetTotal(int p) const { return g.sheet.total(p).toInt(); }
 };
 
 TEST_F(Games, OnePlayer)
@@ -76,11 +76,11 @@ TEST_F(Games, OnePlayer)
     for (int round = 1; round <= RoundCount; ++round) {
         ASSERT_EQ(g.state.roundNo, round);
         ASSERT_EQ(g.state.curPlayer, 1);
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
         const int c = choose(true);
-        t.run(g.butCatClick(c));
+        t.run(g.chooseCategory(c));
         const auto before = g.clock.ticksWaited();
-        t.run(g.butCatClick(c));
+        t.run(g.chooseCategory(c));
         if (round < RoundCount) { // the pause between turns and the new turn's greeting
             EXPECT_EQ(g.clock.ticksWaited() - before, 50 + 10);
         }
@@ -147,7 +147,7 @@ TEST_F(Games, ThreePlayersToTheEnd)
     EXPECT_EQ(t.host.recordsShown, 1);
 
     // A second game starts fresh: jokers back, the sheet emptied.
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
     EXPECT_EQ(g.state.roundNo, 1);
     EXPECT_TRUE(g.sheet.total(1).isEmpty());
     EXPECT_EQ(g.state.jokers[3], 3);
@@ -181,7 +181,7 @@ TEST_F(Games, WinnerMarkedEvenWithShowLeaderOff)
     });
     playToTheEnd();
     EXPECT_FALSE(underlinedDuringGame);
-    const int leader = FindLeader(g.sheet, 3);
+    const int leader = FindLeader(g.state);
     ASSERT_NE(leader, 0);
     EXPECT_TRUE(g.sheet.underlined(leader));
     EXPECT_EQ(g.options.underlineWinnerValue, 0);
@@ -221,15 +221,15 @@ TEST_F(Games, StoppedGameLeavesNoTrace)
         start({QStringLiteral("Ann"), QStringLiteral("Bob")});
         while (g.state.roundNo < stopRound)
             playTurn(2);
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
 
         t.host.answerStop = false; // No: nothing changes
-        t.run(g.menuNewClick());
+        t.run(g.newGame());
         EXPECT_EQ(g.state.roundNo, stopRound);
         EXPECT_EQ(g.state.throwNo, 1);
 
         t.host.answerStop = true;
-        t.run(g.menuNewClick());
+        t.run(g.newGame());
         EXPECT_EQ(g.state.roundNo, 0);
         EXPECT_EQ(g.state.promptText, QStringLiteral("Korbo v4.01"));
         EXPECT_TRUE(g.records.listHI.isEmpty());
@@ -259,16 +259,16 @@ TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardForTheNextGame)
     };
     const Case cases[] = {
         {"a throw in flight landed on the reset board and greyed the next game's button", 0, false,
-         [&] { return g.butThrowClick(); },
+         [&] { return g.throwDice(); },
          [&] { return g.board.die(1).visible && g.board.throwCaption() == QStringLiteral("1st Throw"); }},
         {"a joker in flight was charged and changed a die after the stop", 1, false,
-         [&] { return g.jokerDrop(1, 1); },
+         [&] { return g.playJoker(1, 1); },
          [&] { return g.board.die(1).top < geometry::HeldTop - 1500; }},
         {"the pause after a commit went on into Bob's turn", 1, true,
-         [&] { return g.butCatClick(Ones); },
+         [&] { return g.chooseCategory(Ones); },
          [&] { return g.state.curPlayer == 2; }},
         {"the next turn's greeting came after the stop", 1, true,
-         [&] { return g.butCatClick(Ones); },
+         [&] { return g.chooseCategory(Ones); },
          [&] { return g.board.title() == QStringLiteral("Bob's 1st turn"); }},
     };
     // Everything of the game the player can see or that the next game starts from.
@@ -286,16 +286,16 @@ TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardForTheNextGame)
         SCOPED_TRACE(c.guards);
         start({QStringLiteral("Ann"), QStringLiteral("Bob")});
         for (int i = 0; i < c.throwsBefore; ++i)
-            t.run(g.butThrowClick());
+            t.run(g.throwDice());
         if (c.previewBefore)
-            t.run(g.butCatClick(Ones));
+            t.run(g.chooseCategory(Ones));
         QCoro::Task<> running = c.begin();
         for (int step = 0; step < 1000 && !c.waiting(); ++step)
             QCoreApplication::processEvents();
         ASSERT_TRUE(c.waiting());
 
         t.host.answerStop = true;
-        t.run(g.menuNewClick());
+        t.run(g.newGame());
         const QString stopped = snapshot();
         for (int step = 0; step < 1000; ++step)
             QCoreApplication::processEvents();
@@ -313,10 +313,10 @@ TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardForTheNextGame)
         start({QStringLiteral("Ann"), QStringLiteral("Bob")});
         EXPECT_TRUE(g.board.throwEnabled());
         EXPECT_EQ(g.board.throwCaption(), QStringLiteral("1st Throw"));
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
         EXPECT_EQ(g.state.throwNo, 1);
         EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
-        t.run(g.menuNewClick());
+        t.run(g.newGame());
     }
 }
 
@@ -326,7 +326,7 @@ TEST_F(Games, ARightClickOnADieInFlightLeavesNoDieUnthrown)
     // to the held row with the die in flight: they were never thrown, stayed 0 and
     // PotLuck scored 5 (found by the monkey, with Animation turned off mid-throw).
     start({QStringLiteral("Ann")});
-    QCoro::Task<> running = g.butThrowClick();
+    QCoro::Task<> running = g.throwDice();
     int flying = 0;
     for (int step = 0; step < 1000 && !flying; ++step) {
         QCoreApplication::processEvents();
@@ -336,7 +336,7 @@ TEST_F(Games, ARightClickOnADieInFlightLeavesNoDieUnthrown)
     }
     ASSERT_NE(flying, 0);
     g.options.animationValue = 0; // dice now move at once
-    t.run(g.imgDiceMouseDown(flying, Qt::RightButton));
+    t.run(g.moveFace(flying));
     for (int step = 0; step < 1000 && g.state.busy; ++step)
         QCoreApplication::processEvents();
     for (int d = 1; d <= DiceCount; ++d)
@@ -356,15 +356,15 @@ struct Commit : Games {
     void throwAs(const char *dice)
     {
         t.host.testDice = QString::fromLatin1(dice);
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
     }
 };
 
 TEST_F(Commit, NothingBeforeTheFirstThrow)
 {
-    g.butCatMouseMove(Fours);
+    g.explainCategory(Fours);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Throw some dice first!"));
-    t.run(g.butCatClick(Fours));
+    t.run(g.chooseCategory(Fours));
     EXPECT_TRUE(g.board.category(Fours).label.isEmpty());
     EXPECT_FALSE(g.state.catShown[Fours]);
     EXPECT_FALSE(g.state.busy);
@@ -373,21 +373,21 @@ TEST_F(Commit, NothingBeforeTheFirstThrow)
 TEST_F(Commit, FirstClickPreviewsSecondEnters)
 {
     throwAs("444123");
-    g.butCatMouseMove(Fours);
+    g.explainCategory(Fours);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Fours - Score all 4's (80+ for categories 1-6 get 40 bonus)"));
-    t.run(g.butCatClick(Fours));
+    t.run(g.chooseCategory(Fours));
     EXPECT_EQ(g.board.category(Fours).label, QStringLiteral("12"));
     EXPECT_EQ(g.board.category(Fours).labelColour, PreviewYellow);
     EXPECT_EQ(g.state.score[1][Fours], NotScored);
-    t.run(g.butCatClick(Twos)); // another category only previews
+    t.run(g.chooseCategory(Twos)); // another category only previews
     EXPECT_EQ(g.state.score[1][Twos], NotScored);
     EXPECT_EQ(g.state.curPlayer, 1);
     // a throw clears the previews
     throwAs("444124");
     EXPECT_TRUE(g.board.category(Fours).label.isEmpty());
     EXPECT_FALSE(g.state.catShown[Fours]);
-    t.run(g.butCatClick(Fours));
-    t.run(g.butCatClick(Fours));
+    t.run(g.chooseCategory(Fours));
+    t.run(g.chooseCategory(Fours));
     EXPECT_EQ(g.state.score[1][Fours], 16);
     EXPECT_EQ(g.sheet.cell(1, Fours), QStringLiteral("16"));
     EXPECT_EQ(g.sheet.cell(1, ScoreSheet::SubtotalRow), QStringLiteral("16"));
@@ -405,28 +405,28 @@ TEST_F(Commit, FirstClickPreviewsSecondEnters)
 TEST_F(Commit, ZeroIsFinalAndSaysSo)
 {
     throwAs("111111");
-    t.run(g.butCatClick(Sixes));
-    t.run(g.butCatClick(Sixes));
+    t.run(g.chooseCategory(Sixes));
+    t.run(g.chooseCategory(Sixes));
     EXPECT_EQ(g.state.score[1][Sixes], 0);
     EXPECT_TRUE(t.sound.played.endsWith(QStringLiteral("uhoh")));
     // Ann's next turn shows the 0 in green, and the category cannot be chosen again.
     throwAs("222222");
-    t.run(g.butCatClick(Twos));
-    t.run(g.butCatClick(Twos));
+    t.run(g.chooseCategory(Twos));
+    t.run(g.chooseCategory(Twos));
     EXPECT_EQ(g.board.category(Sixes).label, QStringLiteral("0"));
     EXPECT_EQ(g.board.category(Sixes).labelColour, ScoreGreen);
     EXPECT_EQ(g.board.category(Sixes).picture, ButtonPicture::Used);
     g.state.throwNo = 1;
-    g.butCatMouseMove(Sixes);
+    g.explainCategory(Sixes);
     EXPECT_EQ(g.board.announce(), QStringLiteral("You already scored on that catagory!"));
-    t.run(g.butCatClick(Sixes));
+    t.run(g.chooseCategory(Sixes));
     EXPECT_EQ(g.state.score[1][Sixes], 0);
 
     g.options.sound = SoundChoice::Zany;
     t.sound.played.clear();
     throwAs("111111");
-    t.run(g.butCatClick(Flush));
-    t.run(g.butCatClick(Flush));
+    t.run(g.chooseCategory(Flush));
+    t.run(g.chooseCategory(Flush));
     EXPECT_EQ(t.sound.played.mid(0, 3), (QStringList{"shake5", "ohdear", "zero&"}));
 }
 
@@ -434,16 +434,16 @@ TEST_F(Commit, ZeroIsFinalAndSaysSo)
 TEST_F(Commit, AnotherKorboAddsSixty)
 {
     throwAs("666666");
-    t.run(g.butCatClick(Korbo));
-    t.run(g.butCatClick(Korbo));
+    t.run(g.chooseCategory(Korbo));
+    t.run(g.chooseCategory(Korbo));
     EXPECT_EQ(g.state.score[1][Korbo], 60);
     throwAs("123456"); // Bob
-    t.run(g.butCatClick(Flush));
-    t.run(g.butCatClick(Flush));
+    t.run(g.chooseCategory(Flush));
+    t.run(g.chooseCategory(Flush));
     throwAs("666666");
     t.sound.played.clear();
-    t.run(g.butCatClick(Sixes));
-    t.run(g.butCatClick(Sixes));
+    t.run(g.chooseCategory(Sixes));
+    t.run(g.chooseCategory(Sixes));
     EXPECT_EQ(g.state.score[1][Sixes], 36);
     EXPECT_EQ(g.state.score[1][Korbo], 120);
     EXPECT_EQ(g.sheet.cell(1, Korbo), QStringLiteral("120"));
@@ -454,14 +454,14 @@ TEST_F(Commit, AnotherKorboAddsSixty)
 TEST_F(Commit, KorboEnteredAsZeroNeverEarnsMore)
 {
     throwAs("123456");
-    t.run(g.butCatClick(Korbo));
-    t.run(g.butCatClick(Korbo));
+    t.run(g.chooseCategory(Korbo));
+    t.run(g.chooseCategory(Korbo));
     throwAs("123456");
-    t.run(g.butCatClick(Flush));
-    t.run(g.butCatClick(Flush));
+    t.run(g.chooseCategory(Flush));
+    t.run(g.chooseCategory(Flush));
     throwAs("555555");
-    t.run(g.butCatClick(Fives));
-    t.run(g.butCatClick(Fives));
+    t.run(g.chooseCategory(Fives));
+    t.run(g.chooseCategory(Fives));
     EXPECT_EQ(g.state.score[1][Korbo], 0);
     EXPECT_EQ(g.state.score[1][Fives], 30);
 }
@@ -469,14 +469,14 @@ TEST_F(Commit, KorboEnteredAsZeroNeverEarnsMore)
 TEST_F(Commit, AJokerAfterAPreviewEntersTheNewDice)
 {
     throwAs("112233");
-    t.run(g.butCatClick(Twins));
+    t.run(g.chooseCategory(Twins));
     EXPECT_EQ(g.board.category(Twins).label, QStringLiteral("40"));
     // the joker turns a die into something else
     for (int tries = 0; g.state.jokers[1] > 0 && g.state.dice[1] == 1; ++tries)
-        t.run(g.jokerDrop(1, g.state.jokers[1]));
+        t.run(g.playJoker(1, g.state.jokers[1]));
     ASSERT_NE(g.state.dice[1], 1);
     EXPECT_TRUE(g.state.catShown[Twins]);
-    t.run(g.butCatClick(Twins));
+    t.run(g.chooseCategory(Twins));
     EXPECT_EQ(g.state.score[1][Twins], 20);
 }
 
@@ -487,12 +487,12 @@ TEST_F(Commit, BonusCellWaitsUntilDecided)
     };
     for (const auto &turn : turns) {
         throwAs(turn.dice);
-        t.run(g.butCatClick(turn.category));
-        t.run(g.butCatClick(turn.category));
+        t.run(g.chooseCategory(turn.category));
+        t.run(g.chooseCategory(turn.category));
         EXPECT_EQ(g.sheet.cell(1, ScoreSheet::BonusRow), QLatin1String(turn.bonus));
         throwAs("123456");
-        t.run(g.butCatClick(turn.bobsCategory));
-        t.run(g.butCatClick(turn.bobsCategory));
+        t.run(g.chooseCategory(turn.bobsCategory));
+        t.run(g.chooseCategory(turn.bobsCategory));
     }
     EXPECT_EQ(g.sheet.total(1), QString::number(36 + 30 + 24 + 40));
     EXPECT_EQ(g.sheet.cell(2, ScoreSheet::SubtotalRow), QString()); // Bob has no upper entry
@@ -502,7 +502,7 @@ TEST_F(Commit, AltReleasePlaysACategoryOutsideAGame)
 {
     TestGame idle;
     idle.game.options.sound = SoundChoice::Zany;
-    idle.run(idle.game.butCatAltRelease(Evens));
+    idle.run(idle.game.sampleCategorySound(Evens));
     EXPECT_EQ(idle.sound.played, (QStringList{"evens", "rnd4&"}));
     EXPECT_EQ(idle.game.state.roundNo, 0);
     EXPECT_EQ(idle.game.state.score[1][Evens], NotScored);
@@ -512,10 +512,10 @@ TEST_F(Commit, GameOverHintReplacesTheDescription)
 {
     g.state.roundNo = 0;
     g.state.promptText = QStringLiteral("Game Over");
-    g.butCatMouseMove(Flush);
+    g.explainCategory(Flush);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Game Over"));
     g.state.promptText = QStringLiteral("Welcome to Korbo");
-    g.butCatMouseMove(Flush);
+    g.explainCategory(Flush);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Flush - 35 points for a run of 5 dice, 50 points for a run of 6"));
 }
 

@@ -17,9 +17,9 @@ struct Turn : ::testing::Test {
     void startGame(const QStringList &players = threePlayers())
     {
         t.name(players);
-        t.run(g.butThrowClick());
+        t.run(g.throwDice());
     }
-    void throwDice() { t.run(g.butThrowClick()); }
+    void throwDice() { t.run(g.throwDice()); }
     int heldCount() const
     {
         int n = 0;
@@ -34,7 +34,7 @@ TEST_F(Turn, NewGameAndTurnStart)
     g.options.diceStyle = StyleRainbow;
     g.state.playerDiceStyle[2] = StylePhoto; // chosen in an earlier game
     g.state.dice = {0, 3, 3, 3, 3, 3, 3};
-    g.sheet.setTotal(1, QStringLiteral("99")); // left from an earlier game
+    g.state.score[1][Sixes] = 36; // left from an earlier game
     startGame();
 
     EXPECT_EQ(g.state.roundNo, 1);
@@ -73,11 +73,11 @@ TEST_F(Turn, NewGameAndTurnStart)
 
 TEST_F(Turn, NewGameWithoutPlayersAsksForThemAndStartsNothingWhenLeftEmpty)
 {
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
     EXPECT_EQ(t.host.playersDialogs, 1);
     EXPECT_EQ(g.state.roundNo, 0);
     t.host.names = {QStringLiteral("Solo")};
-    t.run(g.menuNewClick());
+    t.run(g.newGame());
     EXPECT_EQ(t.host.playersDialogs, 2);
     EXPECT_EQ(g.state.roundNo, 1);
     EXPECT_EQ(g.board.title(), QStringLiteral("Solo's 1st turn"));
@@ -125,7 +125,7 @@ TEST_F(Turn, CaptionsAndPromptsFollowTheThrows)
                 EXPECT_TRUE(g.board.die(d).visible);
             }
         }
-        g.formMouseMove();
+        g.showPrompt();
         EXPECT_EQ(g.board.announce(), QStringLiteral("Throwing over Red, choose your catagory"));
     }
 }
@@ -232,12 +232,12 @@ TEST_F(Turn, RightClickMovesOnlySameFaceDiceOnTheSameSide)
     startGame();
     throwDice();
     t.run(g.ToggleDie(6)); // one 4 already held
-    t.run(g.imgDiceMouseDown(1, Qt::RightButton));
+    t.run(g.moveFace(1));
     // dice 1, 3 and 5 (fours in the tray) go to the held row; 2 and 4 stay; 6 stays held
     const bool toThrow[] = {false, false, true, false, true, false, false};
     for (int d = 1; d <= DiceCount; ++d)
         EXPECT_EQ(g.state.diceToThrow[d], toThrow[d]) << d;
-    t.run(g.imgDiceMouseDown(6, Qt::RightButton)); // the held fours come back up together
+    t.run(g.moveFace(6)); // the held fours come back up together
     for (int d : {1, 3, 5, 6})
         EXPECT_TRUE(g.state.diceToThrow[d]) << d;
 }
@@ -260,7 +260,7 @@ TEST_F(Turn, JokerWithoutAnimationKeepsThePlace)
     throwDice();
     const int top = g.board.die(4).top;
     const DiceArray before = g.state.dice;
-    t.run(g.jokerDrop(4, 3));
+    t.run(g.playJoker(4, 3));
     EXPECT_EQ(g.board.die(4).top, top);
     EXPECT_TRUE(g.board.die(4).visible);
     EXPECT_EQ(g.state.jokers[1], 2);
@@ -280,12 +280,12 @@ TEST_F(Turn, AnimatedJokerLandsInTheTrayOrReturnsAHeldDieToItsRow)
         g.state.jokers[1] = 3;
         t.run(g.StartTurn());
         throwDice();
-        t.run(g.jokerDrop(2, 1));
+        t.run(g.playJoker(2, 1));
         EXPECT_GE(g.board.die(2).top, 1600);
         EXPECT_LE(g.board.die(2).top, 2740);
         EXPECT_TRUE(g.state.diceToThrow[2]);
         t.run(g.ToggleDie(5));
-        t.run(g.jokerDrop(5, 2));
+        t.run(g.playJoker(5, 2));
         EXPECT_EQ(g.board.die(5).top, 4020);
         EXPECT_FALSE(g.state.diceToThrow[5]);
         EXPECT_EQ(g.state.jokers[1], 1);
@@ -300,22 +300,22 @@ TEST_F(Turn, JokerRefusedWhileBusyOrWithoutAToken)
     throwDice();
     const DiceArray dice = g.state.dice;
     g.state.busy = true;
-    t.run(g.jokerDrop(1, 1));
+    t.run(g.playJoker(1, 1));
     g.state.busy = false;
     EXPECT_EQ(g.state.jokers[1], 3);
     EXPECT_TRUE(g.board.jokerVisible(1));
     EXPECT_EQ(g.state.dice, dice);
 
     // A throw in progress is busy too: a drop during it is refused.
-    auto throwing = g.butThrowClick();
+    auto throwing = g.throwDice();
     ASSERT_TRUE(g.state.busy);
-    t.run(g.jokerDrop(1, 1));
+    t.run(g.playJoker(1, 1));
     t.run(std::move(throwing));
     EXPECT_EQ(g.state.jokers[1], 3);
 
-    t.run(g.jokerDrop(1, 1));
+    t.run(g.playJoker(1, 1));
     EXPECT_EQ(g.state.jokers[1], 2);
-    t.run(g.jokerDrop(1, 1)); // that token is gone
+    t.run(g.playJoker(1, 1)); // that token is gone
     EXPECT_EQ(g.state.jokers[1], 2);
 }
 
@@ -387,7 +387,7 @@ TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
 TEST_F(Turn, JokerHintsDifferByWhereTheTokenIs)
 {
     QStringList hints;
-    for (auto point : {&Game::jokerMouseMove, &Game::formDragOver, &Game::imgDiceDragOver}) {
+    for (auto point : {&Game::explainJoker, &Game::explainJokerOverTable, &Game::explainJokerOverDie}) {
         (g.*point)();
         hints << g.board.announce();
     }

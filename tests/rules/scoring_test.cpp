@@ -199,7 +199,7 @@ TEST(Scoring, UpperBonusAndSubtotal)
         for (auto [cat, s] : c.entries)
             state.score[2][cat] = static_cast<Int16>(s);
         EXPECT_EQ(UpperBonus(state, 2), c.bonus);
-        EXPECT_EQ(state.subtotal[2], c.subtotal);
+        EXPECT_EQ(UpperSubtotal(state, 2), c.subtotal);
     }
 }
 
@@ -210,7 +210,7 @@ TEST(Scoring, PlayerTotalCountsEnteredScoresAndEarnedBonus)
     state.score[1][Korbo] = 120; // two six-of-a-kinds
     state.score[1][Twins] = 0;
     EXPECT_EQ(PlayerTotal(state, 1), 120);
-    EXPECT_EQ(state.subtotal[1], NotScored); // lower entries only
+    EXPECT_EQ(UpperSubtotal(state, 1), NotScored); // lower entries only
     state.score[1][Sixes] = 36;
     state.score[1][Fives] = 30;
     EXPECT_EQ(PlayerTotal(state, 1), 186);

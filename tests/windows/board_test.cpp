@@ -140,13 +140,14 @@ TEST_F(Window, PlayersDuringAGameOnlySaySo)
 // ---------------------------------------------------------------- Players dialog
 
 struct Players : ::testing::Test {
-    GameState state;
+    Game game;
+    GameState &state = game.state;
     RecordingMessages messages;
 };
 
 TEST_F(Players, GapsCloseAndNamesAreCounted)
 {
-    PlayersDialog dialog(state, messages);
+    PlayersDialog dialog(game, messages);
     dialog.txtPlayerName(1)->setText(QStringLiteral("Red"));
     dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
     dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
@@ -158,7 +159,7 @@ TEST_F(Players, GapsCloseAndNamesAreCounted)
     EXPECT_EQ(state.playerName[3], QStringLiteral("Green"));
     EXPECT_TRUE(state.playerName[4].isEmpty());
 
-    PlayersDialog again(state, messages);
+    PlayersDialog again(game, messages);
     EXPECT_EQ(again.txtPlayerName(2)->text(), QStringLiteral("Blue"));
     EXPECT_TRUE(again.txtPlayerName(6)->text().isEmpty());
 }
@@ -176,7 +177,7 @@ void typeText(QWidget *widget, const QString &text)
 
 TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
 {
-    PlayersDialog dialog(state, messages);
+    PlayersDialog dialog(game, messages);
     dialog.show();
     QLineEdit *box = dialog.txtPlayerName(1);
     box->setFocus();
@@ -193,7 +194,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
     state.playerName[1] = QStringLiteral("Red");
     state.numPlayers = 1;
     {
-        PlayersDialog dialog(state, messages);
+        PlayersDialog dialog(game, messages);
         dialog.show();
         dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
         dialog.butCancel()->click();
@@ -203,7 +204,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
     EXPECT_EQ(state.numPlayers, 1);
     EXPECT_TRUE(state.playerName[2].isEmpty());
     {
-        PlayersDialog dialog(state, messages);
+        PlayersDialog dialog(game, messages);
         dialog.show();
         dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
         dialog.close();
@@ -215,7 +216,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
 
 TEST_F(Players, EnterMovesOnOrCloses)
 {
-    PlayersDialog dialog(state, messages);
+    PlayersDialog dialog(game, messages);
     dialog.show();
     dialog.activateWindow();
     dialog.txtPlayerName(3)->setText(QStringLiteral("Cy"));
@@ -227,7 +228,7 @@ TEST_F(Players, EnterMovesOnOrCloses)
     EXPECT_EQ(state.numPlayers, 1);
     EXPECT_EQ(state.playerName[1], QStringLiteral("Cy"));
 
-    PlayersDialog last(state, messages);
+    PlayersDialog last(game, messages);
     last.show();
     last.txtPlayerName(6)->setText(QStringLiteral("Fay"));
     QTest::keyClick(last.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
@@ -237,7 +238,7 @@ TEST_F(Players, EnterMovesOnOrCloses)
 
 TEST_F(Players, PcBoxExplainsOnceAndStaysUnchecked)
 {
-    PlayersDialog dialog(state, messages);
+    PlayersDialog dialog(game, messages);
     dialog.show();
     dialog.chkPCplay(2)->click();
     EXPECT_FALSE(dialog.chkPCplay(2)->isChecked());
@@ -399,8 +400,8 @@ TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
     // Guards a drag during a throw inviting a drop ("Play a joker on this Die") that
     // then snapped back, and the table's hint showing while still on the token.
     t.name({QStringLiteral("Red")});
-    t.run(g.butThrowClick());
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
+    t.run(g.throwDice());
     QMimeData mime;
     mime.setData(QLatin1String(JokerWidget::MimeType), "1");
     BoardView *board = window.board();

@@ -65,8 +65,8 @@ TEST_F(Life, ClosingWithoutAGameAsksNothingAndWritesTheRecords)
 TEST_F(Life, ClosingDuringAGameAsksFirst)
 {
     t.name({QStringLiteral("Red")});
-    t.run(g.butThrowClick());
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
+    t.run(g.throwDice());
     messages.yes = false;
     EXPECT_FALSE(requestClose());
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Quit Korbo|Are you sure you want to quit?")});
@@ -98,7 +98,7 @@ TEST(LifeSignals, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
         t.game.setHost(&window);
         t.run(window.startUp({settings.path(), data.path()}));
         t.name({QStringLiteral("Red")});
-        t.run(t.game.butThrowClick());
+        t.run(t.game.throwDice());
         if (row.questionOpen) {
             messages.whileAsking = [&] { window.saveAndLeave(); };
             window.close();
@@ -182,7 +182,7 @@ TEST_F(Life, WindowTitlesReachTheDesktopAsTheyAre)
     // window title ("Ann's 1st turn — Korbo").
     NameApplication();
     t.name({QStringLiteral("Ann")});
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
     window.showScoreSheet();
     window.recordsWindow();
     window.optionsDialog();
@@ -360,7 +360,6 @@ TEST(LifeSettings, SettingsTakeEffectAtStartAndAreWrittenAtExit)
     EXPECT_EQ(t.game.board.diceStyle(), StyleRainbow);
     EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor);
     EXPECT_TRUE(t.sound.played.isEmpty()); // loading plays no samples
-    EXPECT_FALSE(t.game.state.loading);
 
     t.game.options.animationValue = 0;
     ASSERT_TRUE(window.close());

@@ -234,7 +234,6 @@ TEST_F(OptionsWindow, OkUnderlinesTheLeaderAsShowLeaderSays)
     g.state.numPlayers = 2;
     g.state.roundNo = 3;
     g.state.curPlayer = 1;
-    g.sheet.ClearScoreSheet();
     g.sheet.setUnderlined(1, true);
     options.chkUnderlineWinner()->click(); // off
     options.butOK()->click();
@@ -262,9 +261,9 @@ TEST_F(OptionsWindow, SoundButtonsPlayTheirGreeting)
     }
 }
 
-TEST_F(OptionsWindow, WhileLoadingSoundButtonsOnlyChangeTheChoice)
+TEST_F(OptionsWindow, WhileStartingSoundButtonsOnlyChangeTheChoice)
 {
-    g.state.loading = true;
+    options.setSamplesMuted(true);
     for (int i : {0, 2, 1, 0}) {
         options.sound(i)->click();
         EXPECT_EQ(g.options.sound, static_cast<SoundChoice>(i));
@@ -282,9 +281,9 @@ TEST_F(OptionsWindow, UntickingMuteDiceRattlesTheDice)
     EXPECT_EQ(t.sound.played, QStringList{"shake1&"});
 
     // Whatever the sound choice.
-    g.state.loading = true;
+    options.setSamplesMuted(true);
     options.sound(2)->click();
-    g.state.loading = false;
+    options.setSamplesMuted(false);
     t.sound.played.clear();
     options.noThrowSounds()->click();
     options.noThrowSounds()->click();
@@ -303,7 +302,7 @@ TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
     o.noThrowSoundsEnabled = false;
     o.sound = SoundChoice::Off;
     o.diceStyle = StyleUserDefined;
-    g.state.loading = true;
+    options.setSamplesMuted(true);
     options.loadFromOptions();
     QTest::qWait(10);
     EXPECT_TRUE(t.sound.played.isEmpty());

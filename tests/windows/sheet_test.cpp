@@ -42,42 +42,44 @@ TEST_F(Sheet, AWideTwelveLetterNameIsShownWhole)
 TEST_F(Sheet, FollowsTheModelAndTheLeader)
 {
     ScoresWindow sheet(g);
-    g.sheet.setCell(2, Korbo, QStringLiteral("60"));
-    g.sheet.setTotal(2, QStringLiteral("60"));
+    g.state.score[2][Korbo] = 60;
+    g.sheet.refresh();
     g.sheet.setUnderlined(2, true);
     EXPECT_EQ(sheet.labScore(16 + 14)->text(), QStringLiteral("60"));
     EXPECT_EQ(sheet.labTotal(2)->text(), QStringLiteral("60"));
     EXPECT_TRUE(sheet.labName(2)->font().underline());
     EXPECT_TRUE(sheet.labTotal(2)->font().underline());
     EXPECT_FALSE(sheet.labName(1)->font().underline());
-    g.sheet.ClearScoreSheet();
+    g.ResetScoreTable();
     EXPECT_TRUE(sheet.labScore(30)->text().isEmpty());
     EXPECT_TRUE(sheet.labTotal(2)->text().isEmpty());
 }
 
 TEST(Leader, FindLeader)
 {
-    const struct { std::vector<const char *> totals; int players; int leader; } cases[] = {
-        {{"120"}, 1, 0},               // a single player is never the leader
-        {{"50", "80", "80"}, 3, 2},    // a tie goes to the lower number
-        {{"0", "0"}, 2, 0},            // nobody above 0
-        {{"", "3"}, 2, 2},             // empty counts 0
-        {{"10", "90", "5"}, 2, 2},     // only the players in the game count
-        {{"70", "", "71"}, 3, 3},
+    // Each player's total as one entry; NotScored: nothing entered yet.
+    const struct { std::vector<int> totals; int players; int leader; } cases[] = {
+        {{120}, 1, 0},               // a single player is never the leader
+        {{50, 80, 80}, 3, 2},        // a tie goes to the lower number
+        {{0, 0}, 2, 0},              // nobody above 0
+        {{NotScored, 3}, 2, 2},      // nothing entered counts 0
+        {{10, 90, 5}, 2, 2},         // only the players in the game count
+        {{70, NotScored, 71}, 3, 3},
     };
     for (const auto &c : cases) {
-        ScoreSheet sheet;
+        GameState state;
+        state.numPlayers = static_cast<Int16>(c.players);
         for (int p = 1; p <= int(c.totals.size()); ++p)
-            sheet.setTotal(p, QString::fromLatin1(c.totals[p - 1]));
-        EXPECT_EQ(FindLeader(sheet, c.players), c.leader);
+            state.score[p][PotLuck] = static_cast<Int16>(c.totals[p - 1]);
+        EXPECT_EQ(FindLeader(state), c.leader);
     }
 }
 
 TEST_F(Sheet, PrintsToAPdfPage)
 {
     ScoresWindow sheet(g);
-    g.sheet.setCell(1, Ones, QStringLiteral("3"));
-    g.sheet.setTotal(1, QStringLiteral("3"));
+    g.state.score[1][Ones] = 3;
+    g.sheet.refresh();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("scores.pdf"));
     {

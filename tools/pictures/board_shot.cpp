@@ -48,19 +48,19 @@ int main(int argc, char **argv)
     game.state.playerName[1] = QStringLiteral("Red");
     game.state.playerName[2] = QStringLiteral("Blue");
     window.menuScores->setEnabled(true);
-    QCoro::waitFor(game.butThrowClick());
+    QCoro::waitFor(game.throwDice());
     for (int turn = 0; turn < 3; ++turn) {
-        QCoro::waitFor(game.butThrowClick());
+        QCoro::waitFor(game.throwDice());
         const int category = turn == 0 ? Fives : turn == 1 ? Flush : Korbo;
-        QCoro::waitFor(game.butCatClick(category));
-        QCoro::waitFor(game.butCatClick(category));
+        QCoro::waitFor(game.chooseCategory(category));
+        QCoro::waitFor(game.chooseCategory(category));
     }
     // Red's second turn: one throw, two fives and a one held, Fours previewed.
-    QCoro::waitFor(game.butThrowClick());
-    QCoro::waitFor(game.imgDiceMouseDown(3, Qt::RightButton));
+    QCoro::waitFor(game.throwDice());
+    QCoro::waitFor(game.moveFace(3));
     QCoro::waitFor(game.ToggleDie(1));
-    QCoro::waitFor(game.butCatClick(Threes));
-    game.formMouseMove();
+    QCoro::waitFor(game.chooseCategory(Threes));
+    game.showPrompt();
 
     const qreal scale = window.devicePixelRatio();
     const QString suffix = QStringLiteral("_%1x.png").arg(scale);
