@@ -71,10 +71,10 @@ bool Game::setPlayers(const Seats &seats)
     return true;
 }
 
-QCoro::Task<> Game::throwDice()
+QCoro::Task<> Game::throwDice(By by)
 {
     // After the fourth throw the button is disabled; the guard holds for any caller.
-    if (state.busy || (state.roundNo != 0 && state.throwNo >= MaxThrows))
+    if (state.busy || !playsNow(by) || (state.roundNo != 0 && state.throwNo >= MaxThrows))
         co_return;
     if (state.roundNo == 0)
         co_await newGame();
@@ -111,6 +111,7 @@ QCoro::Task<> Game::NewGame()
 
 QCoro::Task<> Game::StartTurn()
 {
+    ++m_turnSerial;
     state.busy = true;
     const int p = state.curPlayer;
     board.setTitle(state.playerName[p] + QLatin1String("'s ") + turnText(state.roundNo));
@@ -118,6 +119,7 @@ QCoro::Task<> Game::StartTurn()
     for (int c = 1; c <= CategoryCount; ++c) {
         state.catShown[c] = false;
         board.setCategoryLabelColour(c, ScoreGreen);
+        state.catEval[c] = 0;
         if (c <= DiceCount) {
             state.dice[c] = 0;
             board.setDieVisible(c, false);
@@ -150,6 +152,8 @@ QCoro::Task<> Game::StartTurn()
         co_await rollDice();
     co_await clock.yield();
     state.busy = false;
+    if (computersTurn())
+        fireAndForget(playComputerTurn());
 }
 
 // ---------------------------------------------------------------- throwing
@@ -271,6 +275,7 @@ QCoro::Task<> Game::rollDice()
 
     if (m_testDice)
         applyTestDice();
+    updateEvaluations();
 
     const QString &name = state.currentName();
     switch (state.throwNo) {
@@ -299,15 +304,15 @@ QCoro::Task<> Game::rollDice()
 
 // ---------------------------------------------------------------- sorting
 
-QCoro::Task<> Game::toggleHold(int d)
+QCoro::Task<> Game::toggleHold(int d, By by)
 {
-    if (d >= 1 && d <= DiceCount)
+    if (d >= 1 && d <= DiceCount && playsNow(by))
         co_await ToggleDie(d);
 }
 
-QCoro::Task<> Game::moveFace(int d)
+QCoro::Task<> Game::moveFace(int d, By by)
 {
-    if (d < 1 || d > DiceCount)
+    if (d < 1 || d > DiceCount || !playsNow(by))
         co_return;
     // Only dice on the table count: during the first throw the dice still to come
     // are hidden and have no face yet, as has the one in flight.
@@ -373,9 +378,11 @@ int Game::anyJoker() const
     return 0;
 }
 
-bool Game::canPlayJoker(int d, int token) const
+bool Game::canPlayJoker(int d, int token, By by) const
 {
     const int k = token == AnyJoker ? anyJoker() : token;
+    if (!playsNow(by))
+        return false;
     // Refused while a throw, a commit or a turn start runs: in the pause after a commit
     // the token would be charged to the next player and change a die that the next
     // turn resets anyway.
@@ -383,9 +390,9 @@ bool Game::canPlayJoker(int d, int token) const
         && board.jokerVisible(k) && board.die(d).visible && state.jokers[state.curPlayer] > 0;
 }
 
-QCoro::Task<> Game::playJoker(int d, int token)
+QCoro::Task<> Game::playJoker(int d, int token, By by)
 {
-    if (!canPlayJoker(d, token))
+    if (!canPlayJoker(d, token, by))
         co_return;
     const int k = token == AnyJoker ? anyJoker() : token;
     state.busy = true;
@@ -428,6 +435,7 @@ QCoro::Task<> Game::playJoker(int d, int token)
     state.dice[d] = static_cast<Int16>(face);
     --state.jokers[p];
     board.setJokerVisible(k, false);
+    updateEvaluations();
     state.busy = false;
 }
 
@@ -455,24 +463,24 @@ bool Game::canChooseCategory(int c) const
         && state.score[state.curPlayer][c] == NotScored;
 }
 
-QCoro::Task<> Game::previewCategory(int c)
+QCoro::Task<> Game::previewCategory(int c, By by)
 {
     if (canChooseCategory(c) && !state.catShown[c])
-        co_await chooseCategory(c);
+        co_await chooseCategory(c, by);
 }
 
-QCoro::Task<> Game::enterCategory(int c)
+QCoro::Task<> Game::enterCategory(int c, By by)
 {
     if (!canChooseCategory(c))
         co_return;
     if (!state.catShown[c])
-        co_await chooseCategory(c);
-    co_await chooseCategory(c);
+        co_await chooseCategory(c, by);
+    co_await chooseCategory(c, by);
 }
 
-QCoro::Task<> Game::chooseCategory(int c)
+QCoro::Task<> Game::chooseCategory(int c, By by)
 {
-    if (!canChooseCategory(c))
+    if (!canChooseCategory(c) || !playsNow(by))
         co_return;
     state.busy = true;
     const CategoryScore entry = ScoreCategory(state, c);
@@ -578,6 +586,7 @@ QCoro::Task<> Game::GameOver()
     // pause before the next turn) ends where it waits and never touches the board.
     if (state.roundNo <= RoundCount)
         clock.cancelWaits();
+    ++m_turnSerial;
     state.busy = true;
     board.setTitle(QStringLiteral("Korbo"));
     state.promptText = QStringLiteral("Game Over");

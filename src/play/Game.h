@@ -14,9 +14,14 @@
 #include <QDate>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace korbo {
+
+namespace strategy {
+class TurnStartValues;
+}
 
 // Starts a procedure from an event handler and lets it run on by itself: it keeps
 // going through its waits after the handler has returned. A procedure of a stopped
@@ -58,6 +63,8 @@ struct Seats {
 // Everything a player can do goes through one command below, whoever asks: a click,
 // a key, or a computer seat. Each command checks the rules itself and does nothing
 // when they refuse, so a caller never needs to know whether the moment is right.
+// The commands of a turn also check whose turn it is: a person's clicks do nothing
+// in a computer seat's turn, and the computer plays only its own.
 // Outside the game the state, the options, the board and the score sheet are read,
 // never written.
 class Game : public QObject {
@@ -92,23 +99,26 @@ public:
     bool setPlayers(const Seats &seats);
 
     // ---- A turn
+    enum class By { Person, Computer };
     // The throw button: the next throw of the turn, or a new game when none is on.
-    QCoro::Task<> throwDice();
+    QCoro::Task<> throwDice(By by = By::Person);
     // A die in play goes to the held row, a held die back into play.
-    QCoro::Task<> toggleHold(int d);
+    QCoro::Task<> toggleHold(int d, By by = By::Person);
     // Die d goes over, and with it every die on its side that shows the same face.
-    QCoro::Task<> moveFace(int d);
+    QCoro::Task<> moveFace(int d, By by = By::Person);
     // A joker re-throws die d. `token` is the joker played, AnyJoker for any left.
     static constexpr int AnyJoker = -1; // not 0: that is no token at all
-    bool canPlayJoker(int d, int token = AnyJoker) const;
-    QCoro::Task<> playJoker(int d, int token = AnyJoker);
+    bool canPlayJoker(int d, int token = AnyJoker, By by = By::Person) const;
+    QCoro::Task<> playJoker(int d, int token = AnyJoker, By by = By::Person);
     // The category's score shown beside it, not yet entered.
-    QCoro::Task<> previewCategory(int c);
+    QCoro::Task<> previewCategory(int c, By by = By::Person);
     // The dice entered in the category, shown first when they are not yet, just as
     // two clicks do; the turn passes on.
-    QCoro::Task<> enterCategory(int c);
+    QCoro::Task<> enterCategory(int c, By by = By::Person);
     // A click on a category: the first shows its score, the second enters it.
-    QCoro::Task<> chooseCategory(int c);
+    QCoro::Task<> chooseCategory(int c, By by = By::Person);
+    // Whether the player whose turn it is sits at the keyboard or is the computer.
+    bool computersTurn() const { return state.gameInProgress() && state.pcPlayer[state.curPlayer]; }
     // The sounds a category plays when entered with its bonus, for the player to hear.
     QCoro::Task<> sampleCategorySound(int c);
 
@@ -128,6 +138,17 @@ public:
     // The options put into effect on the board: buttons, leader, the dice style of
     // the player whose turn it is.
     void ApplyOptions();
+
+    // ---- The computer's play
+    // What best play makes of each turn start. Loaded from the game's table the first
+    // time a computer seat or the evaluations want it; tests give their own.
+    void setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values);
+    QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> strategyValues();
+    // From now on every throw and joker works out catEval for the current dice.
+    void evaluateCategories();
+    // Counts the turns started and the games ended, so a computer's turn that is
+    // still waiting can tell that the game has moved on without it.
+    int turnSerial() const { return m_turnSerial; }
 
     // ---- The procedures behind the commands
     QCoro::Task<> NewGame();
@@ -158,12 +179,19 @@ private:
     QCoro::Task<> rollDice();
     bool canChooseCategory(int c) const;
     int anyJoker() const;
+    // Whether `by` may act in the turn now: the seat's own player, or anyone between games.
+    bool playsNow(By by) const { return !state.gameInProgress() || computersTurn() == (by == By::Computer); }
+    void updateEvaluations();
+    QCoro::Task<> playComputerTurn();
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;
     SilentSoundPlayer m_silence;
     SoundPlayer *m_sound = &m_silence;
     bool m_testDice = false;
+    int m_turnSerial = 0;
+    bool m_evaluating = false;
+    std::shared_ptr<const strategy::TurnStartValues> m_values;
 };
 
 } // namespace korbo

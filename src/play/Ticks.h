@@ -13,5 +13,7 @@ inline constexpr int ThrowSettle = 20;     // closing pause of every throw
 inline constexpr int RethrowLift = 2;      // before each die is picked up for a re-throw
 inline constexpr int HeldSettle = 3;       // after a die slides into the held row
 inline constexpr int JokerHidden = 75;     // a joker's die is off the board without animation
+inline constexpr int ComputerThinks = 75;  // a computer seat shows what it will do before each decision
+inline constexpr int ComputerHolds = 20;   // between the dice a computer seat moves
 
 } // namespace korbo::ticks

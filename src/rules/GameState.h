@@ -67,7 +67,11 @@ struct GameState {
     // Category texts
     Table1<QString, CategoryCount> catName{};
     Table1<QString, CategoryCount> catDesc{};
-    std::array<Int16, CategoryCount + 1> catEval{};
+    // For the current dice, what entering each open category is worth to the player
+    // whose turn it is under best play: its score now and the points expected after
+    // it; 0 for entered categories and before the first throw. Worked out only while
+    // someone watches (the variables monitor).
+    Table1<double, CategoryCount> catEval{};
 
     // Working values
     bool loading = false;

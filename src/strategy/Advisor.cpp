@@ -9,12 +9,6 @@ namespace korbo::strategy {
 
 namespace {
 
-int pointsOf(const GameState &state, int player)
-{
-    GameState copy = state;
-    return PlayerTotal(copy, player);
-}
-
 bool allOnBoard(const Position &position)
 {
     for (int d = 1; d <= DiceCount; ++d)
@@ -50,7 +44,7 @@ TurnPlanner::TurnPlanner(const TurnStartValues &values, const Sheet &sheet, int 
 }
 
 TurnPlanner::TurnPlanner(const TurnStartValues &values, const GameState &state, int player)
-    : TurnPlanner(values, Sheet::of(state, player), pointsOf(state, player))
+    : TurnPlanner(values, Sheet::of(state, player), PlayerTotal(state, player))
 {
 }
 
@@ -133,7 +127,7 @@ double TurnPlanner::expected(const Position &position, const Action &action) con
 Advice advise(const TurnStartValues &values, const GameState &state, int player)
 {
     const Position position = Position::of(state, player);
-    return TurnPlanner(values, Sheet::of(state, player), pointsOf(state, player), position.throwNo, position.jokers)
+    return TurnPlanner(values, Sheet::of(state, player), PlayerTotal(state, player), position.throwNo, position.jokers)
         .best(position);
 }
 

@@ -52,8 +52,7 @@ void SolitaireGame::play(const Action &action)
 
 int SolitaireGame::total() const
 {
-    GameState copy = m_state;
-    return PlayerTotal(copy, Player);
+    return PlayerTotal(m_state, Player);
 }
 
 } // namespace korbo::strategy

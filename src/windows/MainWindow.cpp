@@ -152,8 +152,10 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     // The board is up: now the sounds get ready, out of the way of the start.
     m_game.sound().prepare();
     // "debug" on the command line: the game's counters in a window of their own.
-    if (m_game.testDiceMode())
+    if (m_game.testDiceMode()) {
         (new VarsMonitor(m_game.state, this))->show();
+        m_game.evaluateCategories();
+    }
     setSamplesMuted(false);
 }
 
@@ -473,7 +475,7 @@ void MainWindow::menuPlayersClick()
 
 bool MainWindow::runPlayersDialog()
 {
-    PlayersDialog dialog(m_game, m_messages, this);
+    PlayersDialog dialog(m_game, this);
     const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(&dialog).size());
     placeFrame(&dialog, keptInside(frame, availableArea(this)));
     dialog.exec();

@@ -1,7 +1,6 @@
 #include "PlayersDialog.h"
 
 #include "BoardView.h"
-#include "Messages.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -32,9 +31,9 @@ const QColor kDialogGreen(192, 255, 192);
 
 } // namespace
 
-PlayersDialog::PlayersDialog(Game &game, Messages &messages, QWidget *parent)
+PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_game(game), m_messages(messages)
+      m_game(game)
 {
     setObjectName(QStringLiteral("PlayerNames"));
     setWindowTitle(QStringLiteral("Players Names"));
@@ -69,7 +68,6 @@ PlayersDialog::PlayersDialog(Game &game, Messages &messages, QWidget *parent)
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
         pc->setChecked(game.state.pcPlayer[i]);
-        connect(pc, &QCheckBox::toggled, this, [this, i] { pcClicked(i); });
         m_pc[i] = pc;
     }
 
@@ -109,6 +107,9 @@ void PlayersDialog::SaveSettings()
             if (m_names[i]->text().isEmpty() && !m_names[i + 1]->text().isEmpty()) {
                 m_names[i]->setText(m_names[i + 1]->text());
                 m_names[i + 1]->clear();
+                // Whether the computer plays a seat goes with its name.
+                m_pc[i]->setChecked(m_pc[i + 1]->isChecked());
+                m_pc[i + 1]->setChecked(false);
                 moved = true;
             }
         }
@@ -119,20 +120,6 @@ void PlayersDialog::SaveSettings()
         seats.computer[i] = m_pc[i]->isChecked();
     }
     m_saved = m_game.setPlayers(seats);
-}
-
-void PlayersDialog::pcClicked(int i)
-{
-    // Computer players are not there yet: say so and take the tick away again. Taking
-    // it away toggles the box once more, which the guard lets pass.
-    if (m_pcResetting) {
-        m_pcResetting = false;
-        return;
-    }
-    m_messages.information(this, QStringLiteral("Korbo PC Players"),
-                           QStringLiteral("PC Players is a feature currently under development"), true);
-    m_pcResetting = m_pc[i]->isChecked(); // unticking it toggles once more
-    m_pc[i]->setChecked(false);
 }
 
 void PlayersDialog::closeEvent(QCloseEvent *event)

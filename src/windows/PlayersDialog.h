@@ -11,14 +11,13 @@
 
 namespace korbo {
 
-class Messages;
-
-// "Players Names": up to six names. OK or the close box store them, close the gaps
-// between them and count the players; Cancel keeps everything as it was.
+// "Players Names": up to six names, each with a "PC" box that makes the computer
+// play that seat. OK or the close box store them, close the gaps between them and
+// count the players; Cancel keeps everything as it was.
 class PlayersDialog : public QDialog {
     Q_OBJECT
 public:
-    PlayersDialog(Game &game, Messages &messages, QWidget *parent = nullptr);
+    PlayersDialog(Game &game, QWidget *parent = nullptr);
 
     QLineEdit *txtPlayerName(int i) const { return m_names[i]; }
     QCheckBox *chkPCplay(int i) const { return m_pc[i]; }
@@ -37,17 +36,14 @@ protected:
 
 private:
     void SaveSettings();
-    void pcClicked(int i);
 
     Game &m_game;
-    Messages &m_messages;
     Table1<QLineEdit *, MaxPlayers> m_names{};
     Table1<QCheckBox *, MaxPlayers> m_pc{};
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     bool m_cancelled = false;
     bool m_saved = false;
-    bool m_pcResetting = false;
 };
 
 } // namespace korbo

@@ -86,7 +86,7 @@ void VarsMonitor::Command1Click()
     m_labelflag->setText(m_state.busy ? QStringLiteral("true") : QStringLiteral("False"));
     for (int i = 1; i <= CategoryCount; ++i) {
         m_labCatPC[i]->setText(m_state.catName[i]);
-        m_labCatPCval[i]->setText(QString::number(m_state.catEval[i]));
+        m_labCatPCval[i]->setText(QString::number(m_state.catEval[i], 'g', 4));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -517,6 +518,116 @@ TEST_F(Commit, GameOverHintReplacesTheDescription)
     g.state.promptText = QStringLiteral("Welcome to Korbo");
     g.explainCategory(Flush);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Flush - 35 points for a run of 5 dice, 50 points for a run of 6"));
+}
+
+// ---------------------------------------------------------------- computer seats
+
+struct ComputerSeats : Games {
+    void SetUp() override
+    {
+        Games::SetUp();
+        const auto table = strategy::ValueTable::load(builtStrategyTable());
+        ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
+        g.setStrategyValues(table);
+        g.options.animationValue = 0;
+    }
+
+    void seat(std::initializer_list<std::pair<const char *, bool>> players)
+    {
+        Seats seats;
+        int i = 0;
+        for (auto [name, computer] : players) {
+            seats.names[++i] = QString::fromLatin1(name);
+            seats.computer[i] = computer;
+        }
+        ASSERT_TRUE(g.setPlayers(seats));
+    }
+
+    // Lets the computer's turns run on by themselves until `done`; false when they
+    // stop short of it.
+    static bool runUntil(const std::function<bool()> &done, int spins = 2'000'000)
+    {
+        for (int i = 0; i < spins && !done(); ++i)
+            QCoreApplication::processEvents();
+        return done();
+    }
+    static void runAWhile() { runUntil([] { return false; }, 10'000); }
+};
+
+TEST_F(ComputerSeats, PlayWholeGamesToTheRecords)
+{
+    seat({{"Ann", true}, {"Bob", true}});
+    t.run(g.throwDice());
+    ASSERT_TRUE(runUntil([&] { return g.state.roundNo == 0; })) << "round " << g.state.roundNo;
+    for (int p = 1; p <= 2; ++p)
+        for (int c = 1; c <= CategoryCount; ++c)
+            EXPECT_NE(g.state.score[p][c], NotScored) << p << " " << c;
+    EXPECT_EQ(g.records.listHI.size(), 2);
+    EXPECT_TRUE(g.sheet.underlined(FindLeader(g.state)));
+}
+
+TEST_F(ComputerSeats, APersonCannotPlayForThemButCanStopTheGame)
+{
+    seat({{"Ann", false}, {"Bob", true}});
+    QStringList lines;
+    QObject::connect(&g.board, &Board::announceChanged, &g.board, [&] { lines << g.board.announce(); });
+    t.run(g.throwDice());
+    runAWhile(); // Ann's turn: the computer does nothing for her
+    EXPECT_EQ(g.state.throwNo, 0);
+    playTurn(2);
+    ASSERT_EQ(g.state.curPlayer, 2);
+
+    // Bob's turn: a person's throw, holds, jokers and entries are refused.
+    ASSERT_TRUE(runUntil([&] { return g.state.throwNo >= 1 && !g.state.busy; }));
+    const GameState before = g.state;
+    t.run(g.toggleHold(1));
+    t.run(g.moveFace(2));
+    EXPECT_FALSE(g.canPlayJoker(3));
+    t.run(g.chooseCategory(choose(true)));
+    EXPECT_EQ(g.state.diceToThrow, before.diceToThrow);
+    EXPECT_EQ(g.state.catShown, before.catShown);
+    EXPECT_EQ(g.state.score, before.score);
+
+    // Bob says what he does, then enters a category; the turn comes back to Ann.
+    ASSERT_TRUE(runUntil([&] { return g.state.curPlayer == 1; }));
+    EXPECT_TRUE(lines.filter(QRegularExpression(QStringLiteral("^Bob (holds [1-6]( [1-6])*|throws all the dice "
+                                                               "again|plays a joker on the [1-6]|chooses \\w+)$")))
+                    .size() >= 1)
+        << qPrintable(lines.join(QLatin1Char('|')));
+
+    // Stopped in Bob's next turn, the game stays stopped: nothing of Bob's turn goes on.
+    playTurn(1);
+    ASSERT_TRUE(runUntil([&] { return g.state.throwNo >= 1; }));
+    t.host.answerStop = true;
+    t.run(g.newGame());
+    EXPECT_EQ(g.state.roundNo, 0);
+    runAWhile();
+    EXPECT_EQ(g.state.roundNo, 0);
+    for (int d = 1; d <= DiceCount; ++d)
+        EXPECT_FALSE(g.board.die(d).visible);
+}
+
+TEST_F(ComputerSeats, EvaluateEveryOpenCategoryForTheDice)
+{
+    seat({{"Ann", false}});
+    g.evaluateCategories();
+    g.setTestDiceMode(true);
+    t.host.testDice = QStringLiteral("666666");
+    t.run(g.throwDice());
+    t.run(g.throwDice());
+    // Six sixes with everything open: Korbo is worth most, and each value is the
+    // category's score plus the points still to come, so no open one is below its score.
+    for (int c = 1; c <= CategoryCount; ++c) {
+        EXPECT_GE(g.state.catEval[c], ScoreCategory(g.state.dice, c).score) << c;
+        EXPECT_LE(g.state.catEval[c], g.state.catEval[Korbo]) << c;
+    }
+    t.run(g.chooseCategory(Korbo));
+    t.run(g.chooseCategory(Korbo));
+    t.host.testDice = QStringLiteral("112345");
+    t.run(g.throwDice());
+    t.run(g.throwDice());
+    EXPECT_EQ(g.state.catEval[Korbo], 0); // entered
+    EXPECT_GT(g.state.catEval[Ones], 2);
 }
 
 } // namespace

@@ -1,11 +1,10 @@
+#include "Recorders.h"
 #include "Scoring.h"
 #include "Solitaire.h"
 #include "ValueTable.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 
 using namespace korbo;
 using namespace korbo::strategy;
+using korbo::test::builtStrategyTable;
 
 namespace {
 
@@ -225,11 +225,6 @@ TEST(Strategy, PlaysTurnsAsWellAsPlainEnumeration)
     }
 }
 
-QString builtTable()
-{
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../src")).filePath(ValueTable::fileName());
-}
-
 // Why the rules refuse `action`, or null.
 const char *refusal(const GameState &state, const Action &action)
 {
@@ -259,8 +254,8 @@ const char *refusal(const GameState &state, const Action &action)
 
 TEST(Strategy, PlaysOnlyMovesTheRulesAllow)
 {
-    const auto table = ValueTable::loadAsync(builtTable()).result();
-    ASSERT_TRUE(table) << qPrintable(builtTable());
+    const auto table = ValueTable::loadAsync(builtStrategyTable()).result();
+    ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
     constexpr int Games = 1000;
     for (int seed = 1; seed <= Games; ++seed) {
         SolitaireGame game(*table, seed);

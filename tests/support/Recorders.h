@@ -3,6 +3,10 @@
 #include "Game.h"
 #include "SoundOutput.h"
 #include "SoundPlayer.h"
+#include "ValueTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 #include <QStringList>
 
@@ -90,5 +94,12 @@ struct TestGame {
     // Runs a procedure of the game to its end.
     void run(QCoro::Task<> task) { QCoro::waitFor(std::move(task)); }
 };
+
+// The strategy table the build made beside the game.
+inline QString builtStrategyTable()
+{
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../src"))
+        .filePath(strategy::ValueTable::fileName());
+}
 
 } // namespace korbo::test

@@ -142,24 +142,26 @@ TEST_F(Window, PlayersDuringAGameOnlySaySo)
 struct Players : ::testing::Test {
     Game game;
     GameState &state = game.state;
-    RecordingMessages messages;
 };
 
 TEST_F(Players, GapsCloseAndNamesAreCounted)
 {
-    PlayersDialog dialog(game, messages);
+    PlayersDialog dialog(game);
     dialog.txtPlayerName(1)->setText(QStringLiteral("Red"));
     dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
     dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
+    dialog.chkPCplay(3)->click(); // Blue is the computer: the box goes with the name
     dialog.butClose()->click();
     EXPECT_TRUE(dialog.saved());
     EXPECT_EQ(state.numPlayers, 3);
+    EXPECT_TRUE(state.pcPlayer[2]);
+    EXPECT_FALSE(state.pcPlayer[3]);
     EXPECT_EQ(state.playerName[1], QStringLiteral("Red"));
     EXPECT_EQ(state.playerName[2], QStringLiteral("Blue"));
     EXPECT_EQ(state.playerName[3], QStringLiteral("Green"));
     EXPECT_TRUE(state.playerName[4].isEmpty());
 
-    PlayersDialog again(game, messages);
+    PlayersDialog again(game);
     EXPECT_EQ(again.txtPlayerName(2)->text(), QStringLiteral("Blue"));
     EXPECT_TRUE(again.txtPlayerName(6)->text().isEmpty());
 }
@@ -177,7 +179,7 @@ void typeText(QWidget *widget, const QString &text)
 
 TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
 {
-    PlayersDialog dialog(game, messages);
+    PlayersDialog dialog(game);
     dialog.show();
     QLineEdit *box = dialog.txtPlayerName(1);
     box->setFocus();
@@ -194,7 +196,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
     state.playerName[1] = QStringLiteral("Red");
     state.numPlayers = 1;
     {
-        PlayersDialog dialog(game, messages);
+        PlayersDialog dialog(game);
         dialog.show();
         dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
         dialog.butCancel()->click();
@@ -204,7 +206,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
     EXPECT_EQ(state.numPlayers, 1);
     EXPECT_TRUE(state.playerName[2].isEmpty());
     {
-        PlayersDialog dialog(game, messages);
+        PlayersDialog dialog(game);
         dialog.show();
         dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
         dialog.close();
@@ -216,7 +218,7 @@ TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
 
 TEST_F(Players, EnterMovesOnOrCloses)
 {
-    PlayersDialog dialog(game, messages);
+    PlayersDialog dialog(game);
     dialog.show();
     dialog.activateWindow();
     dialog.txtPlayerName(3)->setText(QStringLiteral("Cy"));
@@ -228,24 +230,12 @@ TEST_F(Players, EnterMovesOnOrCloses)
     EXPECT_EQ(state.numPlayers, 1);
     EXPECT_EQ(state.playerName[1], QStringLiteral("Cy"));
 
-    PlayersDialog last(game, messages);
+    PlayersDialog last(game);
     last.show();
     last.txtPlayerName(6)->setText(QStringLiteral("Fay"));
     QTest::keyClick(last.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
     EXPECT_TRUE(last.saved());
     EXPECT_EQ(state.numPlayers, 2);
-}
-
-TEST_F(Players, PcBoxExplainsOnceAndStaysUnchecked)
-{
-    PlayersDialog dialog(game, messages);
-    dialog.show();
-    dialog.chkPCplay(2)->click();
-    EXPECT_FALSE(dialog.chkPCplay(2)->isChecked());
-    EXPECT_EQ(messages.shown,
-              QStringList{QStringLiteral("Korbo PC Players|PC Players is a feature currently under development")});
-    dialog.butClose()->click();
-    EXPECT_FALSE(state.pcPlayer[2]);
 }
 
 TEST_F(Window, EmptyingEveryNameDisablesScoresAndPrint)

@@ -1,0 +1,147 @@
+// The computer seats: their turns, played through the same commands a person's
+// clicks reach, and the evaluations the variables monitor shows.
+
+#include "Advisor.h"
+#include "Game.h"
+#include "Scoring.h"
+#include "Ticks.h"
+#include "ValueTable.h"
+
+#include <QCoroFuture>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace korbo {
+
+namespace {
+
+// Without its table the computer still plays each turn for that turn's points,
+// as if the game ended with it.
+class ThisTurnOnly : public strategy::TurnStartValues {
+public:
+    double value(int, int) const override { return 0; }
+};
+
+// The faces of the dice marked in `which`, smallest first: "5 5 6".
+QString facesText(const DiceArray &dice, const Table1<bool, DiceCount> &which)
+{
+    QList<int> faces;
+    for (int d = 1; d <= DiceCount; ++d)
+        if (which[d])
+            faces.append(dice[d]);
+    std::sort(faces.begin(), faces.end());
+    QStringList words;
+    for (int face : faces)
+        words.append(QString::number(face));
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+void Game::setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values)
+{
+    m_values = std::move(values);
+}
+
+QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> Game::strategyValues()
+{
+    if (!m_values) {
+        QPointer<Game> self(this);
+        std::shared_ptr<const strategy::TurnStartValues> table = co_await strategy::ValueTable::shared();
+        if (!self)
+            co_return table;
+        if (!m_values)
+            m_values = table ? table : std::make_shared<const ThisTurnOnly>();
+    }
+    // A copy: handed a member, the task's promise would move out of it.
+    co_return std::shared_ptr<const strategy::TurnStartValues>(m_values);
+}
+
+void Game::evaluateCategories()
+{
+    m_evaluating = true;
+    fireAndForget([](QPointer<Game> game) -> QCoro::Task<> {
+        co_await game->strategyValues();
+        if (game)
+            game->updateEvaluations();
+    }(this));
+}
+
+void Game::updateEvaluations()
+{
+    if (!m_evaluating || !m_values || !state.gameInProgress() || state.throwNo == 0)
+        return;
+    const int p = state.curPlayer;
+    const strategy::Position position = strategy::Position::of(state, p);
+    const int points = PlayerTotal(state, p);
+    const strategy::TurnPlanner planner(*m_values, strategy::Sheet::of(state, p), points, position.throwNo,
+                                        position.jokers);
+    for (int c = 1; c <= CategoryCount; ++c) {
+        strategy::Action entry;
+        entry.move = strategy::Move::Enter;
+        entry.category = c;
+        state.catEval[c] = state.score[p][c] == NotScored ? planner.expected(position, entry) - points : 0;
+    }
+}
+
+QCoro::Task<> Game::playComputerTurn()
+{
+    QPointer<Game> self(this);
+    const int serial = m_turnSerial;
+    const std::shared_ptr<const strategy::TurnStartValues> values = co_await strategyValues();
+    const auto stillMine = [&] { return self && m_turnSerial == serial && computersTurn(); };
+    if (!stillMine())
+        co_return;
+    const int p = state.curPlayer;
+    for (;;) {
+        co_await clock.wait(ticks::ComputerThinks);
+        if (!stillMine())
+            co_return;
+        const strategy::Action action = strategy::advise(*values, state, p).action;
+        const QString name = state.playerName[p];
+        const int throwsBefore = state.throwNo, jokersBefore = state.jokers[p];
+        // The line is made before it is handed on: a temporary made inside a co_await
+        // is destroyed twice by GCC 12.
+        QString line;
+        switch (action.move) {
+        case strategy::Move::Throw:
+            if (state.throwNo > 0) {
+                // The line says what stays; the dice then go where the throw wants
+                // them, one at a time, as a person would move them.
+                const QString held = facesText(state.dice, action.hold);
+                line = held.isEmpty() ? name + QStringLiteral(" throws all the dice again")
+                                      : name + QStringLiteral(" holds ") + held;
+                co_await Announce(line);
+                for (int d = 1; d <= DiceCount; ++d) {
+                    if (action.hold[d] != state.diceToThrow[d])
+                        continue;
+                    co_await toggleHold(d, By::Computer);
+                    co_await clock.wait(ticks::ComputerHolds);
+                }
+            }
+            co_await throwDice(By::Computer);
+            break;
+        case strategy::Move::Joker:
+            line = name + QStringLiteral(" plays a joker on the ") + QString::number(state.dice[action.die]);
+            co_await Announce(line);
+            co_await playJoker(action.die, AnyJoker, By::Computer);
+            break;
+        case strategy::Move::Enter:
+            line = name + QStringLiteral(" chooses ") + state.catName[action.category];
+            co_await Announce(line);
+            co_await enterCategory(action.category, By::Computer);
+            co_return;
+        }
+        // Every decision throws or plays a joker; were one refused, asking again
+        // would only get the same answer.
+        if (!stillMine())
+            co_return;
+        if (state.throwNo == throwsBefore && state.jokers[p] == jokersBefore) {
+            qWarning("Korbo: %s's move was refused; the turn waits for the game to be stopped", qPrintable(name));
+            co_return;
+        }
+    }
+}
+
+} // namespace korbo
