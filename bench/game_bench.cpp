@@ -14,7 +14,7 @@ namespace {
 class CountingSoundPlayer : public SoundPlayer {
 public:
     long played = 0;
-    QCoro::Task<> play(QString, SoundMode) override
+    QCoro::Task<> play(Sound, SoundMode) override
     {
         ++played;
         co_return;

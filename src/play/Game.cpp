@@ -168,8 +168,8 @@ QCoro::Task<> Game::playThrowSound(int diceThrown)
     if (options.sound == SoundChoice::Off || options.noThrowSounds())
         co_return;
     co_await clock.yield();
-    const char *name = diceThrown == 1 ? "shake1" : diceThrown <= 4 ? "shake3" : "shake5";
-    co_await m_sound->play(QString::fromLatin1(name), SoundMode::ToEnd);
+    const Sound shake = diceThrown == 1 ? Sound::Shake1 : diceThrown <= 4 ? Sound::Shake3 : Sound::Shake5;
+    co_await m_sound->play(shake, SoundMode::ToEnd);
 }
 
 void Game::applyTestDice()
@@ -509,7 +509,7 @@ QCoro::Task<> Game::commit(int c, CategoryScore entry)
         sheet.refresh();
         co_await clock.yield();
         if (options.sound != SoundChoice::Off)
-            co_await m_sound->play(QStringLiteral("growl"), SoundMode::ToEnd);
+            co_await m_sound->play(Sound::Growl, SoundMode::ToEnd);
     }
 
     if (!options.textButtons())
@@ -526,10 +526,10 @@ QCoro::Task<> Game::commit(int c, CategoryScore entry)
 
     if (s == 0) {
         if (options.sound == SoundChoice::On) {
-            co_await m_sound->play(QStringLiteral("uhoh"), SoundMode::ToEnd);
+            co_await m_sound->play(Sound::UhOh, SoundMode::ToEnd);
         } else if (options.sound == SoundChoice::Zany) {
-            co_await m_sound->play(QStringLiteral("ohdear"), SoundMode::ToEnd);
-            co_await m_sound->play(QStringLiteral("zero"), SoundMode::Background);
+            co_await m_sound->play(Sound::OhDear, SoundMode::ToEnd);
+            co_await m_sound->play(Sound::Zero, SoundMode::Background);
         }
     } else {
         co_await playCategorySound(c, entry.bonusFlag);

@@ -1,10 +1,10 @@
 #include "QtSoundPlayer.h"
 
-#include <QDir>
 #include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace korbo {
@@ -29,18 +29,16 @@ bool tagIs(QByteArrayView bytes, qsizetype at, const char (&tag)[5])
 }
 
 // Every recording's length, read once from the embedded files.
-const QHash<QString, std::optional<std::chrono::milliseconds>> &durations()
+const std::array<std::optional<std::chrono::milliseconds>, SoundCount> &durations()
 {
     static const auto table = [] {
-        QHash<QString, std::optional<std::chrono::milliseconds>> lengths;
-        for (const QString &name : QtSoundPlayer::names()) {
-            QFile file(QtSoundPlayer::resourcePath(name));
-            std::optional<std::chrono::milliseconds> length;
+        std::array<std::optional<std::chrono::milliseconds>, SoundCount> lengths;
+        for (int i = 0; i < SoundCount; ++i) {
+            QFile file(QtSoundPlayer::resourcePath(static_cast<Sound>(i)));
             if (file.open(QIODevice::ReadOnly)) {
                 if (const auto info = readWaveInfo(file.readAll()))
-                    length = std::chrono::ceil<std::chrono::milliseconds>(info->duration());
+                    lengths[i] = std::chrono::ceil<std::chrono::milliseconds>(info->duration());
             }
-            lengths.insert(name, length);
         }
         return lengths;
     }();
@@ -112,36 +110,14 @@ QtSoundPlayer::QtSoundPlayer(TickClock &clock, std::unique_ptr<SoundOutput> outp
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-QStringList QtSoundPlayer::names()
+QString QtSoundPlayer::resourcePath(Sound sound)
 {
-    static const QStringList list = [] {
-        QStringList found;
-        const QStringList files = QDir(QStringLiteral(":/sounds"))
-                                      .entryList({QStringLiteral("*.wav")}, QDir::Files,
-                                                 QDir::Name);
-        for (const QString &file : files)
-            found << file.chopped(4).toLower();
-        found.sort();
-        return found;
-    }();
-    return list;
+    return QStringLiteral(":/sounds/") + soundName(sound) + QStringLiteral(".wav");
 }
 
-QString QtSoundPlayer::findName(const QString &name)
+std::optional<std::chrono::milliseconds> QtSoundPlayer::duration(Sound sound)
 {
-    const QString key = name.toLower();
-    return names().contains(key) ? key : QString();
-}
-
-QString QtSoundPlayer::resourcePath(const QString &name)
-{
-    const QString key = findName(name);
-    return key.isEmpty() ? QString() : QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
-}
-
-std::optional<std::chrono::milliseconds> QtSoundPlayer::duration(const QString &name)
-{
-    return durations().value(findName(name), std::nullopt);
+    return durations()[static_cast<int>(sound)];
 }
 
 int QtSoundPlayer::ticksFor(std::chrono::milliseconds length)
@@ -156,11 +132,8 @@ void QtSoundPlayer::prepare()
     m_module.startLoading();
 }
 
-QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
+QCoro::Task<> QtSoundPlayer::play(Sound sound, SoundMode mode)
 {
-    const QString key = findName(name);
-    if (key.isEmpty())
-        co_return;
     // Without the module it has said why already.
     SoundOutput *output = m_module.output();
     if (!output)
@@ -171,9 +144,9 @@ QCoro::Task<> QtSoundPlayer::play(QString name, SoundMode mode)
         m_saidNoDevice = true;
         co_return;
     }
-    output->play(resourcePath(key));
+    output->play(resourcePath(sound));
 
-    if (const auto length = duration(key); mode == SoundMode::ToEnd && length)
+    if (const auto length = duration(sound); mode == SoundMode::ToEnd && length)
         co_await m_clock.wait(ticksFor(*length));
 }
 
@@ -184,12 +157,11 @@ void QtSoundPlayer::stop()
         output->stop();
 }
 
-bool QtSoundPlayer::isPlaying(const QString &name) const
+bool QtSoundPlayer::isPlaying(Sound sound) const
 {
-    const QString key = findName(name);
     // Asking does not load the module: before it is loaded nothing can be playing.
     SoundOutput *output = m_module.loadedOutput();
-    return !key.isEmpty() && output && output->isPlaying(resourcePath(key));
+    return output && output->isPlaying(resourcePath(sound));
 }
 
 } // namespace korbo

@@ -36,7 +36,7 @@ struct WaveInfo {
 std::optional<WaveInfo> readWaveInfo(QByteArrayView bytes);
 
 // Plays the recordings embedded in the game (:/sounds/<name>.wav) through the
-// audio module (Qt Multimedia). A name is found whatever its letter case.
+// audio module (Qt Multimedia).
 //
 // A wait for a sound's end is measured on the game's tick clock by the recording's
 // own length, not by what the audio system reports: without an audio device Qt may
@@ -58,22 +58,18 @@ public:
     ~QtSoundPlayer() override;
 
     void prepare() override;
-    QCoro::Task<> play(QString name, SoundMode mode) override;
+    QCoro::Task<> play(Sound sound, SoundMode mode) override;
 
     // Stops whatever is playing.
     void stop();
 
-    // Whether the audio system calls the named recording playing right now.
-    bool isPlaying(const QString &name) const;
+    // Whether the audio system calls the recording playing right now.
+    bool isPlaying(Sound sound) const;
 
-    // The names of every embedded recording, lower case, sorted.
-    static QStringList names();
-    // The lower-case name of a recording, or an empty string when there is none.
-    static QString findName(const QString &name);
-    // The resource path of a recording (":/sounds/pop.wav"), empty when unknown.
-    static QString resourcePath(const QString &name);
-    // A recording's length from its wave header; nothing when unknown or unreadable.
-    static std::optional<std::chrono::milliseconds> duration(const QString &name);
+    // The resource path of a recording (":/sounds/pop.wav").
+    static QString resourcePath(Sound sound);
+    // A recording's length from its wave header; nothing when it is unreadable.
+    static std::optional<std::chrono::milliseconds> duration(Sound sound);
     // The ticks a wait for the end of that long a sound lasts (ten milliseconds
     // each, rounded up).
     static int ticksFor(std::chrono::milliseconds length);

@@ -27,8 +27,8 @@ const QColor kTextGreen(0, 128, 0);
 // "Zany": the first laugh to its end, the second while the player goes on.
 QCoro::Task<> playZany(SoundPlayer &player)
 {
-    co_await player.play(QStringLiteral("rnd14"), SoundMode::ToEnd);
-    co_await player.play(QStringLiteral("rnd9"), SoundMode::Background);
+    co_await player.play(Sound::Rnd14, SoundMode::ToEnd);
+    co_await player.play(Sound::Rnd9, SoundMode::Background);
 }
 
 // The small dialog font: the board's, not bold.
@@ -293,8 +293,8 @@ void OptionsDialog::soundClick(int i)
     storeControls();
     SoundPlayer &player = m_game.sound();
     switch (i) {
-    case 0: fireAndForget(player.play(QStringLiteral("soundsoff"), SoundMode::Background)); break;
-    case 1: fireAndForget(player.play(QStringLiteral("soundson"), SoundMode::Background)); break;
+    case 0: fireAndForget(player.play(Sound::SoundsOff, SoundMode::Background)); break;
+    case 1: fireAndForget(player.play(Sound::SoundsOn, SoundMode::Background)); break;
     case 2: fireAndForget(playZany(player)); break;
     default: break;
     }
@@ -303,7 +303,7 @@ void OptionsDialog::soundClick(int i)
 void OptionsDialog::noThrowSoundsClick()
 {
     if (m_noThrowSounds->checkState() == Qt::Unchecked)
-        fireAndForget(m_game.sound().play(QStringLiteral("shake1"), SoundMode::Background));
+        fireAndForget(m_game.sound().play(Sound::Shake1, SoundMode::Background));
 }
 
 void OptionsDialog::diceStyleClick(int i)

@@ -96,13 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"Odds zany, fewer", Zany, Odds, false, -1, {"odds"}},
         SequenceCase{"Odds std, all six odd", Std, Odds, true, -1, {"odds"}},
         SequenceCase{"Evens zany, all six even", Zany, Evens, true, -1, {"evens", "rnd4&"}},
-        SequenceCase{"Quad std", Std, Quad, false, -1, {"Quad_std&"}},
-        SequenceCase{"Quad zany", Zany, Quad, false, -1, {"Quad_zany&"}},
-        SequenceCase{"Quad std, auto throw", StdAuto, Quad, false, -1, {"Quad_std"}},
-        SequenceCase{"Flush zany", Zany, Flush, false, -1, {"Flush_zany&"}},
-        SequenceCase{"PotLuck zany", Zany, PotLuck, false, -1, {"PotLuck_zany&"}},
-        SequenceCase{"Korbo std", Std, Korbo, false, -1, {"Korbo_std&"}},
-        SequenceCase{"Korbo zany, auto throw", ZanyAuto, Korbo, false, -1, {"Korbo_zany"}},
+        SequenceCase{"Quad std", Std, Quad, false, -1, {"quad_std&"}},
+        SequenceCase{"Quad zany", Zany, Quad, false, -1, {"quad_zany&"}},
+        SequenceCase{"Quad std, auto throw", StdAuto, Quad, false, -1, {"quad_std"}},
+        SequenceCase{"Flush zany", Zany, Flush, false, -1, {"flush_zany&"}},
+        SequenceCase{"PotLuck zany", Zany, PotLuck, false, -1, {"potluck_zany&"}},
+        SequenceCase{"Korbo std", Std, Korbo, false, -1, {"korbo_std&"}},
+        SequenceCase{"Korbo zany, auto throw", ZanyAuto, Korbo, false, -1, {"korbo_zany"}},
         SequenceCase{"Off, Fours", Off, Fours, false, -1, {}},
         SequenceCase{"Off, Korbo, auto throw", OffAuto, Korbo, false, -1, {}},
         SequenceCase{"category 0", Zany, 0, true, 40, {}},
@@ -258,44 +258,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QtSoundPlayer, LengthsComeFromTheWaveHeaders)
 {
     // pop.wav: 6526 bytes, a 44-byte header, 22050 Hz mono 16-bit.
-    EXPECT_EQ(QtSoundPlayer::duration(QStringLiteral("pop")), 147ms);
-    EXPECT_EQ(QtSoundPlayer::duration(QStringLiteral("nosuchsound")), std::nullopt);
+    EXPECT_EQ(QtSoundPlayer::duration(Sound::Pop), 147ms);
     EXPECT_EQ(QtSoundPlayer::ticksFor(147ms), 15);
     EXPECT_EQ(QtSoundPlayer::ticksFor(150ms), 15);
     EXPECT_EQ(QtSoundPlayer::ticksFor(151ms), 16);
     EXPECT_EQ(QtSoundPlayer::ticksFor(0ms), 0);
 }
-
-struct SpellingCase {
-    const char *spelling;
-    const char *found; // "" when unknown
-};
-
-class Spelling : public ::testing::TestWithParam<SpellingCase> {};
-
-TEST_P(Spelling, NamesAreFoundWhateverTheirCase)
-{
-    const SpellingCase &t = GetParam();
-    const QString spelling = QString::fromLatin1(t.spelling);
-    const QString found = QString::fromLatin1(t.found);
-    EXPECT_EQ(QtSoundPlayer::findName(spelling), found);
-    EXPECT_EQ(QtSoundPlayer::resourcePath(spelling),
-              found.isEmpty() ? QString() : QStringLiteral(":/sounds/%1.wav").arg(found));
-
-    // An unknown name plays nothing.
-    TickClock clock(0ns);
-    auto output = std::make_unique<test::FakeSoundOutput>();
-    test::FakeSoundOutput &heard = *output;
-    QtSoundPlayer player(clock, std::move(output));
-    QCoro::waitFor(player.play(spelling, SoundMode::ToEnd));
-    EXPECT_EQ(heard.played, found.isEmpty() ? QStringList() : QStringList{QtSoundPlayer::resourcePath(found)});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    QtSoundPlayer, Spelling,
-    ::testing::Values(SpellingCase{"SHAKE1", "shake1"}, SpellingCase{"Quad_std", "quad_std"},
-                      SpellingCase{"rNd17", "rnd17"}, SpellingCase{"rnd18", ""},
-                      SpellingCase{"../sounds/pop", ""}, SpellingCase{"", ""}));
 
 int warnings = 0;
 void countWarnings(QtMsgType type, const QMessageLogContext &, const QString &)
@@ -318,7 +286,7 @@ TEST(QtSoundPlayer, WaitsForASoundOnlyWhileItCanBeHeard)
          SoundMode::ToEnd, false},
         {"no audio module: the same", false, false, SoundMode::ToEnd, false},
     };
-    const QString name = QStringLiteral("arrow");
+    const Sound name = Sound::Arrow;
     for (const Row &row : rows) {
         SCOPED_TRACE(row.guards);
         TickClock clock(0ns);
@@ -352,8 +320,8 @@ TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
 
     // Starting a sound stops the one playing. (Without an audio device Qt calls a
     // started sound playing for good, which is what this reads.)
-    const QString coo = QtSoundPlayer::resourcePath(QStringLiteral("coo"));
-    const QString twang = QtSoundPlayer::resourcePath(QStringLiteral("twang"));
+    const QString coo = QtSoundPlayer::resourcePath(Sound::Coo);
+    const QString twang = QtSoundPlayer::resourcePath(Sound::Twang);
     output->play(coo);
     EXPECT_TRUE(output->isPlaying(coo));
     output->play(twang);

@@ -18,8 +18,9 @@ namespace korbo::test {
 class RecordingSoundPlayer : public SoundPlayer {
 public:
     QStringList played;
-    QCoro::Task<> play(QString name, SoundMode mode) override
+    QCoro::Task<> play(Sound sound, SoundMode mode) override
     {
+        const QString name = soundName(sound);
         played << (mode == SoundMode::ToEnd ? name : name + QLatin1Char('&'));
         co_return;
     }
