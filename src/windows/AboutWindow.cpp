@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "ImageStore.h"
+#include "Palette.h"
 #include "Twips.h"
 
 #include <QDesktopServices>
@@ -10,11 +11,6 @@
 #include <QUrl>
 
 namespace korbo {
-
-namespace {
-const QColor kDialogGreen(192, 255, 192);
-const QColor kLineGreen(0, 192, 0);
-} // namespace
 
 AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QString &supportAddress,
                          QWidget *parent)
@@ -27,7 +23,7 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
     setModal(true);
     setMouseTracking(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kDialogGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -117,7 +113,7 @@ void AboutWindow::mouseMoveEvent(QMouseEvent *event)
 void AboutWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(kLineGreen, 2));
+    painter.setPen(QPen(LineGreen, 2));
     painter.drawLine(px(0, 2280), px(4740, 2280));
 }
 

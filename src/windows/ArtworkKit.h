@@ -4,6 +4,8 @@
 // they are drawn on, a few shapes, the clean little die and the hand lettering.
 // Not for use outside the artwork.
 
+#include "Palette.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -15,7 +17,8 @@
 namespace korbo::artwork {
 
 // The family palette. Category pictures, the joker, the icon and the logo all
-// share these, with the same dark ink outline, so they read as one set.
+// share these, with the same dark ink outline, so they read as one set. The icon's
+// ring is the board's own green (Palette.h).
 inline constexpr QColor Ink(0x2a, 0x33, 0x42);
 inline constexpr QColor Red(0xe0, 0x45, 0x3a);
 inline constexpr QColor Orange(0xf3, 0x9c, 0x24);
@@ -23,7 +26,6 @@ inline constexpr QColor Gold(0xf6, 0xc4, 0x31);
 inline constexpr QColor Green(0x36, 0xa8, 0x52);
 inline constexpr QColor Blue(0x3b, 0x82, 0xd6);
 inline constexpr QColor Violet(0x8e, 0x55, 0xc9);
-inline constexpr QColor BoardGreen(0, 160, 0);
 
 QColor mix(const QColor &a, const QColor &b, qreal t);
 QColor withAlpha(QColor c, int alpha);

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Game.h"
 #include "ImageStore.h"
+#include "Palette.h"
 #include "Twips.h"
 
 #include <QDrag>
@@ -15,10 +16,6 @@
 namespace korbo {
 
 namespace {
-
-const QColor kBoardGreen(0, 160, 0);
-const QColor kStripGrey(192, 192, 192);
-const QColor kAnnounceText(0, 128, 0);
 
 // Where each category button and its score label stand, in twips.
 struct CategoryPlace { int buttonLeft, buttonTop, labelLeft, labelTop; };
@@ -228,18 +225,18 @@ void CategoryButton::mouseReleaseEvent(QMouseEvent *event)
 
 const std::array<BoardView::Line, 10> &BoardView::lines()
 {
-    static const QColor black(0, 0, 0), green(0, 192, 0), white(255, 255, 255);
+    static const QColor black(0, 0, 0), white(255, 255, 255);
     static const std::array<Line, 10> all = {{
-        {60, 1260, 4800, 1260, 2, black},   // tray top
-        {4800, 1260, 4800, 3840, 2, green}, // tray right
-        {60, 3840, 4800, 3840, 2, green},   // tray bottom
-        {60, 1260, 60, 3840, 2, black},     // tray left
-        {60, 3960, 4800, 3960, 1, black},   // held row top
-        {60, 3960, 60, 4800, 1, black},     // held row left
-        {60, 4800, 4800, 4800, 1, green},   // held row bottom
-        {4800, 3960, 4800, 4800, 1, green}, // held row right
-        {-60, 6090, 6240, 6090, 1, black},  // status strip top edge
-        {-60, 6420, 6180, 6420, 1, white},  // status strip lower edge
+        {60, 1260, 4800, 1260, 2, black},       // tray top
+        {4800, 1260, 4800, 3840, 2, LineGreen}, // tray right
+        {60, 3840, 4800, 3840, 2, LineGreen},   // tray bottom
+        {60, 1260, 60, 3840, 2, black},         // tray left
+        {60, 3960, 4800, 3960, 1, black},       // held row top
+        {60, 3960, 60, 4800, 1, black},         // held row left
+        {60, 4800, 4800, 4800, 1, LineGreen},   // held row bottom
+        {4800, 3960, 4800, 4800, 1, LineGreen}, // held row right
+        {-60, 6090, 6240, 6090, 1, black},      // status strip top edge
+        {-60, 6420, 6180, 6420, 1, white},      // status strip lower edge
     }};
     return all;
 }
@@ -294,8 +291,8 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_announce->setFont(font);
     m_announce->setAutoFillBackground(true);
     QPalette pal = m_announce->palette();
-    pal.setColor(QPalette::Window, kStripGrey);
-    pal.setColor(QPalette::WindowText, kAnnounceText);
+    pal.setColor(QPalette::Window, StripGrey);
+    pal.setColor(QPalette::WindowText, TextGreen);
     m_announce->setPalette(pal);
 
     // Keyboard order: the throw button first.
@@ -378,8 +375,8 @@ void BoardView::syncAnnounce()
 void BoardView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kBoardGreen);
-    painter.fillRect(pxRect(-120, 6060, 6315, 675), kStripGrey);
+    painter.fillRect(rect(), BoardGreen);
+    painter.fillRect(pxRect(-120, 6060, 6315, 675), StripGrey);
     for (const Line &line : lines()) {
         painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(px(line.x1, line.y1), px(line.x2, line.y2));

@@ -6,6 +6,7 @@
 #include "ImageStore.h"
 #include "Messages.h"
 #include "OptionsDialog.h"
+#include "Palette.h"
 #include "PlayersDialog.h"
 #include "RecordsFile.h"
 #include "SaveFile.h"
@@ -32,10 +33,6 @@
 
 namespace korbo {
 
-namespace {
-const QColor kBoardGreen(0, 160, 0);
-} // namespace
-
 MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
@@ -49,7 +46,7 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     m_images = new ImageStore(devicePixelRatio(), this);
     buildMenus();
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBoardGreen);
+    pal.setColor(QPalette::Window, BoardGreen);
     setPalette(pal);
     QFontMetrics(boardFont()).height(); // loads the fonts while the worker draws
     m_board = new BoardView(game, *m_images, this);

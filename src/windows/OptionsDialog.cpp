@@ -5,6 +5,7 @@
 #include "ImageStore.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "Palette.h"
 #include "Twips.h"
 #include "UserDiceDialog.h"
 
@@ -19,10 +20,6 @@
 namespace korbo {
 
 namespace {
-
-const QColor kDialogGreen(192, 255, 192);
-const QColor kTextGreen(0, 128, 0);
-
 
 // "Zany": the first laugh to its end, the second while the player goes on.
 QCoro::Task<> playZany(SoundPlayer &player)
@@ -43,9 +40,9 @@ QFont dialogFont()
 void paintGreen(QWidget *control)
 {
     QPalette pal = control->palette();
-    pal.setColor(QPalette::Window, kDialogGreen);
-    pal.setColor(QPalette::WindowText, kTextGreen);
-    pal.setColor(QPalette::ButtonText, kTextGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
+    pal.setColor(QPalette::WindowText, TextGreen);
+    pal.setColor(QPalette::ButtonText, TextGreen);
     control->setPalette(pal);
     control->setBackgroundRole(QPalette::Window);
     control->setAutoFillBackground(true);
@@ -123,7 +120,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     setFixedSize(pxSize(3855, 4995));
     setModal(false);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kDialogGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(dialogFont());

@@ -1,6 +1,7 @@
 #include "PlayersDialog.h"
 
 #include "BoardView.h"
+#include "Palette.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,6 @@ public:
 };
 
 constexpr int kRowTops[7] = {0, 120, 540, 960, 1380, 1800, 2220};
-const QColor kDialogGreen(192, 255, 192);
 
 } // namespace
 
@@ -40,7 +40,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     setFixedSize(pxSize(2490, 3180));
     setModal(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kDialogGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
     setPalette(pal);
     setAutoFillBackground(true);
 
@@ -58,8 +58,8 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         box->setAlignment(Qt::AlignCenter);
         box->setFont(nameFont);
         box->setStyleSheet(QStringLiteral(
-            "QLineEdit { background: white; color: rgb(0,128,0); border: 1px solid rgb(128,128,128);"
-            " padding: 0px; }"));
+            "QLineEdit { background: white; color: %1; border: 1px solid rgb(128,128,128);"
+            " padding: 0px; }").arg(TextGreen.name()));
         box->setText(game.state.playerName[i].left(MaxNameLength));
         box->installEventFilter(this);
         m_names[i] = box;

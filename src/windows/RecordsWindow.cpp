@@ -1,5 +1,6 @@
 #include "RecordsWindow.h"
 
+#include "Palette.h"
 #include "Records.h"
 #include "Twips.h"
 
@@ -16,8 +17,6 @@ namespace korbo {
 namespace {
 
 const QColor LightGreen(128, 255, 128);
-const QColor PaleGreen(192, 255, 192);
-const QColor DarkGreen(0, 128, 0);
 
 void place(QWidget *w, int left, int top, int width, int height)
 {
@@ -30,7 +29,7 @@ QLabel *heading(QWidget *parent, const QString &text)
     label->setAutoFillBackground(true);
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, LightGreen);
-    pal.setColor(QPalette::WindowText, DarkGreen);
+    pal.setColor(QPalette::WindowText, TextGreen);
     label->setPalette(pal);
     return label;
 }

@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "Game.h"
+#include "Palette.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -12,7 +13,6 @@ namespace korbo {
 
 namespace {
 
-const QColor kSheetGreen(192, 255, 192);
 const QColor kOddRow(0, 64, 0);
 const QColor kEvenRow(0, 112, 0);
 constexpr int kCellWidth = 1035, kCellHeight = 255;
@@ -59,7 +59,7 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     setObjectName(QStringLiteral("Scores"));
     setWindowTitle(QStringLiteral("Korbo Scores"));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kSheetGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
     setPalette(pal);
     setAutoFillBackground(true);
 

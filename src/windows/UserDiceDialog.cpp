@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "Messages.h"
+#include "Palette.h"
 #include "Twips.h"
 
 #include <QDir>
@@ -18,9 +19,6 @@
 namespace korbo {
 
 namespace {
-
-const QColor kDialogGreen(192, 255, 192);
-const QColor kTextGreen(0, 128, 0);
 
 constexpr int kDieLefts[7] = {0, 120, 900, 1680, 2460, 3240, 4020};
 constexpr int kDieTop = 420;
@@ -94,7 +92,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
     setModal(true);
     setFixedSize(pxSize(4875, 1635));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kDialogGreen);
+    pal.setColor(QPalette::Window, PaleGreen);
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(dialogFont(false));
@@ -112,7 +110,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
         label->setAlignment(Qt::AlignCenter);
         label->setFont(dialogFont(true));
         QPalette labelPal = label->palette();
-        labelPal.setColor(QPalette::WindowText, kTextGreen);
+        labelPal.setColor(QPalette::WindowText, TextGreen);
         label->setPalette(labelPal);
         label->installEventFilter(this);
         m_labels[f] = label;

@@ -10,6 +10,7 @@
 #include "Artwork.h"
 #include "GameState.h"
 #include "Options.h"
+#include "Palette.h"
 
 #include <QDir>
 #include <QFont>
@@ -23,8 +24,6 @@
 using namespace korbo;
 
 namespace {
-
-const QColor BoardGreen(0, 160, 0);
 
 QImage sheet(QSize logical, qreal scale)
 {
