@@ -19,7 +19,7 @@ namespace {
 
 // Where each category button and its score label stand, in twips.
 struct CategoryPlace { int buttonLeft, buttonTop, labelLeft, labelTop; };
-constexpr CategoryPlace kPlaces[15] = {
+constexpr CategoryPlace kPlaces[CategoryCount + 1] = {
     {},
     {60, 120, 60, 960}, {900, 120, 900, 960}, {1740, 120, 1740, 960}, {2580, 120, 2580, 960},
     {3420, 120, 3420, 960}, {4260, 120, 4260, 960}, {5100, 120, 5100, 960},
@@ -27,8 +27,8 @@ constexpr CategoryPlace kPlaces[15] = {
     {2580, 5220, 2580, 4920}, {3420, 5220, 3420, 4920}, {4260, 5220, 4260, 4920},
     {5100, 5220, 5100, 4920},
 };
-constexpr int kJokerLeft[4] = {0, 4980, 5100, 5220};
-constexpr int kJokerTop[4] = {0, 1680, 1860, 2040};
+constexpr int kJokerLeft[JokersPerGame + 1] = {0, 4980, 5100, 5220};
+constexpr int kJokerTop[JokersPerGame + 1] = {0, 1680, 1860, 2040};
 
 
 } // namespace
@@ -97,7 +97,7 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
 void DieWidget::paintEvent(QPaintEvent *)
 {
     const int face = m_game.board.die(m_index).face;
-    const QPixmap &picture = m_images.liveFace(face >= 1 && face <= 6 ? face : 1);
+    const QPixmap &picture = m_images.liveFace(face >= 1 && face <= ImageStore::FaceCount ? face : 1);
     QPainter painter(this);
     drawFitted(painter, rect(), picture);
 }
@@ -258,7 +258,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_butThrow->setFont(font);
     connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.throwDice()); });
 
-    for (int c = 1; c <= 14; ++c) {
+    for (int c = 1; c <= CategoryCount; ++c) {
         auto *button = new CategoryButton(c, this);
         button->setGeometry(pxRect(kPlaces[c].buttonLeft, kPlaces[c].buttonTop, 780, 780));
         QFont small = font;
@@ -277,9 +277,9 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         m_labCat[c] = label;
     }
 
-    for (int d = 1; d <= 6; ++d)
+    for (int d = 1; d <= DiceCount; ++d)
         m_imgDice[d] = new DieWidget(d, game, images, this);
-    for (int k = 1; k <= 3; ++k) {
+    for (int k = 1; k <= JokersPerGame; ++k) {
         m_joker[k] = new JokerWidget(k, game, images, this);
         m_joker[k]->move(px(kJokerLeft[k], kJokerTop[k]));
     }
@@ -297,7 +297,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
 
     // Keyboard order: the throw button first.
     setTabOrder(m_butThrow, m_butCat[1]);
-    for (int c = 1; c < 14; ++c)
+    for (int c = 1; c < CategoryCount; ++c)
         setTabOrder(m_butCat[c], m_butCat[c + 1]);
 
     Board &board = game.board;
@@ -308,21 +308,21 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     connect(&board, &Board::announceChanged, this, &BoardView::syncAnnounce);
     connect(&board, &Board::diceStyleApplied, this, [this](int style) { m_images.ApplyDiceStyle(style); });
     connect(&images, &ImageStore::liveFacesChanged, this, [this] {
-        for (int d = 1; d <= 6; ++d)
+        for (int d = 1; d <= DiceCount; ++d)
             m_imgDice[d]->update();
     });
     connect(&images, &ImageStore::picturesRedrawn, this, [this] {
-        for (int c = 1; c <= 14; ++c)
+        for (int c = 1; c <= CategoryCount; ++c)
             m_butCat[c]->update();
-        for (int k = 1; k <= 3; ++k)
+        for (int k = 1; k <= JokersPerGame; ++k)
             m_joker[k]->update();
     });
 
-    for (int d = 1; d <= 6; ++d)
+    for (int d = 1; d <= DiceCount; ++d)
         syncDie(d);
-    for (int c = 1; c <= 14; ++c)
+    for (int c = 1; c <= CategoryCount; ++c)
         syncCategory(c);
-    for (int k = 1; k <= 3; ++k)
+    for (int k = 1; k <= JokersPerGame; ++k)
         syncJoker(k);
     syncThrowButton();
     syncAnnounce();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -130,10 +132,10 @@ private:
 
     Game &m_game;
     ImageStore &m_images;
-    std::array<CategoryButton *, 15> m_butCat{};
-    std::array<QLabel *, 15> m_labCat{};
-    std::array<DieWidget *, 7> m_imgDice{};
-    std::array<JokerWidget *, 4> m_joker{};
+    Table1<CategoryButton *, CategoryCount> m_butCat{};
+    Table1<QLabel *, CategoryCount> m_labCat{};
+    Table1<DieWidget *, DiceCount> m_imgDice{};
+    Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;
     QLabel *m_announce = nullptr;
 };

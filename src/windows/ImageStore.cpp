@@ -16,7 +16,6 @@
 namespace korbo {
 
 namespace {
-constexpr int UserStyle = 7;
 // "GIF89a", then the canvas width and height (two bytes each, low byte first).
 constexpr int GifHeaderBytes = 10;
 
@@ -95,16 +94,16 @@ ImageStore::ImageStore(qreal devicePixelRatio, QObject *parent)
 {
     // The board's pictures first; then the icon, which a window manager asks for as
     // the window is shown (and some platforms never ask for).
-    auto categories = std::make_shared<std::promise<std::array<QImage, 15>>>();
+    auto categories = std::make_shared<std::promise<Table1<QImage, CategoryCount>>>();
     m_openPictures = categories->get_future();
     m_iconPicture = std::async(std::launch::async, [dpr = m_dpr, categories] {
-        std::array<QImage, 15> pictures;
-        for (int c = 1; c <= 14; ++c)
+        Table1<QImage, CategoryCount> pictures;
+        for (int c = 1; c <= CategoryCount; ++c)
             pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), dpr);
         categories->set_value(std::move(pictures));
         return artwork::windowIcon(IconLogicalSize, dpr);
     });
-    ApplyDiceStyle(1);
+    ApplyDiceStyle(StyleStandard);
 }
 
 ImageStore::~ImageStore()
@@ -117,8 +116,8 @@ void ImageStore::collectOpenPictures() const
 {
     if (!m_openPictures.valid())
         return;
-    const std::array<QImage, 15> pictures = m_openPictures.get();
-    for (int c = 1; c <= 14; ++c)
+    const Table1<QImage, CategoryCount> pictures = m_openPictures.get();
+    for (int c = 1; c <= CategoryCount; ++c)
         m_catOpen[c] = QPixmap::fromImage(pictures[c]);
 }
 
@@ -131,7 +130,7 @@ void ImageStore::collectIcon() const
 void ImageStore::forgetBuiltIns()
 {
     for (int slot = 1; slot <= StoreSlots; ++slot)
-        if (slot <= 36 || !m_userFace[slot - 36])
+        if (slotStyle(slot) != StyleUserDefined || !m_userFace[slotFace(slot)])
             m_store[slot] = QPixmap();
     collectOpenPictures();
     collectIcon();
@@ -145,10 +144,11 @@ const QPixmap &ImageStore::storeFace(int slot) const
 {
     QPixmap &picture = m_store[slot];
     if (picture.isNull()) {
-        if (slot > 36) // until the user brings pictures of their own, their dice are the standard ones
-            picture = storeFace(slot - 36);
+        // Until the user brings pictures of their own, their dice are the standard ones.
+        if (slotStyle(slot) == StyleUserDefined)
+            picture = storeFace(storeSlot(StyleStandard, slotFace(slot)));
         else
-            picture = QPixmap::fromImage(artwork::dieFace((slot - 1) / 6 + 1, (slot - 1) % 6 + 1, DieLogicalSize, m_dpr));
+            picture = QPixmap::fromImage(artwork::dieFace(slotStyle(slot), slotFace(slot), DieLogicalSize, m_dpr));
     }
     return picture;
 }
@@ -192,26 +192,26 @@ void ImageStore::setDevicePixelRatio(qreal dpr)
 void ImageStore::setStoreFace(int slot, const QPixmap &picture)
 {
     m_store[slot] = picture;
-    if (slot > 36)
-        m_userFace[slot - 36] = true;
+    if (slotStyle(slot) == StyleUserDefined)
+        m_userFace[slotFace(slot)] = true;
 }
 
 void ImageStore::ApplyDiceStyle(int style)
 {
-    if (style < 1 || style > UserStyle)
-        style = 1;
+    if (style < StyleStandard || style > StyleUserDefined)
+        style = StyleStandard;
     m_liveStyle = style;
     // Built-in faces never change, so they are fetched when a die is first painted;
     // the user's pictures are taken now, as they are at this moment.
-    for (int face = 1; face <= 6; ++face)
-        m_live[face] = style == UserStyle ? storeFace((style - 1) * 6 + face) : QPixmap();
+    for (int face = 1; face <= FaceCount; ++face)
+        m_live[face] = style == StyleUserDefined ? storeFace(storeSlot(style, face)) : QPixmap();
     emit liveFacesChanged();
 }
 
 const QPixmap &ImageStore::liveFace(int face) const
 {
     if (m_live[face].isNull())
-        m_live[face] = storeFace((m_liveStyle - 1) * 6 + face);
+        m_live[face] = storeFace(storeSlot(m_liveStyle, face));
     return m_live[face];
 }
 
@@ -254,7 +254,7 @@ int ImageStore::loadUserDice(const QString &folder)
     // Name filters ignore letter case, so this also finds copies saved under an
     // upper-case extension by earlier versions (dudd3.GIF).
     const QStringList present = dir.entryList({QStringLiteral("dudd?.*")}, QDir::Files, QDir::Name);
-    for (int face = 1; face <= 6; ++face) {
+    for (int face = 1; face <= FaceCount; ++face) {
         for (const char *ext : {".ico", ".gif"}) {
             const QString name = QStringLiteral("dudd%1%2").arg(face).arg(QLatin1String(ext));
             // The lower-case name, which Save writes, wins over other spellings.
@@ -270,7 +270,7 @@ int ImageStore::loadUserDice(const QString &folder)
             const QPixmap picture = loadUserPicture(dir.filePath(found));
             if (picture.isNull())
                 continue;
-            setStoreFace(36 + face, picture);
+            setStoreFace(userSlot(face), picture);
             ++loaded;
         }
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "GameState.h"
+#include "Options.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPainter>
@@ -22,7 +25,16 @@ namespace korbo {
 class ImageStore : public QObject {
     Q_OBJECT
 public:
-    static constexpr int StoreSlots = 42;   // style × 6 + face
+    // The store keeps every dice style's six faces one style after another, in the
+    // order the Options dialog lists the styles, from slot 1; the user's own dice,
+    // listed last, are the last six.
+    static constexpr int FaceCount = 6; // pictures in a dice style, one for each face
+    static constexpr int storeSlot(int style, int face) { return (style - 1) * FaceCount + face; }
+    static constexpr int userSlot(int face) { return storeSlot(StyleUserDefined, face); }
+    static constexpr int slotStyle(int slot) { return (slot - 1) / FaceCount + 1; }
+    static constexpr int slotFace(int slot) { return (slot - 1) % FaceCount + 1; }
+    // Slots run 1..StoreSlots; the last is storeSlot(DiceStyleCount, FaceCount).
+    static constexpr int StoreSlots = DiceStyleCount * FaceCount;
     static constexpr int DieLogicalSize = 48;
     static constexpr int JokerLogicalSize = 32;
     static constexpr int IconLogicalSize = 48;
@@ -37,7 +49,7 @@ public:
     void setDevicePixelRatio(qreal dpr);
     qreal devicePixelRatio() const { return m_dpr; }
 
-    // imgDiceStore: slot (style − 1) × 6 + face, 1..42.
+    // imgDiceStore: a face by its storeSlot(), 1..StoreSlots.
     const QPixmap &storeFace(int slot) const;
     void setStoreFace(int slot, const QPixmap &picture);
     // The face pictures of the style in use.
@@ -72,20 +84,20 @@ private:
     void forgetBuiltIns();
 
     qreal m_dpr;
-    mutable std::array<QPixmap, StoreSlots + 1> m_store{};
-    mutable std::array<QPixmap, 7> m_live{};
-    mutable std::array<QPixmap, 15> m_catOpen{};
-    mutable std::array<QPixmap, 15> m_catUsed{};
-    std::array<bool, 7> m_userFace{};
+    mutable Table1<QPixmap, StoreSlots> m_store{};
+    mutable Table1<QPixmap, FaceCount> m_live{};
+    mutable Table1<QPixmap, CategoryCount> m_catOpen{};
+    mutable Table1<QPixmap, CategoryCount> m_catUsed{};
+    Table1<bool, FaceCount> m_userFace{};
     mutable QPixmap m_joker;
     mutable QPixmap m_icon;
     // The open category pictures, which the first board shows, and the window icon
     // are drawn on a worker while the window is being built.
-    mutable std::future<std::array<QImage, 15>> m_openPictures;
+    mutable std::future<Table1<QImage, CategoryCount>> m_openPictures;
     mutable std::future<QImage> m_iconPicture;
     void collectOpenPictures() const;
     void collectIcon() const;
-    int m_liveStyle = 1;
+    int m_liveStyle = StyleStandard;
 };
 
 // Draws a die picture into a box: as it is when it fits exactly, otherwise scaled to

@@ -153,8 +153,8 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
 
     // Sounds
     QGroupBox *sounds = frame(1, "Sounds", kLeftColumn, kSoundsTop, kLeftWidth, frameHeight(4));
-    const char *soundTips[3] = {"Sounds Off", "Silly Sounds", "Very Silly Sounds"};
-    for (int i = 0; i < 3; ++i) {
+    const char *soundTips[SoundChoiceCount] = {"Sounds Off", "Silly Sounds", "Very Silly Sounds"};
+    for (int i = 0; i < SoundChoiceCount; ++i) {
         m_sound[i] = option(sounds, kLeftWidth, QStringLiteral("sound%1").arg(i),
                             soundCaption(static_cast<SoundChoice>(i)), soundTips[i],
                             kFirstRow + i * kRowStep);
@@ -188,7 +188,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     m_imgDice->setObjectName(QStringLiteral("ImgDice"));
     m_imgDice->setGeometry(pxRect((kRightWidth - 720) / 2, kPreviewTop, 720, 720));
     m_imgDice->setAlignment(Qt::AlignCenter);
-    m_imgDice->setPixmap(images.storeFace(1));
+    m_imgDice->setPixmap(images.storeFace(ImageStore::storeSlot(StyleStandard, 1)));
     for (int i = 1; i <= DiceStyleCount; ++i) {
         const bool user = i == StyleUserDefined;
         m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i), diceStyleCaption(i),
@@ -238,7 +238,7 @@ void OptionsDialog::storeControls()
     o.showRecordsValue = static_cast<std::int16_t>(m_showRecords->rawValue());
     o.noThrowSoundsValue = static_cast<std::int16_t>(m_noThrowSounds->rawValue());
     o.noThrowSoundsEnabled = m_noThrowSounds->isEnabled();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < SoundChoiceCount; ++i)
         if (m_sound[i]->isChecked())
             o.sound = static_cast<SoundChoice>(i);
     for (int i = DiceStyleCount; i >= 1; --i)
@@ -263,7 +263,7 @@ void OptionsDialog::showValues()
     m_showRecords->setRawValue(o.showRecordsValue);
     m_noThrowSounds->setRawValue(o.noThrowSoundsValue);
     m_noThrowSounds->setEnabled(o.noThrowSoundsEnabled);
-    if (sound >= 0 && sound < 3)
+    if (sound >= 0 && sound < SoundChoiceCount)
         m_sound[sound]->setChecked(true);
     if (style >= 1 && style <= DiceStyleCount)
         m_diceStyle[style]->setChecked(true);
@@ -314,7 +314,7 @@ void OptionsDialog::diceStyleClick(int i)
 void OptionsDialog::previewTick()
 {
     previewFace = previewFace % DiceCount + 1;
-    m_imgDice->setPixmap(m_images.storeFace(previewStyle * DiceCount + previewFace));
+    m_imgDice->setPixmap(m_images.storeFace(ImageStore::storeSlot(previewStyle + 1, previewFace)));
 }
 
 void OptionsDialog::butImportClick()

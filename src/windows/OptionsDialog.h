@@ -1,5 +1,8 @@
 #pragma once
 
+#include "GameState.h"
+#include "Options.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QPointer>
@@ -124,8 +127,10 @@ private:
     // coming back to the board.
     bool m_awaitingFocus = false;
 
-    std::array<QGroupBox *, 5> m_frames{};
-    std::array<QRadioButton *, 3> m_sound{};
+    static constexpr int FrameCount = 4; // Sounds, Display, Game, Dice Style
+    static constexpr int SoundChoiceCount = static_cast<int>(SoundChoice::Zany) + 1;
+    Table1<QGroupBox *, FrameCount> m_frames{};
+    std::array<QRadioButton *, SoundChoiceCount> m_sound{};
     OptionCheckBox *m_noThrowSounds = nullptr;
     OptionCheckBox *m_animation = nullptr;
     OptionCheckBox *m_textButtons = nullptr;
@@ -134,7 +139,7 @@ private:
     OptionCheckBox *m_underlineWinner = nullptr;
     OptionCheckBox *m_showRecords = nullptr;
     QLabel *m_imgDice = nullptr;
-    std::array<QRadioButton *, 8> m_diceStyle{};
+    Table1<QRadioButton *, DiceStyleCount> m_diceStyle{};
     QPushButton *m_butImport = nullptr;
     QPushButton *m_butOK = nullptr;
     QTimer *m_timer = nullptr;

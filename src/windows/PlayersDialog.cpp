@@ -27,7 +27,7 @@ public:
     }
 };
 
-constexpr int kRowTops[7] = {0, 120, 540, 960, 1380, 1800, 2220};
+constexpr int kRowTops[MaxPlayers + 1] = {0, 120, 540, 960, 1380, 1800, 2220};
 
 } // namespace
 

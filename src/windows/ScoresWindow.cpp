@@ -23,7 +23,7 @@ int columnLeft(int p) { return 1260 + (p - 1) * 1200; }
 // Sheet rows: categories 1..6, subtotal, bonus, categories 7..14.
 int rowOfEntry(int k)
 {
-    if (k <= 6)
+    if (k <= Sixes)
         return k;
     if (k == ScoreSheet::SubtotalRow)
         return 7;
@@ -63,11 +63,11 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    for (int r = 1; r <= 16; ++r) {
+    for (int r = 1; r <= ScoreSheet::RowsPerPlayer; ++r) {
         QLabel *label = cellLabel(this, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
         label->setObjectName(QStringLiteral("labCat%1").arg(r));
         colour(label, r % 2 ? kOddRow : kEvenRow);
-        if (r <= 6)
+        if (r <= Sixes)
             label->setText(categoryName(r));
         else if (r == 7)
             label->setText(QStringLiteral("Subtotal"));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "GameState.h"
+#include "ScoreSheet.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -43,10 +46,10 @@ private:
     void refresh();
 
     Game &m_game;
-    std::array<QLabel *, 7> m_names{};
-    std::array<QLabel *, 17> m_rows{};
-    std::array<QLabel *, 97> m_cells{};
-    std::array<QLabel *, 7> m_totals{};
+    Table1<QLabel *, MaxPlayers> m_names{};
+    Table1<QLabel *, ScoreSheet::RowsPerPlayer> m_rows{};
+    Table1<QLabel *, ScoreSheet::CellCount> m_cells{};
+    Table1<QLabel *, MaxPlayers> m_totals{};
 };
 
 } // namespace korbo

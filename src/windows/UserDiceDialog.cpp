@@ -20,9 +20,9 @@ namespace korbo {
 
 namespace {
 
-constexpr int kDieLefts[7] = {0, 120, 900, 1680, 2460, 3240, 4020};
+constexpr int kDieLefts[ImageStore::FaceCount + 1] = {0, 120, 900, 1680, 2460, 3240, 4020};
 constexpr int kDieTop = 420;
-constexpr int kLabelLefts[7] = {0, 300, 1080, 1920, 2640, 3480, 4260};
+constexpr int kLabelLefts[ImageStore::FaceCount + 1] = {0, 300, 1080, 1920, 2640, 3480, 4260};
 constexpr int kLabelTop = 120;
 constexpr int kButtonTop = 1200;
 constexpr int kButtonHeight = 375;
@@ -97,10 +97,10 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
     setAutoFillBackground(true);
     setFont(dialogFont(false));
 
-    for (int f = 1; f <= 6; ++f) {
+    for (int f = 1; f <= ImageStore::FaceCount; ++f) {
         auto *die = new UserDieBox(f, this);
         die->setGeometry(pxRect(kDieLefts[f], kDieTop, 720, 720));
-        die->setPicture(images.storeFace(36 + f));
+        die->setPicture(images.storeFace(ImageStore::userSlot(f)));
         connect(die, &UserDieBox::pressed, this, &UserDiceDialog::selectDie);
         m_dice[f] = die;
 
@@ -157,7 +157,7 @@ QString UserDiceDialog::helpText()
 void UserDiceDialog::selectDie(int f)
 {
     m_selected = f;
-    for (int i = 1; i <= 6; ++i)
+    for (int i = 1; i <= ImageStore::FaceCount; ++i)
         m_dice[i]->setSelected(i == f);
 }
 
@@ -165,7 +165,7 @@ bool UserDiceDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         // A number over a face selects the face.
-        for (int f = 1; f <= 6; ++f) {
+        for (int f = 1; f <= ImageStore::FaceCount; ++f) {
             if (watched == m_labels[f]) {
                 selectDie(f);
                 return true;
@@ -200,8 +200,8 @@ void UserDiceDialog::butHelpClick()
 
 void UserDiceDialog::butCloseClick()
 {
-    for (int f = 1; f <= 6; ++f) {
-        m_images.setStoreFace(36 + f, m_dice[f]->picture());
+    for (int f = 1; f <= ImageStore::FaceCount; ++f) {
+        m_images.setStoreFace(ImageStore::userSlot(f), m_dice[f]->picture());
         if (!m_dice[f]->path().isEmpty())
             copyUserFile(f);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImageStore.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
@@ -97,8 +99,8 @@ private:
     QString m_userFolder;
     FileChooser m_chooser;
     int m_selected = 0;
-    std::array<UserDieBox *, 7> m_dice{};
-    std::array<QLabel *, 7> m_labels{};
+    Table1<UserDieBox *, ImageStore::FaceCount> m_dice{};
+    Table1<QLabel *, ImageStore::FaceCount> m_labels{};
     QPushButton *m_butLoad = nullptr;
     QPushButton *m_butHelp = nullptr;
     QPushButton *m_butCancel = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+
 #include <QWidget>
 
 #include <array>
@@ -44,8 +46,8 @@ private:
     QLabel *m_labelplayergo = nullptr;
     QLabel *m_labelflag = nullptr;
     QPushButton *m_command1 = nullptr;
-    std::array<QLabel *, 15> m_labCatPC{};
-    std::array<QLabel *, 15> m_labCatPCval{};
+    Table1<QLabel *, CategoryCount> m_labCatPC{};
+    Table1<QLabel *, CategoryCount> m_labCatPCval{};
 };
 
 } // namespace korbo
