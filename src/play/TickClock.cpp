@@ -10,9 +10,14 @@ TickClock::TickClock(Duration tick, QObject *parent)
     m_elapsed.start();
 }
 
+void TickClock::resumeAfter(int ms, std::function<void()> resume)
+{
+    QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(resume));
+}
+
 void TickClock::Sleep::await_suspend(std::coroutine_handle<> handle) const
 {
-    QTimer::singleShot(ms, Qt::PreciseTimer, context, [handle] { handle.resume(); });
+    clock->resumeAfter(ms, [handle] { handle.resume(); });
 }
 
 QCoro::Task<> TickClock::sleep(int ms, std::uint64_t generation)

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <coroutine>
+#include <functional>
 
 namespace korbo {
 
@@ -58,9 +59,15 @@ public:
     void halt();
     bool halted() const { return m_halted; }
 
+protected:
+    // The clock's time, and how a sleep resumes its wait: a test's clock keeps time of
+    // its own through these two, so it can make every sleep end late on purpose.
+    virtual std::int64_t now() const { return m_elapsed.nsecsElapsed(); }
+    virtual void resumeAfter(int ms, std::function<void()> resume);
+
 private:
     struct Sleep {
-        QObject *context;
+        TickClock *clock;
         int ms;
         bool halted;
         bool await_ready() const noexcept { return halted; }
@@ -68,7 +75,6 @@ private:
         void await_resume() const noexcept {}
     };
 
-    std::int64_t now() const { return m_elapsed.nsecsElapsed(); }
     // Sleeps once; throws when the waits of `generation` were cancelled meanwhile.
     QCoro::Task<> sleep(int ms, std::uint64_t generation);
 

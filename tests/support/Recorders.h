@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include <QStringList>
+#include <QTimer>
 
 #include <optional>
 
@@ -36,6 +37,27 @@ public:
     void stop() override {}
     bool isPlaying(const QString &) const override { return false; }
     bool hasDevice() const override { return device; }
+};
+
+// A tick clock with a time of its own, on which every sleep ends `late` after it was
+// due, as on a busy machine; the test itself does not wait for that time to pass.
+class LateTickClock : public TickClock {
+public:
+    LateTickClock(Duration tick, Duration late) : TickClock(tick), m_late(late) {}
+    std::int64_t now() const override { return m_now; }
+
+protected:
+    void resumeAfter(int ms, std::function<void()> resume) override
+    {
+        QTimer::singleShot(0, this, [this, ms, resume] {
+            m_now += std::chrono::nanoseconds(std::chrono::milliseconds(ms) + m_late).count();
+            resume();
+        });
+    }
+
+private:
+    Duration m_late;
+    std::int64_t m_now = 0;
 };
 
 // Stands in for the windows around the board.
