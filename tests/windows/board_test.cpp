@@ -1,5 +1,6 @@
-#include "Doubles.h"
+#include "Artwork.h"
 #include "BoardView.h"
+#include "Doubles.h"
 #include "ImageStore.h"
 #include "MainWindow.h"
 #include "PlayersDialog.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImageWriter>
 #include <QMimeData>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -21,7 +21,6 @@ using namespace korbo::test;
 
 namespace {
 
-
 struct Window : ::testing::Test {
     TestGame t;
     RecordingMessages messages;
@@ -29,51 +28,40 @@ struct Window : ::testing::Test {
     Game &g = t.game;
 
     void SetUp() override { t.game.setHost(&window); }
+
+    // Names the players in the Players dialog, opened as the View menu opens it.
+    void nameThroughTheMenu(const QStringList &names)
+    {
+        QTimer::singleShot(0, [names] {
+            auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            for (int i = 1; i <= MaxPlayers; ++i)
+                dialog->txtPlayerName(i)->setText(names.value(i - 1));
+            dialog->butClose()->click();
+        });
+        window.menuPlayersClick();
+    }
 };
 
 TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
 {
-    // Text buttons: the category names, no picture.
-    g.options.textButtonsValue = 1;
-    RefreshCategoryButtons(g.board, g.state, g.options);
-    for (int c = 1; c <= 14; ++c) {
-        EXPECT_EQ(window.board()->butCat(c)->text(), categoryName(c));
-        EXPECT_TRUE(window.board()->butCat(c)->icon().isNull());
-    }
-
-    // Pictures without a game: every button its open picture, whatever the table holds.
-    g.options.textButtonsValue = 0;
     g.state.curPlayer = 1;
     g.state.score[1][Twins] = 20;
-    RefreshCategoryButtons(g.board, g.state, g.options);
-    for (int c = 1; c <= 14; ++c) {
-        EXPECT_EQ(g.board.category(c).picture, ButtonPicture::Open);
-        EXPECT_TRUE(window.board()->butCat(c)->text().isEmpty());
-        EXPECT_FALSE(window.board()->butCat(c)->icon().isNull());
-    }
-    // During a game: the used picture exactly where the current player has scored.
-    g.state.roundNo = 3;
-    RefreshCategoryButtons(g.board, g.state, g.options);
-    for (int c = 1; c <= 14; ++c) {
-        EXPECT_EQ(g.board.category(c).picture, c == Twins ? ButtonPicture::Used : ButtonPicture::Open);
-        // The button paints the store's picture for that state, at its own size.
-        const CategoryButton *button = window.board()->butCat(c);
-        const QPixmap shown = button->icon().pixmap(button->iconSize(), window.images().devicePixelRatio());
-        EXPECT_EQ(shown.toImage(), window.images().categoryPicture(c, c == Twins).toImage()) << c;
-    }
-}
-
-TEST_F(Window, EveryThrowCaptionFitsTheButton)
-{
-    WrappingButton *button = window.board()->butThrow();
-    for (const char *caption : {"Start Game", "1st Throw", "2nd Throw", "3rd Throw", "4th Throw", "Finished"}) {
-        for (const bool enabled : {true, false}) {
-            g.board.setThrowCaption(QLatin1String(caption));
-            g.board.setThrowEnabled(enabled);
-            const QRect area = button->captionRect();
-            const QRect needed =
-                QFontMetrics(button->captionFont()).boundingRect(area, WrappingButton::CaptionFlags, button->text());
-            EXPECT_TRUE(area.contains(needed)) << caption << (enabled ? "" : ", disabled");
+    const struct { int textButtons, round; const char *guards; } rows[] = {
+        {1, 3, "text buttons: the category names, no picture"},
+        {0, 0, "no game: every button its open picture, whatever the table holds"},
+        {0, 3, "in a game: the used picture exactly where the current player scored"},
+    };
+    for (const auto &r : rows) {
+        g.options.textButtonsValue = static_cast<std::int16_t>(r.textButtons);
+        g.state.roundNo = static_cast<Int16>(r.round);
+        RefreshCategoryButtons(g.board, g.state, g.options);
+        for (int c = 1; c <= CategoryCount; ++c) {
+            const CategoryButton *button = window.board()->butCat(c);
+            EXPECT_EQ(button->text(), r.textButtons ? categoryName(c) : QString()) << r.guards;
+            const QImage shown = button->icon().pixmap(button->iconSize(), 1.0).toImage();
+            EXPECT_EQ(shown, r.textButtons ? QImage() : window.images().categoryPicture(c, r.round && c == Twins).toImage())
+                << r.guards << ", category " << c;
         }
     }
 }
@@ -111,23 +99,6 @@ TEST(Placement, OuterFramesStayOnTheScreen)
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.got, c.expected) << c.guards;
-}
-
-TEST_F(Window, ASheetGrownToSixPlayersStaysOnTheScreen)
-{
-    window.show();
-    for (int players : {2, 6}) {
-        QTimer::singleShot(0, [players] {
-            auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            for (int i = 1; i <= players; ++i)
-                dialog->txtPlayerName(i)->setText(QStringLiteral("Player %1").arg(i));
-            dialog->butClose()->click();
-        });
-        window.menuPlayersClick();
-        window.scores()->show();
-        EXPECT_TRUE(availableArea(&window).contains(window.scores()->frameGeometry())) << players;
-    }
 }
 
 TEST_F(Window, PlayersDuringAGameOnlySaySo)
@@ -191,31 +162,6 @@ TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
     EXPECT_EQ(other->text(), QStringLiteral("Zo\u00eb"));
 }
 
-TEST_F(Players, CancelKeepsEverythingAndTheCloseBoxActsAsOk)
-{
-    state.playerName[1] = QStringLiteral("Red");
-    state.numPlayers = 1;
-    {
-        PlayersDialog dialog(game);
-        dialog.show();
-        dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
-        dialog.butCancel()->click();
-        EXPECT_FALSE(dialog.saved());
-        EXPECT_FALSE(dialog.isVisible());
-    }
-    EXPECT_EQ(state.numPlayers, 1);
-    EXPECT_TRUE(state.playerName[2].isEmpty());
-    {
-        PlayersDialog dialog(game);
-        dialog.show();
-        dialog.txtPlayerName(2)->setText(QStringLiteral("Blue"));
-        dialog.close();
-        EXPECT_TRUE(dialog.saved());
-    }
-    EXPECT_EQ(state.numPlayers, 2);
-    EXPECT_EQ(state.playerName[2], QStringLiteral("Blue"));
-}
-
 TEST_F(Players, EnterMovesOnOrCloses)
 {
     PlayersDialog dialog(game);
@@ -238,120 +184,52 @@ TEST_F(Players, EnterMovesOnOrCloses)
     EXPECT_EQ(state.numPlayers, 2);
 }
 
-TEST_F(Window, EmptyingEveryNameDisablesScoresAndPrint)
+TEST_F(Window, ThePlayersDecideTheSheetAndTheMenus)
 {
-    // Names first, through the dialog as the View menu opens it.
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->txtPlayerName(1)->setText(QStringLiteral("Red"));
-        dialog->txtPlayerName(2)->setText(QStringLiteral("Blue"));
-        dialog->butClose()->click();
-    });
-    window.menuPlayersClick();
-    EXPECT_EQ(g.state.numPlayers, 2);
+    window.show();
+    nameThroughTheMenu({QStringLiteral("Red"), QStringLiteral("Blue")});
     EXPECT_TRUE(window.menuScores->isEnabled());
-    EXPECT_EQ(window.scores()->width(), ScoresWindow::widthFor(2));
-    EXPECT_EQ(window.scores()->labName(2)->text(), QStringLiteral("Blue"));
     window.menuPrint->setEnabled(true);
     window.menuScoresClick();
     EXPECT_TRUE(window.scores()->isVisible());
     EXPECT_TRUE(window.menuScores->isChecked());
+    // Grown to six players, the sheet shown beside the board stays on the screen.
+    nameThroughTheMenu(QStringList(MaxPlayers, QStringLiteral("Player")));
+    EXPECT_EQ(window.scores()->labName(6)->text(), QStringLiteral("Player"));
+    EXPECT_TRUE(availableArea(&window).contains(window.scores()->frameGeometry()));
 
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<PlayersDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        for (int i = 1; i <= 6; ++i)
-            dialog->txtPlayerName(i)->clear();
-        dialog->butClose()->click();
-    });
-    window.menuPlayersClick();
+    nameThroughTheMenu({});
     EXPECT_EQ(g.state.numPlayers, 0);
     EXPECT_FALSE(window.menuScores->isEnabled());
     EXPECT_FALSE(window.menuPrint->isEnabled());
     EXPECT_FALSE(window.scores()->isVisible());
 }
 
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-TEST(UserDice, GifBeatsIconAndBadFilesAreSkipped)
-{
-    QTemporaryDir dir;
-    QImage blue(16, 16, QImage::Format_ARGB32);
-    blue.fill(Qt::blue);
-    for (int face : {1, 2, 5}) {
-        QImageWriter writer(dir.filePath(QStringLiteral("dudd%1.ico").arg(face)), "ico");
-        ASSERT_TRUE(writer.write(blue));
-    }
-    writeFile(dir.filePath(QStringLiteral("dudd1.gif")), gif(1, 1));
-    writeFile(dir.filePath(QStringLiteral("dudd3.gif")), QByteArray("GIF89a this is not a picture"));
-    writeFile(dir.filePath(QStringLiteral("dudd4.gif")), gif(60000, 60000)); // claims to be huge
-    writeFile(dir.filePath(QStringLiteral("dudd5.gif")), QByteArray());     // empty: the icon stays
-    writeFile(dir.filePath(QStringLiteral("dudd2.GIF")), gif(1, 1));        // as older versions saved it
-    ASSERT_TRUE(QImageWriter(dir.filePath(QStringLiteral("dudd1.GIF")), "ico").write(blue)); // dudd1.gif wins
-
-    ImageStore store;
-    const QImage standard3 = store.storeFace(3).toImage();
-    EXPECT_EQ(store.storeFace(37).toImage(), store.storeFace(1).toImage()); // a copy of Standard
-    EXPECT_EQ(store.loadUserDice(dir.path()), 5);
-    EXPECT_EQ(store.storeFace(37).toImage().pixelColor(0, 0), QColor(Qt::red));
-    EXPECT_EQ(store.storeFace(38).toImage().pixelColor(0, 0), QColor(Qt::red));
-    EXPECT_EQ(store.storeFace(39).toImage(), standard3);
-    EXPECT_EQ(store.storeFace(40).toImage(), store.storeFace(4).toImage());
-    EXPECT_EQ(store.storeFace(41).toImage().pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_EQ(store.storeFace(42).toImage(), store.storeFace(6).toImage());
-
-    // The new pictures reach the dice only when the style is applied again.
-    EXPECT_NE(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
-    store.ApplyDiceStyle(7);
-    EXPECT_EQ(store.liveFace(1).toImage().pixelColor(0, 0), QColor(Qt::red));
-}
-
+// Guards the board's pictures drawn at 1x on a 2x screen, blurred, which the drawing
+// functions' own tests cannot see: what the store hands the board is checked.
 TEST_F(Window, PicturesFollowTheScreensDensity)
 {
-    window.show();
-    ImageStore &images = window.images();
-    const CategoryButton *ones = window.board()->butCat(Ones);
-    auto expectDrawnFor = [&](qreal ratio, const char *after) {
-        const struct { const char *what; QPixmap shown; QSize logical; } pictures[] = {
-            {"die", images.liveFace(1), QSize(48, 48)},
-            {"category button", ones->icon().pixmap(ones->iconSize(), ratio), ones->iconSize()},
-            {"joker", images.joker(), QSize(32, 32)},
-        };
-        for (const auto &p : pictures) {
-            EXPECT_DOUBLE_EQ(p.shown.devicePixelRatio(), ratio) << p.what << " after " << after;
-            EXPECT_EQ(p.shown.size(), p.logical * ratio) << p.what << " after " << after;
-        }
+    auto expectDrawnFor = [](const ImageStore &images, qreal ratio, const char *when) {
+        for (int c = 1; c <= CategoryCount; ++c)
+            for (bool used : {false, true}) {
+                const QPixmap &picture = images.categoryPicture(c, used);
+                EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), ratio) << "category " << c << ", " << when;
+                EXPECT_EQ(picture.size(), artwork::categoryPictureSize(c) * ratio) << "category " << c << ", " << when;
+            }
+        EXPECT_EQ(images.liveFace(1).size(), QSize(48, 48) * ratio) << "die, " << when;
+        EXPECT_EQ(images.joker().size(), QSize(32, 32) * ratio) << "joker, " << when;
     };
-    images.setDevicePixelRatio(2.0);
-    expectDrawnFor(2.0, "the store drew them again");
+    expectDrawnFor(ImageStore(2.0), 2.0, "made on a 2x screen");
+    window.show();
+    window.images().setDevicePixelRatio(2.0);
+    expectDrawnFor(window.images(), 2.0, "drawn again for a 2x screen");
+    const CategoryButton *ones = window.board()->butCat(Ones);
+    EXPECT_EQ(ones->icon().pixmap(ones->iconSize(), 2.0).size(), ones->iconSize() * 2) << "the button";
     // The window tells of a move to another screen: the pictures follow its density.
     QEvent moved(QEvent::ScreenChangeInternal);
     QApplication::sendEvent(&window, &moved);
-    expectDrawnFor(window.devicePixelRatio(), "a screen change");
+    expectDrawnFor(window.images(), window.devicePixelRatio(), "a screen change");
 }
-
-TEST_F(Window, DicePaintTheLiveFacesOfThePlayersStyle)
-{
-    g.board.setDieFace(1, 5);
-    g.board.applyDiceStyle(StyleRainbow);
-    EXPECT_EQ(window.images().liveStyle(), StyleRainbow);
-    EXPECT_EQ(window.images().liveFace(5).toImage(), window.images().storeFace(3 * 6 + 5).toImage());
-    g.board.setDieVisible(1, true);
-    window.board()->imgDice(1)->show();
-    const QImage painted = window.board()->imgDice(1)->grab().toImage();
-    EXPECT_EQ(painted.size(), window.images().liveFace(5).size());
-}
-
-} // namespace
-
-namespace {
 
 TEST_F(Window, AltReleaseOverACategoryPlaysItsSounds)
 {
