@@ -71,18 +71,16 @@ protected:
     QLineEdit *box = nullptr;
 };
 
-TEST_F(RecordsWindowTest, ShowsTheModelsLists)
+TEST_F(RecordsWindowTest, FollowsTheModel)
 {
-    ASSERT_EQ(listHI->count(), Highs.size());
-    ASSERT_EQ(listLO->count(), Tries.size());
     EXPECT_EQ(listHI->item(2)->text(), Highs[2]);
-    EXPECT_EQ(listLO->item(1)->text(), Tries[1]);
-
-    // The window follows the model.
     records.MergeResults({{QStringLiteral("New"), 999}}, QDate(2024, 6, 15));
-    EXPECT_EQ(listHI->count(), Highs.size() + 1);
     EXPECT_EQ(listHI->item(0)->text(), QStringLiteral(" 1  999 New          15 Jun 24"));
     EXPECT_EQ(listLO->item(3)->text(), QStringLiteral(" 4  999 New          15 Jun 24"));
+    records.clear();
+    EXPECT_EQ(listHI->count() + listLO->count(), 0);
+    for (const char *name : {"butFindName", "butTodays", "butUnselect"}) // nothing to find in empty lists
+        click(name);
 }
 
 TEST_F(RecordsWindowTest, ColumnsLineUpAndFit)
@@ -102,109 +100,37 @@ TEST_F(RecordsWindowTest, ColumnsLineUpAndFit)
     }
 }
 
-TEST_F(RecordsWindowTest, ClickingAnEntryTakesItsNameAndFindNameMarksItInBothLists)
+TEST_F(RecordsWindowTest, ClickingAnEntryTakesItsNameForFindName)
 {
     clickEntry(listHI, 0);
     EXPECT_EQ(box->text(), QStringLiteral("Red Team"));
     // Only the clicked entry is marked: nothing is searched yet.
     EXPECT_EQ(selectedRows(listHI), QList<int>({0}));
     EXPECT_TRUE(selectedRows(listLO).isEmpty());
-
-    click("butFindName");
+    QTest::keyClick(box, Qt::Key_Return); // Enter in the box finds, as the button does
     EXPECT_EQ(selectedRows(listHI), QList<int>({0, 2}));
     EXPECT_EQ(selectedRows(listLO), QList<int>({1}));
-
-    clickEntry(listLO, 2);
-    EXPECT_EQ(box->text(), QStringLiteral("Blue"));
+    QTest::keyClicks(box, QStringLiteral("abcdefghijklmnop"));
+    EXPECT_EQ(box->text().size(), 12);
 }
 
-TEST_F(RecordsWindowTest, FindNameMatchesTheWholeLineInAnyCase)
+TEST_F(RecordsWindowTest, FindingMarksEveryMatchInBothLists)
 {
-    const struct { const char *find; QList<int> highs; QList<int> tries; } rows[] = {
-        {"Red Team", {0, 2}, {1}},
-        {"red", {0, 2}, {0, 1}},
-        {"REDD", {}, {0}},
-        {"2", {0, 1, 2, 3}, {0, 1, 2}},   // every line holding a 2
-        {"15 jun", {0, 3}, {0, 2}},
-        {"  300", {1}, {}},
-        {"zzz", {}, {}},
+    const struct { const char *button, *find; int year; QList<int> highs, tries; const char *guards; } rows[] = {
+        {"butFindName", "red", 2024, {0, 2}, {0, 1}, "the whole line in any case"},
+        {"butFindName", "2", 2024, {0, 1, 2, 3}, {0, 1, 2}, "numbers and dates too"},
+        {"butFindName", "  300", 2024, {1}, {}, "spaces count"},
+        {"butFindName", "", 2024, {1}, {}, "an empty box finds nothing and keeps the marks"},
+        {"butTodays", "", 2024, {0, 3}, {0}, "today's date in the program's own text, not last year's"},
+        {"butUnselect", "red", 2024, {}, {}, "Unselect clears both lists"},
     };
     for (const auto &r : rows) {
         box->setText(QLatin1String(r.find));
-        click("butFindName");
-        EXPECT_EQ(selectedRows(listHI), r.highs) << r.find;
-        EXPECT_EQ(selectedRows(listLO), r.tries) << r.find;
+        window.setTodaySource([&r] { return QDate(r.year, 6, 15); });
+        click(r.button);
+        EXPECT_EQ(selectedRows(listHI), r.highs) << r.guards;
+        EXPECT_EQ(selectedRows(listLO), r.tries) << r.guards;
     }
-}
-
-TEST_F(RecordsWindowTest, EnterInTheBoxFindsAndAnEmptyBoxDoesNothing)
-{
-    QTest::keyClicks(box, QStringLiteral("blue"));
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
-    EXPECT_EQ(selectedRows(listLO), QList<int>({2}));
-
-    box->clear();
-    click("butFindName");
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
-    EXPECT_EQ(selectedRows(listLO), QList<int>({2}));
-}
-
-TEST_F(RecordsWindowTest, FindTodaysUsesTheProgramsOwnDateText)
-{
-    click("butTodays");
-    EXPECT_EQ(selectedRows(listHI), QList<int>({0, 3}));
-    EXPECT_EQ(selectedRows(listLO), QList<int>({0})); // "15 Jun 23" is another year
-
-    window.setTodaySource([] { return QDate(2023, 1, 1); });
-    click("butTodays");
-    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
-    EXPECT_TRUE(selectedRows(listLO).isEmpty());
-
-    click("butUnselect");
-    EXPECT_TRUE(selectedRows(listHI).isEmpty());
-    EXPECT_TRUE(selectedRows(listLO).isEmpty());
-}
-
-TEST_F(RecordsWindowTest, ClosingHidesAndForgetsTheSearch)
-{
-    for (bool byButton : {true, false}) {
-        box->setText(QStringLiteral("red"));
-        click("butFindName");
-        ASSERT_FALSE(selectedRows(listHI).isEmpty());
-        if (byButton)
-            click("Command1");
-        else
-            window.close();
-        EXPECT_FALSE(window.isVisible()) << byButton;
-        EXPECT_TRUE(box->text().isEmpty()) << byButton;
-
-        window.showRecords();
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_TRUE(selectedRows(listHI).isEmpty()) << byButton;
-        EXPECT_TRUE(selectedRows(listLO).isEmpty()) << byButton;
-        EXPECT_TRUE(box->text().isEmpty());
-    }
-}
-
-TEST_F(RecordsWindowTest, TheBoxTakesTwelveCharacters)
-{
-    QTest::keyClicks(box, QStringLiteral("abcdefghijklmnop"));
-    EXPECT_EQ(box->text(), QStringLiteral("abcdefghijkl"));
-}
-
-TEST_F(RecordsWindowTest, EmptyListsGiveNothingToDo)
-{
-    records.clear();
-    EXPECT_EQ(listHI->count(), 0);
-    EXPECT_EQ(listLO->count(), 0);
-    box->setText(QStringLiteral("red"));
-    for (const char *name : {"butFindName", "butTodays", "butUnselect"})
-        click(name);
-    EXPECT_EQ(box->text(), QStringLiteral("red"));
-    EXPECT_EQ(listHI->count(), 0);
-    EXPECT_TRUE(window.isVisible());
 }
 
 } // namespace
