@@ -50,13 +50,9 @@ TEST(DeferredIcon, FetchesItsPictureOnlyWhenPainted)
             ++fetches;
             return picture;
         });
-        EXPECT_EQ(fetches, 0) << "made, not yet painted";
-        EXPECT_FALSE(icon.isNull());
         EXPECT_EQ(icon.actualSize(QSize(100, 100)), QSize(40, 40));
-        EXPECT_EQ(fetches, 0) << "measuring needs no picture";
-
+        EXPECT_EQ(fetches, 0) << "made and measured, not yet painted";
         const QPixmap shown = icon.pixmap(c.asked, c.dpr);
-        EXPECT_GE(fetches, 1);
         EXPECT_EQ(shown.size(), c.expected) << c.dpr << " " << c.asked.width();
         EXPECT_EQ(shown.toImage().pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
     }
@@ -66,11 +62,7 @@ TEST(DeferredIcon, DisabledIsGreyedAndAChangedPictureIsShown)
 {
     QPixmap picture = squarePicture(32, 1.0, Qt::red);
     const QIcon icon = deferredIcon(QSize(32, 32), [&] { return picture; });
-    const QImage normal = icon.pixmap(QSize(32, 32), 1.0, QIcon::Normal).toImage();
-    const QImage disabled = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage();
-    EXPECT_EQ(normal.pixelColor(16, 16), QColor(Qt::red));
-    const QColor grey = disabled.pixelColor(16, 16);
-    EXPECT_NE(grey, QColor(Qt::red));
+    const QColor grey = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage().pixelColor(16, 16);
     EXPECT_LT(std::abs(grey.red() - grey.green()), 40) << "greyed, not red";
 
     // The store may draw its pictures again (another screen): the icon follows.
@@ -81,7 +73,6 @@ TEST(DeferredIcon, DisabledIsGreyedAndAChangedPictureIsShown)
 TEST(GameStyle, MenuBarChevronIsDrawnAndTheRestIsTheDesktopsStyle)
 {
     InstallGameStyle();
-    InstallGameStyle(); // once is enough; twice changes nothing
     auto *style = qobject_cast<GameStyle *>(QApplication::style());
     ASSERT_NE(style, nullptr);
     for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {

@@ -23,20 +23,9 @@ struct Sheet : ::testing::Test {
 TEST_F(Sheet, ShowsOnlyThePlayersInTheGame)
 {
     ScoresWindow sheet(g);
-    EXPECT_EQ(sheet.labName(2)->text(), QStringLiteral("Blue"));
     EXPECT_LE(sheet.labName(2)->geometry().right(), sheet.width());
-    // The other columns exist for later players but lie mostly beyond the right edge.
+    // The other columns exist for later players but lie beyond the right edge.
     EXPECT_GE(sheet.labName(3)->geometry().center().x(), sheet.width());
-}
-
-TEST_F(Sheet, AWideTwelveLetterNameIsShownWhole)
-{
-    t.name({QStringLiteral("WWWWWWWWWWWW")});
-    ScoresWindow sheet(g);
-    const QLabel *name = sheet.labName(1);
-    const QRect area = name->contentsRect();
-    EXPECT_TRUE(area.contains(QFontMetrics(name->font()).boundingRect(area, int(name->alignment()), name->text())));
-    EXPECT_EQ(name->text(), QStringLiteral("WWWWWWWWWWWW"));
 }
 
 TEST_F(Sheet, FollowsTheModelAndTheLeader)
