@@ -81,24 +81,6 @@ double meanDifference(const QImage &first, const QImage &second)
     return sum / (4.0 * a.width() * a.height());
 }
 
-// The share of pixels that clearly changed between two same-sized pictures.
-double changedShare(const QImage &first, const QImage &second)
-{
-    const QImage a = first.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage b = second.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (a.size() != b.size())
-        return 1;
-    int changed = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-            changed += most > 60 ? 1 : 0;
-        }
-    return double(changed) / (a.width() * a.height());
-}
-
 // How sharp the edges are: mean squared step between neighbouring pixels of the
 // picture composed onto black.
 double sharpness(const QImage &picture)
@@ -124,7 +106,6 @@ struct BlobRules {
     double maxExtent = 0.45;       // of the picture's width and height
     double minCentreY = 0.0;       // blobs centred higher than this are ignored
     bool skipEdgeBlobs = false;    // blobs touching the border are not counted
-    double minFill = 0.0;          // of its bounding box a blob must cover (a disc: 0.79)
 };
 
 // Counts the connected patches of "ink" pixels: the pips on a face.
@@ -188,8 +169,6 @@ int countBlobs(const QImage &picture, const BlobRules &rules)
         if (maxX - minX + 1 > rules.maxExtent * w || maxY - minY + 1 > rules.maxExtent * h)
             continue;
         if (sumY / area < rules.minCentreY * h)
-            continue;
-        if (area < rules.minFill * (maxX - minX + 1) * (maxY - minY + 1))
             continue;
         ++count;
     }
@@ -261,24 +240,6 @@ TEST_P(ArtworkAtRatio, EveryFaceShowsItsNumberOfPips)
         }
 }
 
-TEST_P(ArtworkAtRatio, UpperCategoryDiceShowTheirValue)
-{
-    const qreal dpr = GetParam();
-    BlobRules rules;
-    rules.ink = dark;
-    rules.maxExtent = 0.3;  // leaves out the die's outline
-    rules.minArea = 0.003;
-    for (int c = 1; c <= 6; ++c) {
-        SCOPED_TRACE(c);
-        const QSize size = artwork::categoryPictureSize(c);
-        EXPECT_EQ(countBlobs(artwork::categoryPicture(c, false, size, dpr), rules), c);
-        EXPECT_EQ(countBlobs(artwork::categoryPicture(c, true, size, dpr),
-                             {[](QRgb px) { return qAlpha(px) > 200 && luminance(px) < 150; },
-                              0, 0.003, 0.3, 0, false}),
-                  c);
-    }
-}
-
 // The design lets a used picture be dimmed with or without a shift, so only the dimming
 // is checked.
 TEST_P(ArtworkAtRatio, UsedCategoriesAreDimmed)
@@ -304,13 +265,9 @@ TEST_P(ArtworkAtHighRatio, DrawnNativelyNotScaledUp)
         std::function<QImage(qreal)> draw;
     };
     const Case cases[] = {
-        {"standard five", [](qreal r) { return artwork::dieFace(1, 5, 48, r); }},
-        {"button six", [](qreal r) { return artwork::dieFace(5, 6, 48, r); }},
         {"photo three", [](qreal r) { return artwork::dieFace(6, 3, 48, r); }},
-        {"fours", [](qreal r) { return artwork::categoryPicture(4, false, {38, 37}, r); }},
         {"flush", [](qreal r) { return artwork::categoryPicture(12, false, {32, 32}, r); }},
         {"joker", [](qreal r) { return artwork::jokerPicture(32, r); }},
-        {"icon", [](qreal r) { return artwork::windowIcon(48, r); }},
         {"logo", [](qreal r) { return artwork::logo({160, 80}, r); }},
     };
     for (const Case &c : cases) {
@@ -339,57 +296,6 @@ TEST(Artwork, TheSixStylesLookClearlyDifferent)
         for (int b = a + 1; b < 6; ++b)
             EXPECT_GT(colourDistance(five[a], five[b]), 35.0)
                 << StyleNames[a] << " and " << StyleNames[b] << " fives look alike";
-}
-
-TEST(Artwork, RainbowFacesRunThroughTheColours)
-{
-    // Red, orange, yellow, green, blue, violet: the hue climbs face by face.
-    double previous = -1;
-    for (int face = 1; face <= 6; ++face) {
-        const Summary s = summarise(artwork::dieFace(4, face, 48, 1.0));
-        const QColor mean = QColor::fromRgbF(s.r / 255, s.g / 255, s.b / 255);
-        double hue = mean.hsvHueF() * 360;
-        if (face == 1 && hue > 340)
-            hue -= 360;
-        EXPECT_GT(hue, previous) << "face " << face;
-        EXPECT_GT(mean.hsvSaturationF(), 0.35) << "face " << face;
-        previous = hue;
-    }
-}
-
-TEST(Artwork, TraditionalOneAndFourAreRed)
-{
-    for (int face = 1; face <= 6; ++face) {
-        const QImage img = plain(artwork::dieFace(2, face, 48, 2.0));
-        int red = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                red += redPip(img.pixel(x, y)) ? 1 : 0;
-        const double share = double(red) / (img.width() * img.height());
-        if (face == 1 || face == 4) {
-            EXPECT_GT(share, 0.03) << "face " << face;
-        } else {
-            EXPECT_LT(share, 0.002) << "face " << face;
-        }
-    }
-    // The red one is a big pip, larger than any single black one.
-    BlobRules one{redPip, 0, 0.04, 0.6, 0, false};
-    EXPECT_EQ(countBlobs(artwork::dieFace(2, 1, 48, 2.0), one), 1);
-    EXPECT_EQ(countBlobs(artwork::dieFace(2, 4, 48, 2.0), one), 0);
-}
-
-TEST(Artwork, CategoryPicturesAreDistinct)
-{
-    std::vector<QImage> pictures(15);
-    for (int c = 1; c <= 14; ++c)
-        pictures[c] = artwork::categoryPicture(c, false, artwork::categoryPictureSize(c), 1.0);
-    for (int a = 1; a <= 14; ++a)
-        for (int b = a + 1; b <= 14; ++b) {
-            if (pictures[a].size() != pictures[b].size())
-                continue;
-            EXPECT_GT(changedShare(pictures[a], pictures[b]), 0.015)
-                << "categories " << a << " and " << b;
-        }
 }
 
 } // namespace
