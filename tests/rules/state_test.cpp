@@ -40,22 +40,6 @@ TEST(Random, ValuesStayInUnitIntervalAndRepeatForASeed)
     }
 }
 
-TEST(Random, FaceTableHoldsEachFaceAtItsSixPlaces)
-{
-    const int indices[7][6] = {
-        {},
-        {5, 10, 18, 21, 24, 31},
-        {9, 12, 15, 25, 29, 32},
-        {2, 6, 11, 20, 23, 35},
-        {7, 13, 16, 22, 26, 33},
-        {1, 4, 17, 19, 27, 36},
-        {3, 8, 14, 28, 30, 34},
-    };
-    for (int face = 1; face <= 6; ++face)
-        for (int i : indices[face])
-            EXPECT_EQ(FaceTable(i), face) << "index " << i;
-}
-
 TEST(Random, RollDieGivesEachFaceASixth)
 {
     Random random(7);
@@ -82,10 +66,7 @@ TEST(Random, ShuffleStringPermutes)
         ASSERT_EQ(s, QStringLiteral("123456"));
     }
     EXPECT_GT(seen.size(), 600); // of 720 orders, nearly all turn up
-    EXPECT_EQ(ShuffleString(random, QStringLiteral("A")), QStringLiteral("A"));
     EXPECT_EQ(ShuffleString(random, QString()), QString());
-    const QString letters = ShuffleString(random, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
-    EXPECT_EQ(QSet<QChar>(letters.begin(), letters.end()).size(), 17);
 }
 
 TEST(Options, OnlyATickedBoxCountsAndSoundOffUsesTheZanyNames)
