@@ -26,26 +26,6 @@ TEST(About, EachLinkOpensItsTarget)
     EXPECT_EQ(AboutWindow::linkTarget(QStringLiteral("HTTP://A.EXAMPLE/")), QStringLiteral("mailto:HTTP://A.EXAMPLE/"));
 }
 
-TEST(About, TheLinkUnderThePointerIsUnderlinedUntilTheBackground)
-{
-    ImageStore images;
-    AboutWindow about(images, QStringLiteral("http://a.example/"), QStringLiteral("b@a.example"));
-    about.show();
-    auto move = [](QWidget *w, QPoint at) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-    };
-    move(about.labURL(0), QPoint(5, 5));
-    EXPECT_TRUE(about.labURL(0)->font().underline());
-    move(about.labURL(1), QPoint(5, 5)); // straight onto the other link
-    EXPECT_TRUE(about.labURL(0)->font().underline());
-    EXPECT_TRUE(about.labURL(1)->font().underline());
-    move(&about, QPoint(5, about.height() - 5 - px(375)));
-    EXPECT_FALSE(about.labURL(0)->font().underline());
-    EXPECT_FALSE(about.labURL(1)->font().underline());
-}
-
 TEST(About, NoAddressNoLink)
 {
     ImageStore images;

@@ -231,22 +231,6 @@ TEST_F(Window, PicturesFollowTheScreensDensity)
     expectDrawnFor(window.images(), window.devicePixelRatio(), "a screen change");
 }
 
-TEST_F(Window, AltReleaseOverACategoryPlaysItsSounds)
-{
-    g.options.sound = SoundChoice::Zany;
-    window.show();
-    CategoryButton *evens = window.board()->butCat(Evens);
-    QTest::mouseClick(evens, Qt::LeftButton, Qt::AltModifier);
-    QTest::qWait(20);
-    EXPECT_EQ(t.sound.played, (QStringList{"evens", "rnd4&"}));
-    t.sound.played.clear();
-    QTest::mouseClick(evens, Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier); // Alt alone only
-    QTest::mouseClick(evens, Qt::LeftButton);
-    QTest::qWait(20);
-    EXPECT_TRUE(t.sound.played.isEmpty());
-    EXPECT_EQ(g.state.roundNo, 0);
-}
-
 TEST_F(Window, PointingAtTheBoardShowsThePromptAgain)
 {
     window.show();

@@ -58,18 +58,6 @@ TEST(DeferredIcon, FetchesItsPictureOnlyWhenPainted)
     }
 }
 
-TEST(DeferredIcon, DisabledIsGreyedAndAChangedPictureIsShown)
-{
-    QPixmap picture = squarePicture(32, 1.0, Qt::red);
-    const QIcon icon = deferredIcon(QSize(32, 32), [&] { return picture; });
-    const QColor grey = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage().pixelColor(16, 16);
-    EXPECT_LT(std::abs(grey.red() - grey.green()), 40) << "greyed, not red";
-
-    // The store may draw its pictures again (another screen): the icon follows.
-    picture = squarePicture(32, 1.0, Qt::blue);
-    EXPECT_EQ(icon.pixmap(QSize(32, 32), 1.0).toImage().pixelColor(16, 16), QColor(Qt::blue));
-}
-
 TEST(GameStyle, MenuBarChevronIsDrawnAndTheRestIsTheDesktopsStyle)
 {
     InstallGameStyle();
