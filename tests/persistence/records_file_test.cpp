@@ -1,4 +1,5 @@
 #include "Damage.h"
+#include "Doubles.h"
 #include "Random.h"
 #include "Records.h"
 #include "RecordsFile.h"
@@ -48,9 +49,7 @@ TEST(RecordsFile, WrittenAndReadBackWholeWithFreshRandomDigits)
     for (const Records *written : {&sample, &empty}) {
         Random random(1);
         ASSERT_TRUE(WriteRecordsFile(*written, path, random));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QList<QByteArray> lines = test::readFile(path).split('\n');
         // The count line: a space and the number, scrambled; every line ends in CR LF.
         EXPECT_EQ(DecodeText(QString::fromLatin1(lines[0].chopped(1))), count(written->listHI.size()));
         EXPECT_EQ(lines.size(), written->listHI.size() + written->listLO.size() + 3);

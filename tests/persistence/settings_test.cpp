@@ -1,4 +1,5 @@
 #include "Damage.h"
+#include "Doubles.h"
 #include "Options.h"
 #include "Settings.h"
 
@@ -36,12 +37,6 @@ QString changesReading(const QByteArray &bytes)
     return changes(options);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
 TEST(Settings, WrittenAsNineLinesAndReadBack)
 {
     const QByteArray files[] = {
@@ -59,7 +54,7 @@ TEST(Settings, WrittenAsNineLinesAndReadBack)
         Options written;
         ReadSettingsBytes(written, file);
         ASSERT_TRUE(WriteSettingsFile(written, path));
-        EXPECT_EQ(fileBytes(path), file);
+        EXPECT_EQ(test::readFile(path), file);
         Options read;
         QSignalSpy changed(&read, &Options::changed);
         ASSERT_TRUE(ReadSettingsFile(read, path));
@@ -114,14 +109,10 @@ TEST(Settings, AFileThatIsNotThereOrCannotBeWrittenChangesNothing)
     EXPECT_FALSE(ReadSettingsFile(options, dir.filePath(SettingsFileName)));
     EXPECT_EQ(changes(options), QStringLiteral("DiceType=Photo"));
 
-    const QString plain = dir.filePath(QStringLiteral("plain"));
-    QFile file(plain);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("old\r\n");
-    file.close();
+    const QString plain = test::writeFile(dir.filePath(QStringLiteral("plain")), "old\r\n");
     for (const QString &path : {plain + QStringLiteral("/sub/") + SettingsFileName, dir.path()}) {
         EXPECT_FALSE(WriteSettingsFile(options, path)) << path.toStdString();
-        EXPECT_EQ(fileBytes(plain), "old\r\n");
+        EXPECT_EQ(test::readFile(plain), "old\r\n");
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"plain"});
     }
 }

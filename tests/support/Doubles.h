@@ -3,6 +3,7 @@
 #include "Messages.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QStringList>
 
 #include <functional>
@@ -31,6 +32,22 @@ public:
         return yes;
     }
 };
+
+// A file's bytes, or "(none)" when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Writes a whole file; answers its path.
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
 
 // A one-colour GIF of the given size: one pixel stretched by its header, so a file can
 // claim to be huge while staying a few bytes long.

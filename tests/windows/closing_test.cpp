@@ -62,11 +62,7 @@ struct Closing : ::testing::Test {
     {
         auto *dice = new UserDiceDialog(window.images(), messages, dir.filePath(QStringLiteral("mine")));
         made.reset(dice);
-        const QString red = dir.filePath(QStringLiteral("red.gif"));
-        QFile file(red);
-        file.open(QIODevice::WriteOnly);
-        file.write(gif(1, 1));
-        file.close();
+        const QString red = writeFile(dir.filePath(QStringLiteral("red.gif")), gif(1, 1));
         dice->setFileChooser([red](QWidget *, const QString &, const QString &, const QString &) { return red; });
         dice->show();
         dice->selectDie(3);

@@ -48,19 +48,6 @@ struct GameRun {
     }
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 struct Life : ::testing::Test {
     QTemporaryDir settings, data;
     QString records = data.filePath(RecordsFileName), ini = settings.filePath(SettingsFileName);
@@ -208,7 +195,7 @@ TEST(Desktop, TellsWhetherAnythingOpenedAPage)
         const QString script = bin.filePath(QStringLiteral("xdg-open"));
         QFile::remove(script);
         if (row.opener) {
-            write(script, QByteArray("#!/bin/sh\n") + row.opener + '\n');
+            writeFile(script, QByteArray("#!/bin/sh\n") + row.opener + '\n');
             QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
         }
         std::optional<bool> opened;
@@ -224,7 +211,7 @@ TEST(Desktop, TellsWhetherAnythingOpenedAPage)
 TEST_F(Life, EachFileThatCannotBeSavedIsNamedAtExit)
 {
     // Guards a silent loss at exit, and the records going unsaved with the settings.
-    write(settings.filePath(QStringLiteral("plain")), "");
+    writeFile(settings.filePath(QStringLiteral("plain")), "");
     // No folder can be made inside a plain file, whoever runs the test.
     const QString blocked = settings.filePath(QStringLiteral("plain/korbo"));
     for (bool settingsBlocked : {true, false}) {
@@ -242,7 +229,7 @@ TEST_F(Life, ADamagedRecordsFileIsKeptAsideAndThePlayerToldOnce)
 {
     // Guards a damaged records file being written over at exit with what could be
     // read of it, every record lost.
-    write(records, "1X1\r\n"); // one character wrong in the count line
+    writeFile(records, "1X1\r\n"); // one character wrong in the count line
     const QString aside = records + QStringLiteral(".damaged-20261206");
     {
         GameRun run(settings.path(), data.path());
@@ -250,7 +237,7 @@ TEST_F(Life, ADamagedRecordsFileIsKeptAsideAndThePlayerToldOnce)
         EXPECT_TRUE(run.messages.shown[0].contains(aside)) << run.messages.shown[0].toStdString();
         ASSERT_TRUE(run.window.close());
     }
-    EXPECT_EQ(readAll(aside), QByteArray("1X1\r\n"));
+    EXPECT_EQ(readFile(aside), QByteArray("1X1\r\n"));
     Records read;
     EXPECT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
 }
@@ -297,7 +284,7 @@ TEST_F(Life, ARecordsFileIsReadEvenWithoutSettings)
 
 TEST_F(Life, SettingsTakeEffectAtStartAndAreWrittenAtExit)
 {
-    write(ini, "[Korbo v4.01]\r\nTextButtons=1\r\nCrosshair=1\r\nSound=zany\r\nDiceType=Rainbow\r\n");
+    writeFile(ini, "[Korbo v4.01]\r\nTextButtons=1\r\nCrosshair=1\r\nSound=zany\r\nDiceType=Rainbow\r\n");
     GameRun run(settings.path(), data.path());
     EXPECT_EQ(run.g.board.category(Quad).caption, QStringLiteral("Quad")); // text buttons
     EXPECT_EQ(run.g.board.diceStyle(), StyleRainbow);
@@ -305,7 +292,7 @@ TEST_F(Life, SettingsTakeEffectAtStartAndAreWrittenAtExit)
     EXPECT_TRUE(run.t.sound.played.isEmpty()); // loading plays no samples
     run.g.options.animationValue = 0;
     ASSERT_TRUE(run.window.close());
-    EXPECT_EQ(readAll(ini), QByteArray("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=1\r\n"
+    EXPECT_EQ(readFile(ini), QByteArray("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=1\r\n"
                                        "Auto1stThrow=0\r\nShowLeader=1\r\nSound=Zany\r\nNoThrowSounds=0\r\n"
                                        "DiceType=Rainbow\r\n"));
 }
@@ -316,13 +303,13 @@ TEST_F(Life, OpeningAndClosingTheOptionsChangesNoSetting)
     // defaults and putting them in force when closed.
     const QByteArray saved("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=2\r\nAuto1stThrow=1\r\n"
                            "ShowLeader=0\r\nSound=Zany\r\nNoThrowSounds=1\r\nDiceType=Rainbow\r\n");
-    write(ini, saved);
+    writeFile(ini, saved);
     GameRun run(settings.path(), data.path());
     run.window.menuOptions->trigger();
     ASSERT_TRUE(run.window.optionsDialog()->isVisible());
     run.window.optionsDialog()->close();
     ASSERT_TRUE(run.window.close());
-    EXPECT_EQ(readAll(ini), saved);
+    EXPECT_EQ(readFile(ini), saved);
 }
 
 TEST_F(Life, AFirstRunKeepsTheDesignedLookAndMakesTheFolders)
@@ -331,7 +318,7 @@ TEST_F(Life, AFirstRunKeepsTheDesignedLookAndMakesTheFolders)
     GameRun run(config, mine);
     EXPECT_EQ(run.g.board.category(Quad).caption, QStringLiteral("Quads"));
     ASSERT_TRUE(run.window.close());
-    EXPECT_EQ(readAll(QDir(config).filePath(SettingsFileName)).count("\r\n"), 9);
+    EXPECT_EQ(readFile(QDir(config).filePath(SettingsFileName)).count("\r\n"), 9);
     EXPECT_TRUE(QFileInfo::exists(QDir(mine).filePath(RecordsFileName)));
 }
 

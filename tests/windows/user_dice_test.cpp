@@ -18,20 +18,6 @@ using namespace korbo::test;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-QString write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-    return path;
-}
-
 QString writeIcon(const QString &path, QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_ARGB32);
@@ -92,7 +78,7 @@ TEST_F(UserDiceWindow, LoadAsksForAFileForTheSelectedFace)
     dialog.butLoad()->click();
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Korbo User Dice !|Select a Dice to change!")});
     EXPECT_TRUE(asked.isEmpty());
-    const QString red = write(dir.filePath(QStringLiteral("red.gif")), gif(1, 1));
+    const QString red = writeFile(dir.filePath(QStringLiteral("red.gif")), gif(1, 1));
     load(3, red);
     answer.clear(); // the next choice starts at the file chosen; cancelled, it keeps it
     dialog.butLoad()->click();
@@ -102,8 +88,8 @@ TEST_F(UserDiceWindow, LoadAsksForAFileForTheSelectedFace)
 
 TEST_F(UserDiceWindow, SaveCopiesEachChosenFileAndTheStoreTakesWhatLoads)
 {
-    const QString bad = write(dir.filePath(QStringLiteral("bad.gif")), "GIF89a but not really");
-    const QString huge = write(dir.filePath(QStringLiteral("huge.gif")), gif(60000, 60000, "00FF00"));
+    const QString bad = writeFile(dir.filePath(QStringLiteral("bad.gif")), "GIF89a but not really");
+    const QString huge = writeFile(dir.filePath(QStringLiteral("huge.gif")), gif(60000, 60000, "00FF00"));
     const struct {
         int face;
         QString file;
@@ -114,7 +100,7 @@ TEST_F(UserDiceWindow, SaveCopiesEachChosenFileAndTheStoreTakesWhatLoads)
         {1, dir.filePath(QStringLiteral("gone.gif")), nullptr, QColor(), "a file gone meanwhile is passed over"},
         {2, writeIcon(dir.filePath(QStringLiteral("wide.ico")), QSize(32, 16), Qt::blue), "dudd2.ico", Qt::blue,
          "an icon, fitted keeping its shape"},
-        {3, write(dir.filePath(QStringLiteral("RED.GIF")), gif(1, 1)), "dudd3.gif", Qt::red,
+        {3, writeFile(dir.filePath(QStringLiteral("RED.GIF")), gif(1, 1)), "dudd3.gif", Qt::red,
          "an upper-case extension saved in lower case, the name the next start looks for"},
         {4, bad, "dudd4.gif", QColor(), "a file that will not load is still copied"},
         {5, huge, "dudd5.gif", QColor(), "nor one claiming to be huge"},
@@ -130,7 +116,7 @@ TEST_F(UserDiceWindow, SaveCopiesEachChosenFileAndTheStoreTakesWhatLoads)
         EXPECT_EQ(middle(images.storeFace(36 + r.face)), r.shown.isValid() ? r.shown : middle(images.storeFace(r.face)))
             << r.guards;
         if (r.copy) {
-            EXPECT_EQ(readAll(inFolder(QLatin1String(r.copy))), readAll(r.file)) << r.guards;
+            EXPECT_EQ(readFile(inFolder(QLatin1String(r.copy))), readFile(r.file)) << r.guards;
             copies << QLatin1String(r.copy);
         }
     }
@@ -149,18 +135,18 @@ TEST_F(UserDiceWindow, SavingReplacesOnlyTheFaceFileOfTheSameKind)
 {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QByteArray green = gif(1, 1, "00FF00");
-    write(inFolder(QStringLiteral("dudd2.gif")), green);
-    write(inFolder(QStringLiteral("dudd6.gif")), "old");
-    const QString inPlace = write(inFolder(QStringLiteral("dudd1.gif")), gif(1, 1));
+    writeFile(inFolder(QStringLiteral("dudd2.gif")), green);
+    writeFile(inFolder(QStringLiteral("dudd6.gif")), "old");
+    const QString inPlace = writeFile(inFolder(QStringLiteral("dudd1.gif")), gif(1, 1));
     load(1, inPlace); // guards a copy onto itself emptying the file
     load(2, writeIcon(dir.filePath(QStringLiteral("face2.ico")), QSize(16, 16), Qt::blue));
-    const QString six = write(dir.filePath(QStringLiteral("face6.gif")), gif(1, 1));
+    const QString six = writeFile(dir.filePath(QStringLiteral("face6.gif")), gif(1, 1));
     load(6, six);
     dialog.butClose()->click();
-    EXPECT_EQ(readAll(inPlace), gif(1, 1));
-    EXPECT_EQ(readAll(inFolder(QStringLiteral("dudd2.gif"))), green);
+    EXPECT_EQ(readFile(inPlace), gif(1, 1));
+    EXPECT_EQ(readFile(inFolder(QStringLiteral("dudd2.gif"))), green);
     EXPECT_TRUE(QFileInfo::exists(inFolder(QStringLiteral("dudd2.ico"))));
-    EXPECT_EQ(readAll(inFolder(QStringLiteral("dudd6.gif"))), readAll(six));
+    EXPECT_EQ(readFile(inFolder(QStringLiteral("dudd6.gif"))), readFile(six));
 }
 
 TEST(UserDiceFiles, AtStartTheGifBeatsTheIconAndBadFilesAreSkipped)
@@ -168,12 +154,12 @@ TEST(UserDiceFiles, AtStartTheGifBeatsTheIconAndBadFilesAreSkipped)
     QTemporaryDir dir;
     for (int face : {1, 2, 5})
         writeIcon(dir.filePath(QStringLiteral("dudd%1.ico").arg(face)), QSize(16, 16), Qt::blue);
-    write(dir.filePath(QStringLiteral("dudd1.gif")), gif(1, 1));
+    writeFile(dir.filePath(QStringLiteral("dudd1.gif")), gif(1, 1));
     writeIcon(dir.filePath(QStringLiteral("dudd1.GIF")), QSize(16, 16), Qt::blue); // the lower-case name wins
-    write(dir.filePath(QStringLiteral("dudd2.GIF")), gif(1, 1));                   // as older versions saved it
-    write(dir.filePath(QStringLiteral("dudd3.gif")), "GIF89a this is not a picture");
-    write(dir.filePath(QStringLiteral("dudd4.gif")), gif(60000, 60000)); // claims to be huge
-    write(dir.filePath(QStringLiteral("dudd5.gif")), QByteArray());     // empty: the icon stays
+    writeFile(dir.filePath(QStringLiteral("dudd2.GIF")), gif(1, 1));                   // as older versions saved it
+    writeFile(dir.filePath(QStringLiteral("dudd3.gif")), "GIF89a this is not a picture");
+    writeFile(dir.filePath(QStringLiteral("dudd4.gif")), gif(60000, 60000)); // claims to be huge
+    writeFile(dir.filePath(QStringLiteral("dudd5.gif")), QByteArray());     // empty: the icon stays
     ImageStore store;
     EXPECT_EQ(store.storeFace(37).toImage(), store.storeFace(1).toImage()) << "a copy of Standard until then";
     EXPECT_EQ(store.loadUserDice(dir.path()), 5);
