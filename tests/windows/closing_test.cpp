@@ -52,7 +52,7 @@ struct Closing : ::testing::Test {
     }
     Opened openPlayers(const QString &name)
     {
-        auto *players = new PlayersDialog(g.state, messages);
+        auto *players = new PlayersDialog(g);
         made.reset(players);
         players->show();
         players->txtPlayerName(1)->setText(name);

@@ -131,8 +131,8 @@ TEST_F(Layout, TheBoardAtEveryStage)
 {
     expectLaidOut(&window); // "Start Game", the designed captions beside the pictures
     t.name({QStringLiteral("WWWWWWWWWWWW")});
-    t.run(g.butThrowClick());
-    t.run(g.butThrowClick());
+    t.run(g.throwDice());
+    t.run(g.throwDice());
     expectLaidOut(&window); // dice on the table, jokers out
     g.options.textButtonsValue = 1;
     RefreshCategoryButtons(g.board, g.state, g.options);
@@ -147,7 +147,8 @@ TEST_F(Layout, EveryOtherWindow)
     const QString longest = QStringLiteral("WWWWWWWWWWWW");
     t.name({longest, longest, longest, longest, longest, longest});
     for (int p = 1; p <= MaxPlayers; ++p)
-        g.sheet.setTotal(p, QStringLiteral("1234"));
+        g.state.score[p][Korbo] = 1234; // wider than any total
+    g.sheet.refresh();
     for (int i = 1; i <= 90; ++i)
         g.records.MergeResults({{longest, 9999}}, QDate(2024, 12, 24));
     window.optionsDialog()->show();
@@ -157,7 +158,7 @@ TEST_F(Layout, EveryOtherWindow)
     expectLaidOut(window.scores());
     expectLaidOut(window.recordsWindow());
 
-    PlayersDialog players(g.state, messages);
+    PlayersDialog players(g);
     expectLaidOut(&players);
     UserDiceDialog dice(window.images(), messages, QString());
     expectLaidOut(&dice);
@@ -181,8 +182,8 @@ TEST(LayoutOfMessages, TheGamesMessageBoxes)
         });
     };
     inspectNext();
-    messages.information(nullptr, QStringLiteral("Korbo PC Players"),
-                         QStringLiteral("PC Players is a feature currently under development"), true);
+    messages.information(nullptr, QStringLiteral("How to Play"),
+                         QStringLiteral("The help page korbo.htm is not where the game was installed."), true);
     inspectNext();
     messages.askYesNo(nullptr, QStringLiteral("Quit Korbo"), QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(seen, 2);
