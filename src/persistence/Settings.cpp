@@ -25,6 +25,9 @@ const QString KeyShowLeader = QStringLiteral("ShowLeader");
 const QString KeySound = QStringLiteral("Sound");
 const QString KeyNoThrowSounds = QStringLiteral("NoThrowSounds");
 const QString KeyDiceType = QStringLiteral("DiceType");
+// Written only while the coach is on, so a player who never turns it on keeps the
+// file as it always was.
+const QString KeyCoach = QStringLiteral("Coach");
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
@@ -106,6 +109,8 @@ void readLine(Options &options, const QString &line)
         // With the sound off there is nothing for Mute Dice to mute.
         if (value.compare(soundCaption(SoundChoice::Off), Qt::CaseInsensitive) == 0)
             options.noThrowSoundsEnabled = false;
+    } else if (key == KeyCoach.toLower()) {
+        options.coach = leadingNumber(value) == 1;
     } else if (key == KeyDiceType.toLower()) {
         for (int style = 1; style <= DiceStyleCount; ++style) {
             if (value.compare(diceStyleCaption(style), Qt::CaseInsensitive) == 0)
@@ -152,6 +157,8 @@ QByteArray SettingsFileBytes(const Options &options)
     WriteSetting(out, KeySound, soundCaption(options.sound));
     WriteSetting(out, KeyNoThrowSounds, QString::number(options.noThrowSoundsValue));
     WriteSetting(out, KeyDiceType, diceStyleCaption(options.diceStyle));
+    if (options.coach)
+        WriteSetting(out, KeyCoach, QStringLiteral("1"));
     return out;
 }
 

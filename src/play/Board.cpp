@@ -136,6 +136,15 @@ void Board::applyDiceStyle(int style)
     emit diceStyleApplied(style);
 }
 
+void Board::setMarks(const Table1<bool, DiceCount> &dice, int category)
+{
+    if (dice == m_markedDice && category == m_markedCategory)
+        return;
+    m_markedDice = dice;
+    m_markedCategory = category;
+    emit marksChanged();
+}
+
 void RefreshCategoryButtons(Board &board, const GameState &state, const Options &options)
 {
     for (int c = 1; c <= CategoryCount; ++c) {

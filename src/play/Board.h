@@ -74,6 +74,13 @@ public:
     void setAnnounce(const QString &text);
     void setTitle(const QString &title);
 
+    // A hint's marks: the dice it means and the category it means (0 for none),
+    // until the next action.
+    bool dieMarked(int d) const { return m_markedDice[d]; }
+    int markedCategory() const { return m_markedCategory; }
+    void setMarks(const Table1<bool, DiceCount> &dice, int category);
+    void clearMarks() { setMarks({}, 0); }
+
     // The dice take the faces of `style`; called even when the style is unchanged,
     // so freshly imported pictures reach the dice.
     void applyDiceStyle(int style);
@@ -86,6 +93,7 @@ signals:
     void announceChanged();
     void titleChanged();
     void diceStyleApplied(int style);
+    void marksChanged();
 
 private:
     std::array<DieView, DiceCount + 1> m_dice{};
@@ -96,6 +104,8 @@ private:
     QString m_announce;
     QString m_title;
     int m_diceStyle = 1;
+    Table1<bool, DiceCount> m_markedDice{};
+    int m_markedCategory = 0;
 };
 
 class Options;

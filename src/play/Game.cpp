@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "Advisor.h"
 #include "CategorySounds.h"
 #include "Paths.h"
 #include "Scoring.h"
@@ -76,10 +77,17 @@ QCoro::Task<> Game::throwDice(By by)
     // After the fourth throw the button is disabled; the guard holds for any caller.
     if (state.busy || !playsNow(by) || (state.roundNo != 0 && state.throwNo >= MaxThrows))
         co_return;
-    if (state.roundNo == 0)
+    if (state.roundNo == 0) {
         co_await newGame();
-    else
-        co_await ThrowDice();
+        co_return;
+    }
+    if (state.throwNo >= 1) {
+        strategy::Action holds;
+        for (int d = 1; d <= DiceCount; ++d)
+            holds.hold[d] = !state.diceToThrow[d];
+        judge(holds, by);
+    }
+    co_await ThrowDice();
 }
 
 void Game::ResetScoreTable()
@@ -105,6 +113,8 @@ QCoro::Task<> Game::NewGame()
             state.playerDiceStyle[i] = static_cast<Int16>(style);
     }
     ResetScoreTable();
+    m_pointsLost.fill(0);
+    sheet.setSummary({});
     m_host->setPrintEnabled(true);
     co_await StartTurn();
 }
@@ -112,6 +122,7 @@ QCoro::Task<> Game::NewGame()
 QCoro::Task<> Game::StartTurn()
 {
     ++m_turnSerial;
+    board.clearMarks();
     state.busy = true;
     const int p = state.curPlayer;
     board.setTitle(state.playerName[p] + QLatin1String("'s ") + turnText(state.roundNo));
@@ -202,6 +213,7 @@ QCoro::Task<> Game::rollDice()
         count += state.diceToThrow[d] ? 1 : 0;
     if (count == 0)
         co_return;
+    board.clearMarks();
     ++state.throwNo;
     for (int c = 1; c <= CategoryCount; ++c) {
         if (state.catShown[c]) {
@@ -339,6 +351,7 @@ QCoro::Task<> Game::ToggleDie(int d)
     // A hidden die is not on the table: moving it would keep it from the next throw.
     if (!board.die(d).visible)
         co_return;
+    board.clearMarks();
     const bool animate = options.animation();
     if (geometry::inThrowingArea(board.die(d).top)) {
         if (animate) {
@@ -395,6 +408,11 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
     if (!canPlayJoker(d, token, by))
         co_return;
     const int k = token == AnyJoker ? anyJoker() : token;
+    strategy::Action joker;
+    joker.move = strategy::Move::Joker;
+    joker.die = d;
+    judge(joker, by);
+    board.clearMarks();
     state.busy = true;
     const int p = state.curPlayer;
     int face = 0;
@@ -482,6 +500,13 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
 {
     if (!canChooseCategory(c) || !playsNow(by))
         co_return;
+    if (state.catShown[c]) {
+        strategy::Action entry;
+        entry.move = strategy::Move::Enter;
+        entry.category = c;
+        judge(entry, by);
+    }
+    board.clearMarks();
     state.busy = true;
     const CategoryScore entry = ScoreCategory(state, c);
     board.setCategoryLabel(c, QString::number(entry.score));
@@ -587,6 +612,7 @@ QCoro::Task<> Game::GameOver()
     if (state.roundNo <= RoundCount)
         clock.cancelWaits();
     ++m_turnSerial;
+    board.clearMarks();
     state.busy = true;
     board.setTitle(QStringLiteral("Korbo"));
     state.promptText = QStringLiteral("Game Over");
@@ -598,6 +624,8 @@ QCoro::Task<> Game::GameOver()
     } else {
         // The winner is marked whatever the Show Leader option says.
         UnderlineLeader(true);
+        if (options.coach)
+            sheet.setSummary(coachSummary());
         m_host->showScoreSheet();
         QList<RecordResult> results;
         for (int p = 1; p <= state.numPlayers; ++p)

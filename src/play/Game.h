@@ -21,6 +21,7 @@ namespace korbo {
 
 namespace strategy {
 class TurnStartValues;
+struct Action;
 }
 
 // Starts a procedure from an event handler and lets it run on by itself: it keeps
@@ -150,6 +151,19 @@ public:
     // still waiting can tell that the game has moved on without it.
     int turnSerial() const { return m_turnSerial; }
 
+    // ---- The coach: best play told, never played. Neither changes the dice, the
+    // scores or the records.
+    // In a person's turn with dice on the board.
+    bool hintAvailable() const;
+    // The best next action and the final score it expects, on the status line; its
+    // dice or category marked on the board until the next action.
+    QCoro::Task<> showHint();
+    // With the coach on, each of a person's decisions that was not the best is told
+    // on the status line with what it cost, and a finished game ends with a summary.
+    void setCoach(bool on);
+    // The points each seat's choices cost this game, on average.
+    double pointsLost(int player) const { return m_pointsLost[player]; }
+
     // ---- The procedures behind the commands
     QCoro::Task<> NewGame();
     void ResetScoreTable();
@@ -183,6 +197,9 @@ private:
     bool playsNow(By by) const { return !state.gameInProgress() || computersTurn() == (by == By::Computer); }
     void updateEvaluations();
     QCoro::Task<> playComputerTurn();
+    // The coach's word on a person's decision about to be carried out.
+    void judge(const strategy::Action &chosen, By by);
+    QString coachSummary() const;
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;
@@ -192,6 +209,7 @@ private:
     int m_turnSerial = 0;
     bool m_evaluating = false;
     std::shared_ptr<const strategy::TurnStartValues> m_values;
+    Table1<double, MaxPlayers> m_pointsLost{};
 };
 
 } // namespace korbo

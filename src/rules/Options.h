@@ -33,6 +33,8 @@ struct OptionValues {
     bool noThrowSoundsEnabled = true;
     SoundChoice sound = SoundChoice::On;
     int diceStyle = StyleStandard;
+    // Game / Coach: says what a choice cost. Not one of the Options window's controls.
+    bool coach = false;
 
     bool animation() const { return animationValue != 0; }
     bool textButtons() const { return textButtonsValue != 0; }

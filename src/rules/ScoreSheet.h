@@ -37,12 +37,23 @@ public:
     // The score table changed.
     void refresh() { emit changed(); }
 
+    // What the coach says of a finished game, under the totals; empty for none.
+    const QString &summary() const { return m_summary; }
+    void setSummary(const QString &text)
+    {
+        if (text != m_summary) {
+            m_summary = text;
+            emit changed();
+        }
+    }
+
 signals:
     void changed();
 
 private:
     const GameState &m_state;
     std::array<bool, MaxPlayers + 1> m_underlined{};
+    QString m_summary;
 };
 
 } // namespace korbo

@@ -17,6 +17,9 @@ namespace korbo {
 
 namespace {
 
+// The width of a hint's ring round a die or a category button, in twips.
+constexpr int HintRing = 45;
+
 // Where each category button and its score label stand, in twips.
 struct CategoryPlace { int buttonLeft, buttonTop, labelLeft, labelTop; };
 constexpr CategoryPlace kPlaces[CategoryCount + 1] = {
@@ -306,6 +309,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     connect(&board, &Board::throwButtonChanged, this, &BoardView::syncThrowButton);
     connect(&board, &Board::jokerChanged, this, &BoardView::syncJoker);
     connect(&board, &Board::announceChanged, this, &BoardView::syncAnnounce);
+    connect(&board, &Board::marksChanged, this, qOverload<>(&QWidget::update));
     connect(&board, &Board::diceStyleApplied, this, [this](int style) { m_images.ApplyDiceStyle(style); });
     connect(&images, &ImageStore::liveFacesChanged, this, [this] {
         for (int d = 1; d <= DiceCount; ++d)
@@ -381,6 +385,22 @@ void BoardView::paintEvent(QPaintEvent *)
         painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(px(line.x1, line.y1), px(line.x2, line.y2));
     }
+    // A hint's marks: a ring round each die and the category it means, drawn on the
+    // table so it shows round the control whatever its picture.
+    const Board &board = m_game.board;
+    const int ring = px(HintRing);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(PreviewYellow, ring));
+    painter.setBrush(Qt::NoBrush);
+    auto mark = [&](const QWidget *control) {
+        const QRectF around = QRectF(control->geometry()).adjusted(-ring, -ring, ring, ring);
+        painter.drawRoundedRect(around, 2 * ring, 2 * ring);
+    };
+    for (int d = 1; d <= DiceCount; ++d)
+        if (board.dieMarked(d) && board.die(d).visible)
+            mark(m_imgDice[d]);
+    if (const int c = board.markedCategory())
+        mark(m_butCat[c]);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent *event)

@@ -89,6 +89,10 @@ void MainWindow::buildMenus()
     game->setObjectName(QStringLiteral("menuTopGame"));
     menuNew = add(game, "menuNew", "&New", QKeySequence(Qt::Key_F2));
     game->addSeparator();
+    menuHint = add(game, "menuHint", "&Hint", QKeySequence(Qt::Key_F5));
+    menuCoach = add(game, "menuCoach", "&Coach");
+    menuCoach->setCheckable(true);
+    game->addSeparator();
     menuPrint = add(game, "menuPrint", "&Print Scores");
     menuPrint->setEnabled(false);
     game->addSeparator();
@@ -116,6 +120,12 @@ void MainWindow::buildMenus()
 
     connect(menuNew, &QAction::triggered, this, [this] { fireAndForget(m_game.newGame()); });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
+    connect(menuHint, &QAction::triggered, this, [this] { fireAndForget(m_game.showHint()); });
+    connect(menuCoach, &QAction::toggled, this, [this](bool on) { m_game.setCoach(on); });
+    // The menu shows whether a hint is there now; its key works whenever the game can
+    // give one.
+    connect(game, &QMenu::aboutToShow, this, [this] { menuHint->setEnabled(m_game.hintAvailable()); });
+    connect(game, &QMenu::aboutToHide, this, [this] { menuHint->setEnabled(true); });
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
     connect(menuHelp, &QAction::triggered, this, &MainWindow::menuHelpClick);
@@ -172,6 +182,7 @@ bool MainWindow::LoadSettings()
     static_cast<OptionValues &>(read) = m_game.options.values();
     ReadSettingsFile(read, settingsPath);
     m_game.setOptions(read);
+    menuCoach->setChecked(read.coach);
     // Confirmed as the Options window would confirm them, which puts them into effect.
     ApplyOptions(m_game, this);
     return true;

@@ -66,6 +66,8 @@ public:
 
     // Menu entries, by their names.
     QAction *menuNew = nullptr;
+    QAction *menuHint = nullptr;
+    QAction *menuCoach = nullptr;
     QAction *menuPrint = nullptr;
     QAction *menuExit = nullptr;
     QAction *menuPlayers = nullptr;

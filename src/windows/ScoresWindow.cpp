@@ -90,6 +90,11 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
             m_cells[ScoreSheet::cellIndex(p, k)] = cell;
         }
     }
+    // The coach's word on a finished game, under the totals.
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("labCoach"));
+    m_summary->setWordWrap(true);
+    colour(m_summary, kOddRow);
     setPlayerCount(game.state.numPlayers);
     refreshNames();
     refresh();
@@ -103,7 +108,19 @@ int ScoresWindow::widthFor(int players)
 
 void ScoresWindow::setPlayerCount(int players)
 {
-    setFixedSize(widthFor(players), px(kClientHeight));
+    m_players = players;
+    fitSummary();
+}
+
+void ScoresWindow::fitSummary()
+{
+    const int width = widthFor(m_players);
+    const int margin = px(120);
+    m_summary->setText(m_game.sheet.summary());
+    const int height = m_summary->text().isEmpty() ? 0 : m_summary->heightForWidth(width - 2 * margin);
+    m_summary->setGeometry(margin, px(kClientHeight), width - 2 * margin, height);
+    m_summary->setVisible(height > 0);
+    setFixedSize(width, px(kClientHeight) + (height > 0 ? height + margin : 0));
 }
 
 void ScoresWindow::refreshNames()
@@ -123,6 +140,8 @@ void ScoresWindow::refreshNames()
 void ScoresWindow::refresh()
 {
     const ScoreSheet &sheet = m_game.sheet;
+    if (sheet.summary() != m_summary->text())
+        fitSummary();
     for (int i = 1; i <= ScoreSheet::CellCount; ++i)
         m_cells[i]->setText(sheet.cell(i));
     for (int p = 1; p <= MaxPlayers; ++p) {

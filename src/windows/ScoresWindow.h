@@ -50,6 +50,10 @@ private:
     Table1<QLabel *, ScoreSheet::RowsPerPlayer> m_rows{};
     Table1<QLabel *, ScoreSheet::CellCount> m_cells{};
     Table1<QLabel *, MaxPlayers> m_totals{};
+    QLabel *m_summary = nullptr;
+    int m_players = 0;
+    // The coach's summary laid out under the totals, the window as tall as it needs.
+    void fitSummary();
 };
 
 } // namespace korbo

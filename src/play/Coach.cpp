@@ -1,0 +1,149 @@
+// The coach: hints, the cost of a person's choices, and a game's summary. Best play
+// is worked out as the computer seats work it out; nothing here plays it.
+
+#include "Advisor.h"
+#include "Game.h"
+#include "Scoring.h"
+
+#include <QPointer>
+
+#include <cmath>
+
+namespace korbo {
+
+namespace {
+
+// Costs under this are the rounding of the table, not a worse choice.
+constexpr double Negligible = 0.05;
+
+QString faces(const DiceArray &dice, const Table1<bool, DiceCount> &which)
+{
+    QList<int> chosen;
+    for (int d = 1; d <= DiceCount; ++d)
+        if (which[d])
+            chosen.append(dice[d]);
+    std::sort(chosen.begin(), chosen.end());
+    QStringList words;
+    for (int face : chosen)
+        words.append(QString::number(face));
+    return words.join(QLatin1Char(' '));
+}
+
+// An action as the status line names it: "hold 5 5 5 and throw", "play a joker on
+// the 2", "enter Korbo".
+QString hintText(const GameState &state, const strategy::Action &action)
+{
+    switch (action.move) {
+    case strategy::Move::Throw: {
+        const QString held = faces(state.dice, action.hold);
+        return held.isEmpty() ? QStringLiteral("Throw all six again")
+                              : QStringLiteral("Hold %1 and throw").arg(held);
+    }
+    case strategy::Move::Joker:
+        return QStringLiteral("Play a joker on the %1").arg(state.dice[action.die]);
+    case strategy::Move::Enter:
+        return QStringLiteral("Enter %1").arg(state.catName[action.category]);
+    }
+    return {};
+}
+
+// The same, as the coach names a choice made ("Holding 5 5") and the best one
+// ("holding 5 5 5 was best").
+QString choiceText(const GameState &state, const strategy::Action &action, bool best)
+{
+    QString text;
+    switch (action.move) {
+    case strategy::Move::Throw: {
+        const QString held = faces(state.dice, action.hold);
+        text = held.isEmpty() ? QStringLiteral("throwing all six") : QStringLiteral("holding ") + held;
+        break;
+    }
+    case strategy::Move::Joker:
+        text = QStringLiteral("a joker on the %1").arg(state.dice[action.die]);
+        break;
+    case strategy::Move::Enter:
+        return best ? state.catName[action.category] : QStringLiteral("Entering ") + state.catName[action.category];
+    }
+    if (!best)
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+bool Game::hintAvailable() const
+{
+    return state.gameInProgress() && !computersTurn() && state.throwNo >= 1 && !state.busy;
+}
+
+QCoro::Task<> Game::showHint()
+{
+    if (!hintAvailable())
+        co_return;
+    QPointer<Game> self(this);
+    const int serial = m_turnSerial;
+    const std::shared_ptr<const strategy::TurnStartValues> values = co_await strategyValues();
+    // The table may have been loading while the game went on.
+    if (!self || serial != m_turnSerial || !hintAvailable())
+        co_return;
+    const strategy::Advice advice = strategy::advise(*values, state, state.curPlayer);
+    const strategy::Action &action = advice.action;
+    Table1<bool, DiceCount> dice{};
+    if (action.move == strategy::Move::Throw)
+        dice = action.hold;
+    else if (action.move == strategy::Move::Joker)
+        dice[action.die] = true;
+    board.setMarks(dice, action.move == strategy::Move::Enter ? action.category : 0);
+    board.setAnnounce(hintText(state, action) + QStringLiteral(": %1 expected").arg(advice.expected, 0, 'f', 1));
+}
+
+void Game::setCoach(bool on)
+{
+    OptionValues values = options.values();
+    values.coach = on;
+    setOptions(values);
+    if (on)
+        fireAndForget([](QPointer<Game> game) -> QCoro::Task<> { co_await game->strategyValues(); }(this));
+}
+
+void Game::judge(const strategy::Action &chosen, By by)
+{
+    if (!options.coach || by != By::Person || !m_values || !state.gameInProgress())
+        return;
+    const int p = state.curPlayer;
+    const strategy::Position position = strategy::Position::of(state, p);
+    const strategy::TurnPlanner planner(*m_values, strategy::Sheet::of(state, p), PlayerTotal(state, p),
+                                        position.throwNo, position.jokers);
+    const strategy::Advice best = planner.best(position);
+    const double cost = best.expected - planner.expected(position, chosen);
+    if (!(cost >= Negligible)) // a choice the rules refuse has no cost to tell
+        return;
+    m_pointsLost[p] += cost;
+    board.setAnnounce(QStringLiteral("%1 costs %2 points on average; %3 was best")
+                          .arg(choiceText(state, chosen, false))
+                          .arg(cost, 0, 'f', 1)
+                          .arg(choiceText(state, best.action, true)));
+}
+
+QString Game::coachSummary() const
+{
+    if (!m_values)
+        return {};
+    // What best play expects from an empty sheet: the score every loss is taken from.
+    strategy::Position start;
+    start.jokers = JokersPerGame;
+    const double best = strategy::TurnPlanner(*m_values, strategy::Sheet{}, 0).best(start).expected;
+    QStringList lines;
+    for (int p = 1; p <= state.numPlayers; ++p) {
+        if (state.pcPlayer[p])
+            continue;
+        lines << QStringLiteral("%1 lost %2 points on average against best play: %3% of its %4.")
+                     .arg(state.playerName[p])
+                     .arg(m_pointsLost[p], 0, 'f', 1)
+                     .arg(100 * (best - m_pointsLost[p]) / best, 0, 'f', 1)
+                     .arg(best, 0, 'f', 1);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace korbo
