@@ -292,6 +292,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_announce->setGeometry(pxRect(-60, 6150, 5955, 225));
     m_announce->setAlignment(Qt::AlignCenter);
     m_announce->setFont(font);
+    m_announceFont = font;
     m_announce->setAutoFillBackground(true);
     QPalette pal = m_announce->palette();
     pal.setColor(QPalette::Window, StripGrey);
@@ -373,7 +374,10 @@ void BoardView::syncJoker(int k)
 
 void BoardView::syncAnnounce()
 {
-    m_announce->setText(m_game.board.announce());
+    // A long line (a coach's word) is narrowed, or made smaller, to show whole.
+    const QString &text = m_game.board.announce();
+    m_announce->setFont(fittedFont(m_announceFont, text, m_announce->contentsRect(), Qt::AlignCenter));
+    m_announce->setText(text);
 }
 
 void BoardView::paintEvent(QPaintEvent *)

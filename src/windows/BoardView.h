@@ -134,6 +134,7 @@ private:
     ImageStore &m_images;
     Table1<CategoryButton *, CategoryCount> m_butCat{};
     Table1<QLabel *, CategoryCount> m_labCat{};
+    QFont m_announceFont; // as designed, before a long line narrows it
     Table1<DieWidget *, DiceCount> m_imgDice{};
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;
