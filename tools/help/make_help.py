@@ -509,6 +509,37 @@ afterwards.</p>
        "load": ui("Load Image ..."), "save": ui("Save")}
 
 
+@add("computer", "Computer players, hints and the coach")
+def computer():
+    return """
+<h3>Computer players</h3>
+<p>Tick the <b>PC</b> box beside a name in %(players)s and the computer plays
+that seat. It plays the best game there is: for every throw it works out which
+choice gives the highest final score on average, taking into account every
+category still open, the bonus, the jokers left and the throws to come. It
+plays at a pace you can follow and says on the status line what it does
+(<i>Blue holds 5 5 5</i>, <i>Blue plays a joker on the 2</i>). While it plays,
+the board does not answer your clicks, but %(new)s still stops the game.</p>
+
+<h3>Hint</h3>
+<p>In your turn, once the dice are on the board, choose %(hint)s (or press
+%(f5)s). The status line says the best next move and the final score best play
+expects from here (<i>Hold 6 6 and throw: 404.4 expected</i>), and a yellow
+ring marks the dice to hold, the die for a joker or the category to enter,
+until you make your next move. A hint never moves a die or enters a score.</p>
+
+<h3>Coach</h3>
+<p>Tick %(coach)s and after each of your decisions &ndash; the dice you hold
+for a throw, a joker, a category entry &ndash; that was not the best one, the
+status line says what it cost on average and what was best (<i>Entering Twins
+costs 3.4 points on average; Triples was best</i>). When a game ends, the score
+sheet adds a summary for each player: the points lost against best play, and
+the share of best play's expected score you played at. Korbo remembers the
+coach between games; the records are the same with it on or off.</p>
+""" % {"players": menu("View", "Players..."), "new": menu("Game", "New"),
+       "hint": menu("Game", "Hint"), "f5": key("F5"), "coach": menu("Game", "Coach")}
+
+
 @add("hints", "Hints and tips")
 def hints():
     bonus_three = 3 * sum(range(1, 7))
@@ -546,11 +577,12 @@ def keys():
 <table class="keys">
 <tr><td>%s</td><td>This help page (%s)</td></tr>
 <tr><td>%s</td><td>New game (%s); during a game it offers to stop it</td></tr>
+<tr><td>%s</td><td>A hint: the best next move (%s)</td></tr>
 <tr><td>%s</td><td>The score sheet (%s)</td></tr>
 <tr><td>%s + click</td><td>on a category button: plays its sounds</td></tr>
 </table>
 """ % (key("F1"), menu("Help", "How to Play"), key("F2"), menu("Game", "New"),
-       key("F6"), menu("View", "Scores"), key("Alt"))
+       key("F5"), menu("Game", "Hint"), key("F6"), menu("View", "Scores"), key("Alt"))
 
 
 @add("files", "Where Korbo keeps its files")
