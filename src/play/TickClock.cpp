@@ -15,9 +15,25 @@ void TickClock::resumeAfter(int ms, std::function<void()> resume)
     QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(resume));
 }
 
+TickClock::~TickClock()
+{
+    // Each sleeper throws WaitCancelled where it waits; the procedures above it unwind
+    // and free their frames. A halted clock lets no new sleep begin meanwhile.
+    halt();
+    while (!m_sleeping.empty()) {
+        const std::coroutine_handle<> sleeper = m_sleeping.back();
+        m_sleeping.pop_back();
+        sleeper.resume();
+    }
+}
+
 void TickClock::Sleep::await_suspend(std::coroutine_handle<> handle) const
 {
-    clock->resumeAfter(ms, [handle] { handle.resume(); });
+    clock->m_sleeping.push_back(handle);
+    clock->resumeAfter(ms, [clock = clock, handle] {
+        std::erase(clock->m_sleeping, handle);
+        handle.resume();
+    });
 }
 
 QCoro::Task<> TickClock::sleep(int ms, std::uint64_t generation)

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <coroutine>
 #include <functional>
+#include <vector>
 
 namespace korbo {
 
@@ -32,6 +33,9 @@ public:
     static constexpr Duration DefaultTick = std::chrono::milliseconds(10);
 
     explicit TickClock(Duration tick = DefaultTick, QObject *parent = nullptr);
+    // Waits still in progress end as at a halt, at once: their timers go with the
+    // clock, and a procedure nobody resumes would hold its memory for good.
+    ~TickClock() override;
 
     Duration tickLength() const { return m_tick; }
     void setTickLength(Duration tick) { m_tick = tick; }
@@ -85,6 +89,8 @@ private:
     std::uint64_t m_generation = 0;
     bool m_halted = false;
     std::int64_t m_ticksWaited = 0;
+    // The procedures suspended in a sleep, each until its timer resumes it.
+    std::vector<std::coroutine_handle<>> m_sleeping;
 };
 
 } // namespace korbo

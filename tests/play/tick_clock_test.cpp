@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <memory>
+
 using namespace korbo;
 using namespace std::chrono_literals;
 
@@ -99,6 +101,18 @@ TEST(TickClock, HaltedClockLetsNoWaiterGoOn)
     loop.exec();
     EXPECT_FALSE(after);
     EXPECT_TRUE(clock.halted());
+}
+
+// Fault guarded: a clock destroyed while a procedure waits drops the timer that would
+// resume it, so the procedure's frame, and all it holds, is never freed.
+TEST(TickClock, ClockGoneEndsItsWaiters)
+{
+    auto clock = std::make_unique<TickClock>(10ms);
+    const auto held = std::make_shared<int>();
+    [](TickClock &c, std::shared_ptr<int>) -> QCoro::Task<> { co_await c.wait(100); }(*clock, held);
+    ASSERT_EQ(held.use_count(), 2);
+    clock.reset();
+    EXPECT_EQ(held.use_count(), 1);
 }
 
 } // namespace
