@@ -386,11 +386,14 @@ TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
 // different; the wording itself is the game's text, not the test's.
 TEST_F(Turn, JokerHintsDifferByWhereTheTokenIs)
 {
-    QStringList hints;
-    for (auto point : {&Game::explainJoker, &Game::explainJokerOverTable, &Game::explainJokerOverDie}) {
-        (g.*point)();
-        hints << g.board.announce();
-    }
+    // One call after another: GCC's vptr check misreads a call through a member
+    // function pointer as a bad object and stops the sanitizer build.
+    g.explainJoker();
+    QStringList hints{g.board.announce()};
+    g.explainJokerOverTable();
+    hints << g.board.announce();
+    g.explainJokerOverDie();
+    hints << g.board.announce();
     hints.removeDuplicates();
     EXPECT_EQ(hints.size(), 3);
     EXPECT_FALSE(hints.contains(QString()));
