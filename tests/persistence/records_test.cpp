@@ -100,15 +100,6 @@ TEST(RecordLine, FieldsAreHeldToTheirWidths)
         EXPECT_EQ(lineOf(QLatin1String(r.name), r.total, June15, 3), QLatin1String(r.line));
 }
 
-TEST(RecordLine, ADamagedLineStillRebuildsToFullWidth)
-{
-    for (const char *damaged : {"", "junk", " 1  412 Red", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}) {
-        const QString key = RecordKeyOfLine(QLatin1String(damaged));
-        EXPECT_EQ(key.size(), RecordKeyLength) << damaged;
-        EXPECT_EQ(RecordLineOfKey(key, 5).size(), RecordLineLength) << damaged;
-    }
-}
-
 // ---- MergeResults ----
 
 // Each list as "name total" from first to last.

@@ -1,4 +1,3 @@
-#include "Damage.h"
 #include "Doubles.h"
 #include "Options.h"
 #include "Settings.h"
@@ -6,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -114,42 +111,6 @@ TEST(Settings, AFileThatIsNotThereOrCannotBeWrittenChangesNothing)
         EXPECT_FALSE(WriteSettingsFile(options, path)) << path.toStdString();
         EXPECT_EQ(test::readFile(plain), "old\r\n");
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"plain"});
-    }
-}
-
-// Random and damaged files must never crash, hang or put a value out of range; the
-// lines with any key and any value are where a check box once took a 3.
-TEST(Settings, SurvivesRandomAndDamagedFiles)
-{
-    Options good;
-    ReadSettingsBytes(good, "Animation=2\r\nTextButtons=1\r\nSound=Zany\r\nDiceType=User Defined\r\n");
-    test::Damage damage(20240718, SettingsFileBytes(good), "=01234.-AaDdEeNnOoSs \r\n\t\xff");
-    const char *const keys[] = {"Animation", "textbuttons", "CROSSHAIR", "Auto1stThrow", "ShowLeader",
-                                "Sound", "NoThrowSounds", "DiceType", "", "x"};
-    const char *const values[] = {"0", "1", "2", "3", "-1", "1.5", "2.5", " 2", "off", "ZANY",
-                                  "photo", "User Defined", "99999", "1e9", "", "\xff"};
-    for (int round = 0; round < 800; ++round) {
-        QByteArray bytes = damage.next(round);
-        if (round % 4 == 3) {
-            bytes.clear();
-            for (int n = damage.below(20); n > 0; --n)
-                bytes += QByteArray(keys[damage.below(std::size(keys))]) + "="
-                         + values[damage.below(std::size(values))] + (damage.below(2) ? "\r\n" : "\n");
-        }
-        Options options;
-        options.showRecordsValue = 2;
-        ReadSettingsBytes(options, bytes);
-        for (int box : {options.animationValue, options.textButtonsValue, options.crossHairValue,
-                        options.autoThrowValue, options.underlineWinnerValue, options.noThrowSoundsValue})
-            ASSERT_TRUE(box >= 0 && box <= 2) << round;
-        ASSERT_EQ(options.showRecordsValue, 2) << round;
-        ASSERT_TRUE(int(options.sound) >= 0 && int(options.sound) <= 2) << round;
-        ASSERT_TRUE(options.diceStyle >= 1 && options.diceStyle <= DiceStyleCount) << round;
-        ASSERT_TRUE(options.noThrowSoundsEnabled || bytes.toLower().contains("sound=off")) << round;
-        // Whatever was read writes a file that reads back the same.
-        Options again;
-        ReadSettingsBytes(again, SettingsFileBytes(options));
-        ASSERT_EQ(SettingsFileBytes(again), SettingsFileBytes(options)) << round;
     }
 }
 
