@@ -4,25 +4,7 @@
 
 #include <QDir>
 
-#include <string>
-
 using namespace korbo;
-
-namespace {
-
-// The names sorted and spelt out, so that a failure shows which file is amiss.
-std::string listed(QStringList names)
-{
-    names.sort();
-    return names.join(QLatin1Char(' ')).toStdString();
-}
-
-std::string wavesIn(const QString &folder)
-{
-    return listed(QDir(folder).entryList({QStringLiteral("*.wav")}, QDir::Files));
-}
-
-} // namespace
 
 // The recordings themselves are checked by tools/sounds/test_sounds.py; here only that
 // every sound the game can ask for is a file in the assets, embedded under the name the
@@ -32,6 +14,11 @@ TEST(Recordings, EverySoundIsEmbeddedAndEveryFileIsASound)
     QStringList named;
     for (int i = 0; i < SoundCount; ++i)
         named << QtSoundPlayer::resourcePath(static_cast<Sound>(i)).section(QLatin1Char('/'), -1);
-    EXPECT_EQ(wavesIn(qEnvironmentVariable("KORBO_ASSETS") + QStringLiteral("/sounds")), listed(named));
-    EXPECT_EQ(wavesIn(QStringLiteral(":/sounds")), listed(named));
+    // Sorted and spelt out, so that a failure shows which file is amiss.
+    const auto listed = [](QStringList names) {
+        names.sort();
+        return names.join(QLatin1Char(' ')).toStdString();
+    };
+    for (const QString folder : {qEnvironmentVariable("KORBO_ASSETS") + QStringLiteral("/sounds"), QStringLiteral(":/sounds")})
+        EXPECT_EQ(listed(QDir(folder).entryList({QStringLiteral("*.wav")}, QDir::Files)), listed(named)) << folder.toStdString();
 }

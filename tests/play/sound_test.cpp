@@ -1,4 +1,5 @@
 #include "CategorySounds.h"
+#include "Doubles.h"
 #include "GameState.h"
 #include "QtSoundPlayer.h"
 #include "Recorders.h"
@@ -6,12 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoro/QCoroTask>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include <optional>
 
 using namespace korbo;
 using namespace std::chrono_literals;
@@ -20,238 +17,106 @@ namespace {
 
 // ------------------------------------------------------------ category sequences
 
-struct Setting {
-    SoundChoice sound;
-    bool autoThrow;
-};
+const QString Alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQ");
+constexpr quint32 Seed = 7;
 
-constexpr Setting Std{SoundChoice::On, false};
-constexpr Setting StdAuto{SoundChoice::On, true};
-constexpr Setting Zany{SoundChoice::Zany, false};
-constexpr Setting ZanyAuto{SoundChoice::Zany, true};
-constexpr Setting Off{SoundChoice::Off, false};
-constexpr Setting OffAuto{SoundChoice::Off, true};
-
-struct Played {
-    QStringList sounds;
-    Random random;
-};
-
-Played playCategory(Setting setting, int c, bool bonus = false, int twins = NotScored,
-                    quint32 seed = 7)
+// The sounds entering category c plays, as "name" (to its end) or "name&" (in the
+// background), separated by spaces; `random` is left as the sounds left it.
+QString categorySounds(Random &random, SoundChoice sound, bool autoThrow, int c, bool bonus = false,
+                       int twins = NotScored)
 {
     Options options;
-    options.sound = setting.sound;
-    options.autoThrowValue = setting.autoThrow ? 1 : 0;
+    options.sound = sound;
+    options.autoThrowValue = autoThrow ? 1 : 0;
     TickClock clock(0ns);
     test::RecordingSoundPlayer player;
-    Played result{{}, Random(seed)};
-    QCoro::waitFor(PlayCategorySound(player, options, result.random, clock, c, bonus, twins));
-    result.sounds = player.played;
-    return result;
+    QCoro::waitFor(PlayCategorySound(player, options, random, clock, c, bonus, twins));
+    return player.played.join(QLatin1Char(' '));
 }
 
-struct SequenceCase {
-    const char *what;
-    Setting setting;
-    int c;
-    bool bonus;
-    int twins;
+TEST(CategorySound, EachCategoryPlaysItsSequenceAndDrawsTheLettersOnce)
+{
+    constexpr SoundChoice On = SoundChoice::On, Zany = SoundChoice::Zany, Off = SoundChoice::Off;
+    const struct {
+        SoundChoice sound;
+        bool autoThrow;
+        int c;
+        bool bonus;
+        int twins;
+        const char *played, *guards;
+    } rows[] = {
+        {On, false, Fours, false, -1, "pop pop pop pop", "a pop per point of the face"},
+        {Zany, false, Twins, false, 21, "rnd11 rnd11 rnd11 coo&", "a bloop for every ten points, up to three"},
+        {Zany, false, Twins, false, 20, "rnd11 rnd11 coo&", "20 is two bloops, not three"},
+        {Zany, false, Twins, false, -1, "rnd11 coo&", "Twins not yet scored: one bloop"},
+        {Zany, true, Twins, false, 40, "rnd11 rnd11 rnd11 coo", "Auto 1st Throw waits for the last sound"},
+        {On, false, Twins, false, 40, "coo&", "the standard style has no bloops"},
+        {Zany, false, Triples, false, -1, "bow arrow twang&", "zany Triples draws the bow first"},
+        {On, true, Triples, false, -1, "twang", "standard Triples only twangs"},
+        {Zany, false, Odds, true, -1, "odds rnd4&", "all six odd earns the cheer"},
+        {Zany, false, Odds, false, -1, "odds", "fewer earn none"},
+        {On, false, Odds, true, -1, "odds", "nor does the standard style"},
+        {Zany, true, Evens, true, -1, "evens rnd4", "all six even, waited for"},
+        {On, false, Quad, false, -1, "quad_std&", "Quad's own recording in each style"},
+        {Zany, false, Quad, false, -1, "quad_zany&", "Quad's own recording in each style"},
+        {Zany, false, Flush, false, -1, "flush_zany&", "Flush's own recording"},
+        {Zany, true, Korbo, false, -1, "korbo_zany", "Korbo's own recording, waited for"},
+        {Off, true, Korbo, false, -1, "", "sound off plays nothing"},
+        {On, false, 15, true, 40, "", "no category, no sound"},
+    };
+    for (const auto &r : rows) {
+        Random random(Seed), reference(Seed);
+        EXPECT_EQ(categorySounds(random, r.sound, r.autoThrow, r.c, r.bonus, r.twins), QLatin1String(r.played)) << r.guards;
+        // The letters are shuffled whenever sound is on, so a seeded game takes the same
+        // random numbers whichever sounds it hears.
+        if (r.sound != Off)
+            ShuffleString(reference, Alphabet);
+        EXPECT_EQ(random.next(), reference.next()) << r.guards;
+    }
+}
+
+// Zany scores in Ones..Sixes: a different noise per die, the first letters of the
+// shuffled alphabet and then its last, each letter standing for its rnd sound.
+TEST(CategorySound, ZanyNumbersPlayADifferentNoisePerDie)
+{
+    Random random(Seed), reference(Seed);
+    const QString letters = ShuffleString(reference, Alphabet);
     QStringList expected;
-};
-
-class CategorySequence : public ::testing::TestWithParam<SequenceCase> {};
-
-TEST_P(CategorySequence, PlaysExactlyTheseSounds)
-{
-    const SequenceCase &t = GetParam();
-    EXPECT_EQ(playCategory(t.setting, t.c, t.bonus, t.twins).sounds, t.expected) << t.what;
+    for (QChar letter : letters.left(Sixes - 1) + letters.back())
+        expected << QStringLiteral("rnd%1").arg(letter.unicode() - u'A' + 1);
+    EXPECT_EQ(categorySounds(random, SoundChoice::Zany, false, Sixes), expected.join(QLatin1Char(' ')) + QLatin1Char('&'));
 }
-
-const QStringList fourPops{"pop", "pop", "pop", "pop"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Categories, CategorySequence,
-    ::testing::Values(
-        SequenceCase{"Ones std", Std, Ones, false, -1, {"pop"}},
-        SequenceCase{"Fours std", Std, Fours, false, -1, fourPops},
-        SequenceCase{"Sixes std", Std, Sixes, false, -1,
-                     {"pop", "pop", "pop", "pop", "pop", "pop"}},
-        SequenceCase{"Twins zany 40", Zany, Twins, false, 40, {"rnd11", "rnd11", "rnd11", "coo&"}},
-        SequenceCase{"Twins zany 21", Zany, Twins, false, 21, {"rnd11", "rnd11", "rnd11", "coo&"}},
-        SequenceCase{"Twins zany 20", Zany, Twins, false, 20, {"rnd11", "rnd11", "coo&"}},
-        SequenceCase{"Twins zany 10", Zany, Twins, false, 10, {"rnd11", "coo&"}},
-        SequenceCase{"Twins zany unscored", Zany, Twins, false, -1, {"rnd11", "coo&"}},
-        SequenceCase{"Twins zany, auto throw", ZanyAuto, Twins, false, 40,
-                     {"rnd11", "rnd11", "rnd11", "coo"}},
-        SequenceCase{"Twins std 40", Std, Twins, false, 40, {"coo&"}},
-        SequenceCase{"Twins std, auto throw", StdAuto, Twins, false, 40, {"coo"}},
-        SequenceCase{"Triples zany", Zany, Triples, false, -1, {"bow", "arrow", "twang&"}},
-        SequenceCase{"Triples zany, auto throw", ZanyAuto, Triples, false, -1,
-                     {"bow", "arrow", "twang"}},
-        SequenceCase{"Triples std, auto throw", StdAuto, Triples, false, -1, {"twang"}},
-        SequenceCase{"Odds zany, all six odd", Zany, Odds, true, -1, {"odds", "rnd4&"}},
-        SequenceCase{"Odds zany, all six odd, auto throw", ZanyAuto, Odds, true, -1,
-                     {"odds", "rnd4"}},
-        SequenceCase{"Odds zany, fewer", Zany, Odds, false, -1, {"odds"}},
-        SequenceCase{"Odds std, all six odd", Std, Odds, true, -1, {"odds"}},
-        SequenceCase{"Evens zany, all six even", Zany, Evens, true, -1, {"evens", "rnd4&"}},
-        SequenceCase{"Quad std", Std, Quad, false, -1, {"quad_std&"}},
-        SequenceCase{"Quad zany", Zany, Quad, false, -1, {"quad_zany&"}},
-        SequenceCase{"Quad std, auto throw", StdAuto, Quad, false, -1, {"quad_std"}},
-        SequenceCase{"Flush zany", Zany, Flush, false, -1, {"flush_zany&"}},
-        SequenceCase{"PotLuck zany", Zany, PotLuck, false, -1, {"potluck_zany&"}},
-        SequenceCase{"Korbo std", Std, Korbo, false, -1, {"korbo_std&"}},
-        SequenceCase{"Korbo zany, auto throw", ZanyAuto, Korbo, false, -1, {"korbo_zany"}},
-        SequenceCase{"Off, Fours", Off, Fours, false, -1, {}},
-        SequenceCase{"Off, Korbo, auto throw", OffAuto, Korbo, false, -1, {}},
-        SequenceCase{"category 0", Zany, 0, true, 40, {}},
-        SequenceCase{"category 15", Std, 15, true, 40, {}}));
-
-// Zany scores in Ones..Sixes: the first c-1 letters of the shuffled alphabet, then the
-// 17th, each letter standing for its rnd sound.
-struct ZanyCase {
-    int c;
-    bool autoThrow;
-    quint32 seed;
-};
-
-class ZanyNumbers : public ::testing::TestWithParam<ZanyCase> {};
-
-TEST_P(ZanyNumbers, PlayDifferentRandomNoisesOnePerDie)
-{
-    const ZanyCase &t = GetParam();
-    const QStringList played =
-        playCategory(t.autoThrow ? ZanyAuto : Zany, t.c, false, -1, t.seed).sounds;
-
-    Random reference(t.seed);
-    const QString letters = ShuffleString(reference, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
-    QStringList expected;
-    for (int i = 0; i < t.c - 1; ++i)
-        expected << QStringLiteral("rnd%1").arg(letters.at(i).unicode() - u'A' + 1);
-    expected << QStringLiteral("rnd%1").arg(letters.at(16).unicode() - u'A' + 1)
-                    + (t.autoThrow ? QString() : QStringLiteral("&"));
-    EXPECT_EQ(played, expected);
-
-}
-
-INSTANTIATE_TEST_SUITE_P(Categories, ZanyNumbers,
-                         ::testing::Values(ZanyCase{Ones, false, 1}, ZanyCase{Fours, true, 7},
-                                           ZanyCase{Sixes, false, 12345}));
-
-// The shuffle is drawn whenever sound is on, whatever the category and style, so a
-// seeded game takes the same random numbers whichever sounds it hears.
-struct DrawCase {
-    Setting setting;
-    int c;
-    bool draws;
-};
-
-class RandomDraw : public ::testing::TestWithParam<DrawCase> {};
-
-TEST_P(RandomDraw, ShufflesOnceWhenSoundIsOn)
-{
-    const DrawCase &t = GetParam();
-    Played played = playCategory(t.setting, t.c, true, 40, 11);
-    Random reference(11);
-    if (t.draws)
-        ShuffleString(reference, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(played.random.next(), reference.next());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Categories, RandomDraw,
-    ::testing::Values(DrawCase{Std, Ones, true}, DrawCase{Std, Quad, true},
-                      DrawCase{Std, Twins, true}, DrawCase{Zany, Triples, true},
-                      DrawCase{Zany, Odds, true}, DrawCase{Zany, Fours, true},
-                      DrawCase{StdAuto, Korbo, true}, DrawCase{Zany, 15, true},
-                      DrawCase{Off, Fours, false}, DrawCase{OffAuto, Korbo, false}));
 
 // ------------------------------------------------------------ wave headers
 
-QByteArray chunk(const char *id, const QByteArray &body, std::optional<quint32> size = {})
+QByteArray chunk(const char *id, const QByteArray &body)
 {
-    QByteArray out(id, 4);
-    char le[4];
-    qToLittleEndian<quint32>(size.value_or(static_cast<quint32>(body.size())), le);
-    out.append(le, 4);
-    out.append(body);
-    if (body.size() % 2)
-        out.append('\0');
-    return out;
+    QByteArray size(4, '\0');
+    qToLittleEndian<quint32>(static_cast<quint32>(body.size()), size.data());
+    return id + size + body;
 }
 
-QByteArray fmtBody(int tag, int channels, int rate, int bits, int extra = 0)
+TEST(WaveHeader, FindsTheSamplesWhereverTheyAreAndNoFurtherThanTheFile)
 {
-    QByteArray b(16 + extra, '\0');
-    const int block = channels * bits / 8;
-    qToLittleEndian<quint16>(tag, b.data());
-    qToLittleEndian<quint16>(channels, b.data() + 2);
-    qToLittleEndian<quint32>(rate, b.data() + 4);
-    qToLittleEndian<quint32>(rate * block, b.data() + 8);
-    qToLittleEndian<quint16>(block, b.data() + 12);
-    qToLittleEndian<quint16>(bits, b.data() + 14);
-    return b;
+    // PCM, mono, 22050 frames a second of 16 bits; a tenth of a second of samples.
+    const QByteArray fmt = chunk("fmt ", QByteArray::fromHex("0100010022560000" "44ac000002001000"));
+    const QByteArray wave = chunk("RIFF", "WAVE" + chunk("LIST", QByteArray(26, 'x')) + fmt + chunk("data", QByteArray(4410, 'x')));
+    const struct { QByteArray file; qsizetype offset, size; qint64 micros; const char *guards; } rows[] = {
+        {wave, 78, 4410, 100'000, "a chunk before fmt is passed over, not taken for a 44-byte header"},
+        {wave.chopped(2205), 78, 2205, 50'000, "a file cut short lasts as long as the samples it holds"},
+        {chunk("RIFF", "WAVE" + fmt), 0, 0, 0, "no samples: no sound"},
+        {chunk("RIFF", "AVI " + fmt), 0, 0, 0, "not a wave"},
+    };
+    for (const auto &r : rows) {
+        const auto info = readWaveInfo(r.file);
+        ASSERT_EQ(info.has_value(), r.micros > 0) << r.guards;
+        if (info) {
+            EXPECT_EQ(info->dataOffset, r.offset) << r.guards;
+            EXPECT_EQ(info->dataSize, r.size) << r.guards;
+            EXPECT_EQ(info->duration().count(), r.micros) << r.guards;
+        }
+    }
 }
-
-QByteArray riff(const QByteArray &chunks)
-{
-    QByteArray out("RIFF");
-    char le[4];
-    qToLittleEndian<quint32>(static_cast<quint32>(chunks.size() + 4), le);
-    out.append(le, 4);
-    out.append("WAVE");
-    out.append(chunks);
-    return out;
-}
-
-const QByteArray tenthOfASecond(2205 * 2, '\x11');   // 22050 Hz mono 16-bit
-const QByteArray monoFmt = chunk("fmt ", fmtBody(1, 1, 22050, 16));
-
-struct HeaderCase {
-    const char *what;
-    QByteArray file;
-    bool valid;
-    int formatTag, channels, rate, bits;
-    qsizetype offset, size;
-    qint64 micros;
-};
-
-class WaveHeader : public ::testing::TestWithParam<HeaderCase> {};
-
-TEST_P(WaveHeader, ReadsFormatAndLength)
-{
-    const HeaderCase &t = GetParam();
-    const auto info = readWaveInfo(t.file);
-    ASSERT_EQ(info.has_value(), t.valid) << t.what;
-    if (!info)
-        return;
-    EXPECT_EQ(info->formatTag, t.formatTag) << t.what;
-    EXPECT_EQ(info->channels, t.channels) << t.what;
-    EXPECT_EQ(info->sampleRate, t.rate) << t.what;
-    EXPECT_EQ(info->bitsPerSample, t.bits) << t.what;
-    EXPECT_EQ(info->dataOffset, t.offset) << t.what;
-    EXPECT_EQ(info->dataSize, t.size) << t.what;
-    EXPECT_EQ(info->duration().count(), t.micros) << t.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Parsing, WaveHeader,
-    ::testing::Values(
-        HeaderCase{"plain 44-byte header", riff(monoFmt + chunk("data", tenthOfASecond)), true,
-                   1, 1, 22050, 16, 44, 4410, 100'000},
-        HeaderCase{"list chunk before fmt",
-                   riff(chunk("LIST", QByteArray(26, 'x')) + monoFmt
-                        + chunk("data", tenthOfASecond)),
-                   true, 1, 1, 22050, 16, 78, 4410, 100'000},
-        HeaderCase{"data cut short",
-                   riff(monoFmt + chunk("data", tenthOfASecond)).chopped(2205), true, 1, 1,
-                   22050, 16, 44, 2205, 50'000},
-        HeaderCase{"no data chunk", riff(monoFmt), false, 0, 0, 0, 0, 0, 0, 0},
-        HeaderCase{"not a wave", QByteArray("RIFF\0\0\0\0AVI ", 12) + monoFmt, false, 0, 0, 0, 0,
-                   0, 0, 0},
-        HeaderCase{"empty", QByteArray(), false, 0, 0, 0, 0, 0, 0, 0}));
 
 // ------------------------------------------------------------ the Qt player
 
@@ -334,13 +199,7 @@ TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
 TEST(AudioModule, AJunkFileIsNoModule)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString junk = dir.filePath(QStringLiteral("junk.so"));
-    QFile file(junk);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is no shared object");
-    file.close();
-    AudioModule module({junk});
+    AudioModule module({test::writeFile(dir.filePath(QStringLiteral("junk.so")), "this is no shared object")});
     EXPECT_EQ(module.output(), nullptr);
 }
 
