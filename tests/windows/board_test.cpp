@@ -1,12 +1,10 @@
 #include "Artwork.h"
 #include "BoardView.h"
-#include "Doubles.h"
 #include "ImageStore.h"
-#include "MainWindow.h"
 #include "PlayersDialog.h"
-#include "Recorders.h"
 #include "ScoresWindow.h"
 #include "Twips.h"
+#include "WindowGame.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +19,7 @@ using namespace korbo::test;
 
 namespace {
 
-struct Window : ::testing::Test {
-    TestGame t;
-    RecordingMessages messages;
-    MainWindow window{t.game, messages};
-    Game &g = t.game;
-
-    void SetUp() override { t.game.setHost(&window); }
-
+struct Window : ::testing::Test, WindowGame {
     // Names the players in the Players dialog, opened as the View menu opens it.
     void nameThroughTheMenu(const QStringList &names)
     {
@@ -140,12 +131,11 @@ TEST_F(Players, GapsCloseAndNamesAreCounted)
 // Types text as key presses carrying that text, as a keyboard with any layout would.
 void typeText(QWidget *widget, const QString &text)
 {
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
+    for (QChar ch : text)
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &key);
+        }
 }
 
 TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
@@ -264,30 +254,18 @@ TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
         QApplication::sendEvent(board, &move);
         return move.isAccepted();
     };
-    const QString dieHint = QStringLiteral("Play a joker on this Die");
-    const QString tableHint = QStringLiteral("Drop the Joker on the Die you would like to throw again");
-    struct Row {
-        const char *over;
-        bool busy;
-        bool taken;
-        QString line; // the status line afterwards; "-" left as it was
-    };
     const QPoint die = board->imgDice(1)->geometry().center();
-    const Row rows[] = {
-        {"die, dice in flight", true, false, QStringLiteral("-")},
-        {"die", false, true, dieHint},
-        {"token", false, false, QStringLiteral("-")},
-        {"table", false, false, tableHint},
+    const struct { const char *over; QPoint at; bool busy, taken; const char *line; } rows[] = { // line "-": left as it was
+        {"die, dice in flight", die, true, false, "-"},
+        {"die", die, false, true, "Play a joker on this Die"},
+        {"token", board->joker(1)->geometry().center(), false, false, "-"},
+        {"table", px(4880, 4400), false, false, "Drop the Joker on the Die you would like to throw again"},
     };
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         g.board.setAnnounce(QStringLiteral("-"));
         g.state.busy = row.busy;
-        const QString over = QString::fromLatin1(row.over);
-        const bool taken = dragOver(over.startsWith(QLatin1String("die")) ? die
-                                    : over == QLatin1String("token")  ? board->joker(1)->geometry().center()
-                                                                      : px(4880, 4400));
-        EXPECT_EQ(taken, row.taken) << row.over;
-        EXPECT_EQ(g.board.announce(), row.line) << row.over;
+        EXPECT_EQ(dragOver(row.at), row.taken) << row.over;
+        EXPECT_EQ(g.board.announce(), QLatin1String(row.line)) << row.over;
     }
     g.state.busy = false;
     // The drop itself plays the joker on that die.

@@ -1,12 +1,10 @@
 // Every way of closing every dialog, and whether what the player changed in it stays.
-#include "Doubles.h"
 #include "ImageStore.h"
-#include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "PlayersDialog.h"
 #include "RecordsWindow.h"
-#include "Recorders.h"
 #include "UserDiceDialog.h"
+#include "WindowGame.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +24,7 @@ namespace {
 
 enum class Way { CloseBox, Escape, Cancel, Ok };
 
-struct Closing : ::testing::Test {
-    TestGame t;
-    RecordingMessages messages;
-    MainWindow window{t.game, messages};
-    Game &g = t.game;
+struct Closing : ::testing::Test, WindowGame {
     QTemporaryDir dir;
     std::unique_ptr<QWidget> made; // a dialog made for one opening
 

@@ -2,15 +2,13 @@
 // top of another, every caption whole, measured in the font the control draws it in.
 #include "AboutWindow.h"
 #include "BoardView.h"
-#include "Doubles.h"
-#include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "PlayersDialog.h"
 #include "RecordsWindow.h"
-#include "Recorders.h"
 #include "ScoresWindow.h"
 #include "UserDiceDialog.h"
 #include "VarsMonitor.h"
+#include "WindowGame.h"
 
 #include <gtest/gtest.h>
 
@@ -118,14 +116,7 @@ void expectLaidOut(QWidget *window)
     expectLaidOut(window, nameOf(window));
 }
 
-struct Layout : ::testing::Test {
-    TestGame t;
-    RecordingMessages messages;
-    MainWindow window{t.game, messages};
-    Game &g = t.game;
-
-    void SetUp() override { g.setHost(&window); }
-};
+struct Layout : ::testing::Test, WindowGame {};
 
 TEST_F(Layout, TheBoardAtEveryStage)
 {

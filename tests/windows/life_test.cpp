@@ -1,12 +1,10 @@
 // The main window's life: start-up reading the files, closing with and without a
 // game, saving at exit.
 #include "DesktopSession.h"
-#include "Doubles.h"
-#include "MainWindow.h"
 #include "OptionsDialog.h"
-#include "Recorders.h"
 #include "RecordsFile.h"
 #include "Settings.h"
+#include "WindowGame.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +27,7 @@ using namespace korbo::test;
 namespace {
 
 // A run of the game on its two folders, started as the program starts it.
-struct GameRun {
-    TestGame t;
-    RecordingMessages messages;
-    MainWindow window{t.game, messages};
-    Game &g = t.game;
+struct GameRun : WindowGame {
     GameRun(const QString &settings, const QString &data)
     {
         g.today = [] { return QDate(2026, 12, 6); };
@@ -244,17 +238,24 @@ TEST_F(Life, ADamagedRecordsFileIsKeptAsideAndThePlayerToldOnce)
 
 TEST_F(Life, TwoCopiesPlayingAtOnceBothKeepTheirResults)
 {
-    // Guards the last copy to quit writing over the other's new records.
+    // Guards the last copy to quit writing over the other's new records; and the
+    // records going unread where there is no settings file yet.
+    Records earlier;
+    earlier.MergeResults({{QStringLiteral("Cy"), 250}}, QDate(2025, 1, 2));
+    Random random;
+    ASSERT_TRUE(WriteRecordsFile(earlier, records, random));
     GameRun first(settings.path(), data.path()), second(settings.path(), data.path());
+    EXPECT_EQ(first.g.records.listHI, earlier.listHI);
     first.g.records.MergeResults({{QStringLiteral("Ann"), 300}}, QDate(2026, 12, 6));
     second.g.records.MergeResults({{QStringLiteral("Bob"), 200}}, QDate(2026, 12, 6));
     ASSERT_TRUE(first.window.close());
     ASSERT_TRUE(second.window.close());
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
-    ASSERT_EQ(read.listHI.size(), 2);
-    EXPECT_EQ(RecordLineName(read.listHI[0]), QStringLiteral("Ann"));
-    EXPECT_EQ(RecordLineName(read.listHI[1]), QStringLiteral("Bob"));
+    QStringList names;
+    for (const QString &line : read.listHI)
+        names << RecordLineName(line);
+    EXPECT_EQ(names, (QStringList{"Ann", "Cy", "Bob"}));
 }
 
 TEST_F(Life, PipesFoldersAndDevicesWhereFilesShouldBeDoNotHoldUpTheStart)
@@ -272,44 +273,24 @@ TEST_F(Life, PipesFoldersAndDevicesWhereFilesShouldBeDoNotHoldUpTheStart)
     EXPECT_TRUE(QFileInfo(records).isFile() && QFileInfo(ini).isFile());
 }
 
-TEST_F(Life, ARecordsFileIsReadEvenWithoutSettings)
+TEST_F(Life, SettingsTakeEffectAtStartOutliveTheOptionsWindowAndAreWrittenAtExit)
 {
-    Records earlier;
-    earlier.MergeResults({{QStringLiteral("Blue"), 300}}, QDate(2025, 1, 2));
-    Random random;
-    ASSERT_TRUE(WriteRecordsFile(earlier, records, random));
-    GameRun run(settings.path(), data.path());
-    EXPECT_EQ(run.g.records.listHI, earlier.listHI);
-}
-
-TEST_F(Life, SettingsTakeEffectAtStartAndAreWrittenAtExit)
-{
-    writeFile(ini, "[Korbo v4.01]\r\nTextButtons=1\r\nCrosshair=1\r\nSound=zany\r\nDiceType=Rainbow\r\n");
+    // Guards the Options window, first made after start-up, showing the designed
+    // defaults and putting them in force when closed.
+    const QByteArray saved("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=2\r\nAuto1stThrow=1\r\n"
+                           "ShowLeader=0\r\nSound=zany\r\nNoThrowSounds=1\r\nDiceType=Rainbow\r\n");
+    writeFile(ini, saved);
     GameRun run(settings.path(), data.path());
     EXPECT_EQ(run.g.board.category(Quad).caption, QStringLiteral("Quad")); // text buttons
     EXPECT_EQ(run.g.board.diceStyle(), StyleRainbow);
     EXPECT_EQ(run.window.cursor().shape(), Qt::CrossCursor);
     EXPECT_TRUE(run.t.sound.played.isEmpty()); // loading plays no samples
-    run.g.options.animationValue = 0;
-    ASSERT_TRUE(run.window.close());
-    EXPECT_EQ(readFile(ini), QByteArray("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=1\r\n"
-                                       "Auto1stThrow=0\r\nShowLeader=1\r\nSound=Zany\r\nNoThrowSounds=0\r\n"
-                                       "DiceType=Rainbow\r\n"));
-}
-
-TEST_F(Life, OpeningAndClosingTheOptionsChangesNoSetting)
-{
-    // Guards the Options window, first made after start-up, showing the designed
-    // defaults and putting them in force when closed.
-    const QByteArray saved("[Korbo v4.01]\r\nAnimation=0\r\nTextButtons=1\r\nCrosshair=2\r\nAuto1stThrow=1\r\n"
-                           "ShowLeader=0\r\nSound=Zany\r\nNoThrowSounds=1\r\nDiceType=Rainbow\r\n");
-    writeFile(ini, saved);
-    GameRun run(settings.path(), data.path());
     run.window.menuOptions->trigger();
     ASSERT_TRUE(run.window.optionsDialog()->isVisible());
     run.window.optionsDialog()->close();
+    run.g.options.crossHairValue = 1;
     ASSERT_TRUE(run.window.close());
-    EXPECT_EQ(readFile(ini), saved);
+    EXPECT_EQ(readFile(ini), QByteArray(saved).replace("Crosshair=2", "Crosshair=1").replace("zany", "Zany"));
 }
 
 TEST_F(Life, AFirstRunKeepsTheDesignedLookAndMakesTheFolders)

@@ -1,9 +1,7 @@
-#include "Doubles.h"
 #include "ImageStore.h"
-#include "MainWindow.h"
 #include "OptionsDialog.h"
-#include "Recorders.h"
 #include "UserDiceDialog.h"
+#include "WindowGame.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +19,8 @@ using namespace korbo::test;
 
 namespace {
 
-struct OptionsWindow : ::testing::Test {
-    TestGame t;
-    RecordingMessages messages;
-    MainWindow window{t.game, messages};
+struct OptionsWindow : ::testing::Test, WindowGame {
     OptionsDialog options{t.game, window.images(), messages, &window};
-    Game &g = t.game;
 
     QImage shownPreview() const { return options.ImgDice()->pixmap().toImage(); }
     QImage storeFace(int slot) { return window.images().storeFace(slot).toImage(); }
@@ -167,22 +161,6 @@ TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
     options.applyOptions();
     EXPECT_EQ(g.board.diceStyle(), StyleUserDefined);
     EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor) << "grayed counts as ticked";
-}
-
-TEST_F(OptionsWindow, PlacedOverTheMiddleOfTheBoard)
-{
-    const int w = options.width();
-    const struct { QRect main; QPoint expected; } cases[] = {
-        {QRect(200, 100, 600, 500), QPoint(200 + (600 - w) / 2, 100)},
-        {QRect(200, 40, 100, 80), QPoint(200 - (w - 100) / 2, 40)}, // narrower: halved toward zero
-        {QRect(0, 0, w + 1, 80), QPoint(0, 0)},
-    };
-    for (const auto &c : cases) {
-        QWidget main;
-        main.setGeometry(c.main);
-        options.placeOver(&main);
-        EXPECT_EQ(options.pos(), c.expected);
-    }
 }
 
 TEST_F(OptionsWindow, ImportOpensTheUserDiceWindowModalAndLeavesTheOptionsOpen)
