@@ -1,8 +1,8 @@
 #include "Artwork.h"
+#include "GameState.h"
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QImage>
 
 #include <algorithm>
@@ -15,53 +15,36 @@ using namespace korbo;
 
 namespace {
 
-const char *const StyleNames[] = {"Standard", "Traditional", "Ladybirds",
-                                  "Rainbow",  "Buttons",     "Photo"};
+const char *const StyleNames[] = {"Standard", "Traditional", "Ladybirds", "Rainbow", "Buttons", "Photo"};
 
-QImage plain(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
+double luminance(QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); }
+int lowestChannel(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}); }
+bool opaque(QRgb c) { return qAlpha(c) > 200; }
+bool dark(QRgb c) { return opaque(c) && luminance(c) < 90; }
 
-double luminance(QRgb c)
-{
-    return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
-}
-
+// A picture's mean colour and mean chroma (highest channel less lowest), weighted by alpha.
 struct Summary {
-    double r = 0, g = 0, b = 0;  // alpha weighted mean colour
-    double chroma = 0;           // alpha weighted mean of max - min channel
+    double r = 0, g = 0, b = 0, chroma = 0;
 };
 
 Summary summarise(const QImage &picture)
 {
-    const QImage img = plain(picture);
+    const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
     Summary s;
     double weight = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const QRgb c = img.pixel(x, y);
             const double a = qAlpha(c) / 255.0;
-            if (a == 0)
-                continue;
             weight += a;
             s.r += a * qRed(c);
             s.g += a * qGreen(c);
             s.b += a * qBlue(c);
-            s.chroma += a * (std::max({qRed(c), qGreen(c), qBlue(c)})
-                             - std::min({qRed(c), qGreen(c), qBlue(c)}));
+            s.chroma += a * (std::max({qRed(c), qGreen(c), qBlue(c)}) - lowestChannel(c));
         }
-    if (weight > 0) {
-        for (double *v : {&s.r, &s.g, &s.b, &s.chroma})
-            *v /= weight;
-    }
+    for (double *v : {&s.r, &s.g, &s.b, &s.chroma})
+        *v /= weight > 0 ? weight : 1;
     return s;
-}
-
-double colourDistance(const Summary &a, const Summary &b)
-{
-    return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g)
-                     + (a.b - b.b) * (a.b - b.b));
 }
 
 // Mean absolute difference per channel (alpha included) of two same-sized pictures.
@@ -88,204 +71,123 @@ double sharpness(const QImage &picture)
     const QImage img = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     auto value = [&](int x, int y) { return luminance(img.pixel(x, y)); };
     double sum = 0;
-    int n = 0;
     for (int y = 0; y + 1 < img.height(); ++y)
-        for (int x = 0; x + 1 < img.width(); ++x) {
-            const double dx = value(x + 1, y) - value(x, y);
-            const double dy = value(x, y + 1) - value(x, y);
-            sum += dx * dx + dy * dy;
-            ++n;
-        }
-    return sum / n;
+        for (int x = 0; x + 1 < img.width(); ++x)
+            sum += std::pow(value(x + 1, y) - value(x, y), 2) + std::pow(value(x, y + 1) - value(x, y), 2);
+    return sum / ((img.width() - 1) * (img.height() - 1));
 }
 
-struct BlobRules {
-    std::function<bool(QRgb)> ink;
-    int erode = 0;                 // 3x3 erosions before counting
-    double minArea = 0.004;        // of the picture's area
-    double maxExtent = 0.45;       // of the picture's width and height
-    double minCentreY = 0.0;       // blobs centred higher than this are ignored
-    bool skipEdgeBlobs = false;    // blobs touching the border are not counted
+// What makes a patch of a face a pip, style by style.
+struct PipRules {
+    bool (*ink)(QRgb);
+    bool erode = false;       // 3x3 erosions (one per unit of pixel ratio) before counting
+    double minArea = 0.004;   // of the picture's area
+    double minCentreY = 0.0;  // patches centred higher than this are not pips
+    bool skipEdges = false;   // nor are patches touching the border
 };
 
-// Counts the connected patches of "ink" pixels: the pips on a face.
-int countBlobs(const QImage &picture, const BlobRules &rules)
+const PipRules StylePips[] = {
+    {dark},
+    // black pips, and red ones on the one and the four
+    {[](QRgb c) { return dark(c) || (opaque(c) && qRed(c) > 120 && qGreen(c) < 80 && qBlue(c) < 80); }},
+    // black spots; the seam between the wing cases is thin and erodes away, the head
+    // sits above every spot
+    {[](QRgb c) { return opaque(c) && luminance(c) < 40; }, true, 0.002, 0.22},
+    {[](QRgb c) { return opaque(c) && lowestChannel(c) > 205; }}, // white pips on a coloured face
+    {[](QRgb c) { return qAlpha(c) < 40; }, false, 0.004, 0.0, true}, // holes right through the button
+    {[](QRgb c) { return opaque(c) && lowestChannel(c) > 170; }, false, 0.01}, // white pips, black body
+};
+
+// Counts the pips of a die face in the style's rules: patches of "ink" neither too
+// small nor wider than 45 % of the face.
+int countPips(const QImage &picture, const PipRules &rules, qreal dpr)
 {
-    const QImage img = plain(picture);
+    const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
-    std::vector<char> mask(w * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            mask[y * w + x] = rules.ink(img.pixel(x, y)) ? 1 : 0;
-    for (int pass = 0; pass < rules.erode; ++pass) {
-        std::vector<char> next(mask.size(), 0);
-        for (int y = 1; y + 1 < h; ++y)
-            for (int x = 1; x + 1 < w; ++x) {
-                bool all = true;
-                for (int dy = -1; dy <= 1 && all; ++dy)
-                    for (int dx = -1; dx <= 1 && all; ++dx)
-                        all = mask[(y + dy) * w + x + dx];
-                next[y * w + x] = all;
-            }
-        mask.swap(next);
+    std::vector<char> ink(w * h);
+    for (int i = 0; i < w * h; ++i)
+        ink[i] = rules.ink(img.pixel(i % w, i / w));
+    for (int pass = 0; rules.erode && pass < qRound(dpr); ++pass) {
+        std::vector<char> kept(ink.size(), 0);
+        for (int i = 0; i < w * h; ++i) {
+            bool all = i % w > 0 && i % w + 1 < w && i / w > 0 && i / w + 1 < h;
+            for (int k = 0; k < 9 && all; ++k)
+                all = ink[i + (k / 3 - 1) * w + k % 3 - 1];
+            kept[i] = all;
+        }
+        ink.swap(kept);
     }
     int count = 0;
-    std::vector<char> seen(mask.size(), 0);
     std::vector<int> stack;
     for (int start = 0; start < w * h; ++start) {
-        if (!mask[start] || seen[start])
+        if (!ink[start])
             continue;
         int area = 0, minX = w, maxX = 0, minY = h, maxY = 0;
         double sumY = 0;
         stack.assign(1, start);
-        seen[start] = 1;
+        ink[start] = 0;
         while (!stack.empty()) {
-            const int i = stack.back();
+            const int i = stack.back(), x = i % w, y = i / w;
             stack.pop_back();
-            const int x = i % w, y = i / w;
             ++area;
             sumY += y;
-            minX = std::min(minX, x);
-            maxX = std::max(maxX, x);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
-            const int nx[4] = {x - 1, x + 1, x, x};
-            const int ny[4] = {y, y, y - 1, y + 1};
-            for (int k = 0; k < 4; ++k) {
-                if (nx[k] < 0 || ny[k] < 0 || nx[k] >= w || ny[k] >= h)
-                    continue;
-                const int j = ny[k] * w + nx[k];
-                if (mask[j] && !seen[j]) {
-                    seen[j] = 1;
+            minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+            for (int j : {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, i - w, i + w})
+                if (j >= 0 && j < w * h && ink[j]) {
+                    ink[j] = 0;
                     stack.push_back(j);
                 }
-            }
         }
-        const bool touchesEdge = minX == 0 || minY == 0 || maxX == w - 1 || maxY == h - 1;
-        if (rules.skipEdgeBlobs && touchesEdge)
-            continue;
-        if (area < rules.minArea * w * h)
-            continue;
-        if (maxX - minX + 1 > rules.maxExtent * w || maxY - minY + 1 > rules.maxExtent * h)
-            continue;
-        if (sumY / area < rules.minCentreY * h)
-            continue;
-        ++count;
+        const bool edge = minX == 0 || minY == 0 || maxX == w - 1 || maxY == h - 1;
+        count += !(rules.skipEdges && edge) && area >= rules.minArea * w * h && maxX - minX + 1 <= 0.45 * w
+                 && maxY - minY + 1 <= 0.45 * h && sumY / area >= rules.minCentreY * h;
     }
     return count;
 }
 
-bool dark(QRgb c)
-{
-    return qAlpha(c) > 200 && luminance(c) < 90;
-}
-
-bool redPip(QRgb c)
-{
-    return qAlpha(c) > 200 && qRed(c) > 120 && qGreen(c) < 80 && qBlue(c) < 80;
-}
-
-bool whitePip(QRgb c)
-{
-    return qAlpha(c) > 200 && std::min({qRed(c), qGreen(c), qBlue(c)}) > 205;
-}
-
-// The rules that find the pips of each built-in style at a given pixel ratio.
-BlobRules pipRules(int style, qreal dpr)
-{
-    BlobRules r;
-    switch (style) {
-    case 2:  // black pips, and red ones on the one and the four
-        r.ink = [](QRgb c) { return dark(c) || redPip(c); };
-        break;
-    case 3:  // black spots; the seam between the wing cases is thin and erodes away,
-             // the head sits above every spot
-        r.ink = [](QRgb c) { return qAlpha(c) > 200 && luminance(c) < 40; };
-        r.erode = qRound(dpr);
-        r.minArea = 0.002;
-        r.minCentreY = 0.22;
-        break;
-    case 4:  // white pips on a coloured face
-        r.ink = whitePip;
-        break;
-    case 5:  // holes cut right through the button
-        r.ink = [](QRgb c) { return qAlpha(c) < 40; };
-        r.skipEdgeBlobs = true;
-        break;
-    case 6:  // white pips in a black body
-        r.ink = [](QRgb c) { return qAlpha(c) > 200 && std::min({qRed(c), qGreen(c), qBlue(c)}) > 170; };
-        r.minArea = 0.01;
-        break;
-    default:
-        r.ink = dark;
-        break;
-    }
-    return r;
-}
-
 const qreal PixelRatios[] = {1.0, 1.5, 2.0};
 
-// ---------------------------------------------------------------------------
-
-class ArtworkAtRatio : public ::testing::TestWithParam<qreal> {};
-
 // A five once lost a pip.
-TEST_P(ArtworkAtRatio, EveryFaceShowsItsNumberOfPips)
+TEST(Artwork, EveryFaceShowsItsNumberOfPips)
 {
-    const qreal dpr = GetParam();
-    for (int style = 1; style <= 6; ++style)
-        for (int face = 1; face <= 6; ++face) {
-            SCOPED_TRACE(testing::Message() << StyleNames[style - 1] << " face " << face);
-            EXPECT_EQ(countBlobs(artwork::dieFace(style, face, 48, dpr), pipRules(style, dpr)), face);
-        }
+    for (qreal dpr : PixelRatios)
+        for (int style = 1; style <= 6; ++style)
+            for (int face = 1; face <= 6; ++face)
+                EXPECT_EQ(countPips(artwork::dieFace(style, face, 48, dpr), StylePips[style - 1], dpr), face)
+                    << StyleNames[style - 1] << " face " << face << " at " << dpr;
 }
 
 // The design lets a used picture be dimmed with or without a shift, so only the dimming
 // is checked.
-TEST_P(ArtworkAtRatio, UsedCategoriesAreDimmed)
+TEST(Artwork, UsedCategoriesAreDimmed)
 {
-    const qreal dpr = GetParam();
-    for (int c = 1; c <= 14; ++c) {
-        const QSize size = artwork::categoryPictureSize(c);
-        EXPECT_LT(summarise(artwork::categoryPicture(c, true, size, dpr)).chroma,
-                  summarise(artwork::categoryPicture(c, false, size, dpr)).chroma * 0.6)
-            << "category " << c << " should be greyer when used";
-    }
+    for (qreal dpr : PixelRatios)
+        for (int c = 1; c <= CategoryCount; ++c) {
+            const QSize size = artwork::categoryPictureSize(c);
+            EXPECT_LT(summarise(artwork::categoryPicture(c, true, size, dpr)).chroma,
+                      summarise(artwork::categoryPicture(c, false, size, dpr)).chroma * 0.6)
+                << "category " << c << " at " << dpr << " should be greyer when used";
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, ArtworkAtRatio, ::testing::ValuesIn(PixelRatios));
-
-class ArtworkAtHighRatio : public ::testing::TestWithParam<qreal> {};
-
-TEST_P(ArtworkAtHighRatio, DrawnNativelyNotScaledUp)
+TEST(Artwork, DrawnNativelyNotScaledUp)
 {
-    const qreal dpr = GetParam();
-    struct Case {
-        const char *what;
-        std::function<QImage(qreal)> draw;
-    };
-    const Case cases[] = {
+    const std::pair<const char *, std::function<QImage(qreal)>> pictures[] = {
         {"photo three", [](qreal r) { return artwork::dieFace(6, 3, 48, r); }},
         {"flush", [](qreal r) { return artwork::categoryPicture(12, false, {32, 32}, r); }},
         {"joker", [](qreal r) { return artwork::jokerPicture(32, r); }},
         {"logo", [](qreal r) { return artwork::logo({160, 80}, r); }},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        const QImage native = c.draw(dpr);
-        const QImage one = c.draw(1.0);
-        // The same drawing: shrunk back to 1x it matches the 1x picture closely...
-        const QImage shrunk = native.scaledToWidth(one.width(), Qt::SmoothTransformation);
-        EXPECT_LT(meanDifference(shrunk, one), 9.0);
-        // ...but it has sharper edges than the 1x picture blown up.
-        const QImage blown = one.scaledToWidth(native.width(), Qt::SmoothTransformation);
-        EXPECT_GT(sharpness(native), sharpness(blown) * 1.15);
-    }
+    for (qreal dpr : {1.5, 2.0})
+        for (const auto &[what, draw] : pictures) {
+            SCOPED_TRACE(testing::Message() << what << " at " << dpr);
+            const QImage native = draw(dpr), one = draw(1.0);
+            // The same drawing: shrunk back to 1x it matches the 1x picture closely...
+            EXPECT_LT(meanDifference(native.scaledToWidth(one.width(), Qt::SmoothTransformation), one), 9.0);
+            // ...but it has sharper edges than the 1x picture blown up.
+            EXPECT_GT(sharpness(native), sharpness(one.scaledToWidth(native.width(), Qt::SmoothTransformation)) * 1.15);
+        }
 }
-
-INSTANTIATE_TEST_SUITE_P(Ratios, ArtworkAtHighRatio, ::testing::Values(1.5, 2.0));
-
-// ---------------------------------------------------------------------------
 
 TEST(Artwork, TheSixStylesLookClearlyDifferent)
 {
@@ -294,7 +196,7 @@ TEST(Artwork, TheSixStylesLookClearlyDifferent)
         five[style - 1] = summarise(artwork::dieFace(style, 5, 48, 1.0));
     for (int a = 0; a < 6; ++a)
         for (int b = a + 1; b < 6; ++b)
-            EXPECT_GT(colourDistance(five[a], five[b]), 35.0)
+            EXPECT_GT(std::hypot(five[a].r - five[b].r, five[a].g - five[b].g, five[a].b - five[b].b), 35.0)
                 << StyleNames[a] << " and " << StyleNames[b] << " fives look alike";
 }
 

@@ -40,20 +40,7 @@ protected:
         ASSERT_TRUE(listHI && listLO && box);
     }
 
-    QPushButton *button(const char *name)
-    {
-        auto *b = window.findChild<QPushButton *>(QLatin1String(name));
-        EXPECT_TRUE(b) << name;
-        return b;
-    }
-
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-
-    void clickEntry(QListWidget *list, int row)
-    {
-        const QRect rect = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
+    void click(const char *name) { window.findChild<QPushButton *>(QLatin1String(name))->click(); }
 
     static QList<int> selectedRows(const QListWidget *list)
     {
@@ -102,7 +89,7 @@ TEST_F(RecordsWindowTest, ColumnsLineUpAndFit)
 
 TEST_F(RecordsWindowTest, ClickingAnEntryTakesItsNameForFindName)
 {
-    clickEntry(listHI, 0);
+    QTest::mouseClick(listHI->viewport(), Qt::LeftButton, {}, listHI->visualItemRect(listHI->item(0)).center());
     EXPECT_EQ(box->text(), QStringLiteral("Red Team"));
     // Only the clicked entry is marked: nothing is searched yet.
     EXPECT_EQ(selectedRows(listHI), QList<int>({0}));
