@@ -25,11 +25,11 @@ namespace {
 
 QString g_root;
 
-void write(const QString &target, const QString &name, const QByteArray &bytes)
+void write(const char *target, const QString &name, const QByteArray &bytes)
 {
-    QDir().mkpath(g_root + QLatin1Char('/') + target);
-    QFile file(g_root + QLatin1Char('/') + target + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    const QDir folder(g_root + QLatin1Char('/') + QLatin1String(target));
+    QFile file(folder.filePath(name));
+    if (!folder.mkpath(QStringLiteral(".")) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
         std::exit(1);
     }
@@ -72,27 +72,26 @@ int main(int argc, char **argv)
     g_root = QString::fromLocal8Bit(argv[1]);
 
     Options options;
-    write(QStringLiteral("settings"), QStringLiteral("default.ini"), SettingsFileBytes(options));
+    write("settings", QStringLiteral("default.ini"), SettingsFileBytes(options));
     options.animationValue = 0;
     options.crossHairValue = 2;
     options.sound = SoundChoice::Zany;
     options.diceStyle = 5;
-    write(QStringLiteral("settings"), QStringLiteral("changed.ini"), SettingsFileBytes(options));
+    write("settings", QStringLiteral("changed.ini"), SettingsFileBytes(options));
 
     Random random(1);
     for (const auto &[name, games] : {std::pair{"empty", 0}, std::pair{"few", 3}, std::pair{"full", 40}}) {
         Records records;
         play(records, games);
-        write(QStringLiteral("records"), QLatin1String(name) + QLatin1String(".dat"), RecordsFileBytes(records, random));
+        write("records", QLatin1String(name) + QLatin1String(".dat"), RecordsFileBytes(records, random));
         if (games > 0)
-            write(QStringLiteral("record_lines"), QLatin1String(name) + QLatin1String(".txt"),
-                  (records.listHI + records.listLO).join(QLatin1Char('\n')).toLatin1());
+            write("record_lines", QLatin1String(name) + QLatin1String(".txt"), (records.listHI + records.listLO).join(QLatin1Char('\n')).toLatin1());
     }
 
     ImageStore store;
-    write(QStringLiteral("user_picture"), QStringLiteral("face.ico"), icon(store.storeFace(1)));
-    write(QStringLiteral("user_picture"), QStringLiteral("joker.ico"), icon(store.joker()));
-    write(QStringLiteral("user_picture"), QStringLiteral("dot.gif"), gif(1, 1));
-    write(QStringLiteral("user_picture"), QStringLiteral("wide.gif"), gif(48, 48));
+    write("user_picture", QStringLiteral("face.ico"), icon(store.storeFace(1)));
+    write("user_picture", QStringLiteral("joker.ico"), icon(store.joker()));
+    write("user_picture", QStringLiteral("dot.gif"), gif(1, 1));
+    write("user_picture", QStringLiteral("wide.gif"), gif(48, 48));
     return 0;
 }

@@ -6,51 +6,35 @@
 
 #include <QBuffer>
 
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 
 using namespace korbo;
 
 namespace {
 
-bool knownBox(std::int16_t value)
-{
-    return value >= 0 && value <= 2;
-}
-
+// Two sets of options alike in all the file holds, and in whether Mute Dice can be used.
 bool sameSettings(const Options &a, const Options &b)
 {
-    return a.animationValue == b.animationValue && a.textButtonsValue == b.textButtonsValue
-        && a.crossHairValue == b.crossHairValue && a.autoThrowValue == b.autoThrowValue
-        && a.underlineWinnerValue == b.underlineWinnerValue
-        && a.noThrowSoundsValue == b.noThrowSoundsValue
-        && a.noThrowSoundsEnabled == b.noThrowSoundsEnabled && a.sound == b.sound
-        && a.diceStyle == b.diceStyle;
+    return SettingsFileBytes(a) == SettingsFileBytes(b) && a.noThrowSoundsEnabled == b.noThrowSoundsEnabled;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-
-    Options fromBytes;
+    QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    Options fromBytes, fromDevice;
     ReadSettingsBytes(fromBytes, bytes);
-
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    Options fromDevice;
     ReadSettings(fromDevice, buffer);
 
-    for (std::int16_t box : {fromBytes.animationValue, fromBytes.textButtonsValue,
-                             fromBytes.crossHairValue, fromBytes.autoThrowValue,
-                             fromBytes.underlineWinnerValue, fromBytes.noThrowSoundsValue})
-        if (!knownBox(box))
+    for (std::int16_t box : {fromBytes.animationValue, fromBytes.textButtonsValue, fromBytes.crossHairValue,
+                             fromBytes.autoThrowValue, fromBytes.underlineWinnerValue, fromBytes.noThrowSoundsValue})
+        if (box < 0 || box > 2)
             std::abort();
-    if (fromBytes.diceStyle < 1 || fromBytes.diceStyle > DiceStyleCount)
-        std::abort();
-    if (!sameSettings(fromBytes, fromDevice))
+    if (fromBytes.diceStyle < 1 || fromBytes.diceStyle > DiceStyleCount || !sameSettings(fromBytes, fromDevice))
         std::abort();
 
     // The file the game writes for these settings gives them back.

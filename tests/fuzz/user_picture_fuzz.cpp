@@ -9,19 +9,13 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 using namespace korbo;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir folder;
-    QString path;
-    std::unique_ptr<ImageStore> store;
-};
-
-Fixture *fixture = nullptr;
+QTemporaryDir *folder = nullptr;
+ImageStore *store = nullptr;
 
 } // namespace
 
@@ -29,23 +23,21 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
-    fixture = new Fixture;
-    if (!fixture->folder.isValid())
+    folder = new QTemporaryDir;
+    store = new ImageStore;
+    if (!folder->isValid())
         std::abort();
-    fixture->path = fixture->folder.filePath(QStringLiteral("dudd1.gif"));
-    fixture->store = std::make_unique<ImageStore>();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    QFile file(fixture->path);
+    QFile file(folder->filePath(QStringLiteral("dudd1.gif")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
         std::abort();
     file.close();
-
-    const QPixmap picture = fixture->store->loadUserPicture(fixture->path);
+    const QPixmap picture = store->loadUserPicture(file.fileName());
     if (!picture.isNull()
         && (picture.width() > ImageStore::MaxUserPictureSide || picture.height() > ImageStore::MaxUserPictureSide))
         std::abort();
