@@ -6,10 +6,7 @@
 #include "BoardView.h"
 #include "MainWindow.h"
 #include "Messages.h"
-#include "OptionsDialog.h"
 #include "Recorders.h"
-#include "Scoring.h"
-#include "Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 using namespace korbo;
 using namespace korbo::test;
 
@@ -39,18 +34,12 @@ const std::array<QSet<int>, CategoryCount + 1> &possibleScores()
     static const auto table = [] {
         std::array<QSet<int>, CategoryCount + 1> scores;
         DiceArray dice{};
-        std::function<void(int, int)> throwFrom = [&](int d, int lowest) {
-            if (d > DiceCount) {
-                for (int c = 1; c <= CategoryCount; ++c)
-                    scores[c].insert(ScoreCategory(dice, c).score);
-                return;
-            }
-            for (int face = lowest; face <= 6; ++face) {
-                dice[d] = static_cast<Int16>(face);
-                throwFrom(d + 1, face);
-            }
-        };
-        throwFrom(1, 1);
+        for (int code = 0; code < 6 * 6 * 6 * 6 * 6 * 6; ++code) {
+            for (int d = 1, rest = code; d <= DiceCount; ++d, rest /= 6)
+                dice[d] = static_cast<Int16>(rest % 6 + 1);
+            for (int c = 1; c <= CategoryCount; ++c)
+                scores[c].insert(ScoreCategory(dice, c).score);
+        }
         return scores;
     }();
     return table;
@@ -99,18 +88,16 @@ private:
         check();
     }
 
-    QList<QWidget *> usable(QWidget *window) const
+    QList<QAbstractButton *> usable(QWidget *window) const
     {
-        QList<QWidget *> found;
-        for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-            if (b->isVisible() && b->isEnabled())
-                found << b;
+        QList<QAbstractButton *> found = window->findChildren<QAbstractButton *>();
+        found.removeIf([](QAbstractButton *b) { return !b->isVisible() || !b->isEnabled(); });
         return found;
     }
 
     void answer(QWidget *dialog)
     {
-        const QList<QWidget *> controls = usable(dialog);
+        const QList<QAbstractButton *> controls = usable(dialog);
         const QList<QLineEdit *> boxes = dialog->findChildren<QLineEdit *>();
         const int pick = below(10);
         if (pick < 2 && !boxes.isEmpty()) {
@@ -133,7 +120,7 @@ private:
         if (shown.isEmpty())
             return;
         QWidget *window = shown[below(shown.size())];
-        const QList<QWidget *> controls = usable(window);
+        const QList<QAbstractButton *> controls = usable(window);
         switch (below(4)) {
         case 0: QTest::keyClick(window, Qt::Key_Escape); break;
         case 1: window->close(); break;
@@ -251,7 +238,6 @@ TEST(Monkey, RandomPlayNeverBreaksTheRules)
     TestGame t(7);
     Messages messages; // real boxes, answered by the monkey
     MainWindow window(t.game, messages);
-    t.game.setHost(&window);
     t.run(window.startUp({settings.path(), data.path()}));
     Monkey monkey(window, 2026);
     monkey.run(target);
