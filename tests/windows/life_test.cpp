@@ -19,6 +19,7 @@
 #include <qpa/qplatformwindow.h>
 
 #include <csignal>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace korbo;
@@ -47,69 +48,52 @@ struct Life : ::testing::Test {
     QString records = data.filePath(RecordsFileName), ini = settings.filePath(SettingsFileName);
 };
 
-TEST_F(Life, ClosingAsksOnlyDuringAGameAndWritesTheRecords)
+TEST_F(Life, EachWayOfLeavingAsksOnlyWhereItMustAndWritesBothFiles)
 {
-    {
-        GameRun run(settings.path(), data.path());
-        run.t.name({QStringLiteral("Red")});
-        run.t.run(run.g.throwDice());
-        run.t.run(run.g.throwDice());
-        EXPECT_FALSE(run.requestClose());
-        EXPECT_EQ(run.messages.shown, QStringList{QStringLiteral("Quit Korbo|Are you sure you want to quit?")});
-        EXPECT_EQ(run.g.state.roundNo, 1);
-        EXPECT_FALSE(QFileInfo::exists(records));
-        EXPECT_FALSE(run.g.clock.halted());
-        run.messages.yes = true;
-        EXPECT_TRUE(run.requestClose());
-        Records read;
-        ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
-        EXPECT_TRUE(read.listHI.isEmpty()); // the game in progress is not recorded
-    }
-    GameRun run(settings.path(), data.path());
-    run.g.records.MergeResults({{QStringLiteral("Red"), 250}}, QDate(2026, 12, 6));
-    EXPECT_TRUE(run.requestClose());
-    EXPECT_TRUE(run.messages.shown.isEmpty());
-    Records read;
-    ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
-    EXPECT_EQ(read.listHI, run.g.records.listHI);
-    EXPECT_TRUE(run.g.clock.halted());
-}
-
-TEST_F(Life, LeavingWithTheDesktopDuringAGameAsksNothingAndWritesBothFiles)
-{
-    const struct {
-        bool questionOpen; // the player had asked to close, and the question is up
-        const char *guards;
-    } rows[] = {
-        {false, "a session end held up by the quit question, which no one may be there to answer"},
-        {true, "the program going on once the open question is answered, its end lost in that close"}};
+    enum class Way { CloseBoxNo, CloseBoxYes, Desktop, DesktopWhileAsking, SessionSave };
+    const struct { bool inGame; Way way; int asked; bool stays, written; const char *guards; } rows[] = {
+        {true, Way::CloseBoxNo, 1, true, false, "a game in progress asks before quitting, and No keeps it"},
+        {true, Way::CloseBoxYes, 1, false, true, "Yes quits, writing the records without the game in progress"},
+        {false, Way::CloseBoxYes, 0, false, true, "no game, no question"},
+        {true, Way::Desktop, 0, false, true, "a session end held up by the quit question, which no one may be there to answer"},
+        {true, Way::DesktopWhileAsking, 1, false, true,
+         "the program going on once the open question is answered, its end lost in that close"},
+        {true, Way::SessionSave, 0, true, true,
+         "a logout losing the files where the session manager, not a signal, ends the game; or the game "
+         "quitting while the logout may still be cancelled"},
+    };
     for (const auto &row : rows) {
         QFile::remove(ini);
         QFile::remove(records);
         GameRun run(settings.path(), data.path());
-        run.t.name({QStringLiteral("Red")});
-        run.t.run(run.g.throwDice());
-        if (row.questionOpen) {
+        std::optional<DesktopSession> session;
+        if (row.inGame) {
+            run.t.name({QStringLiteral("Red")});
+            run.t.run(run.g.throwDice());
+        }
+        run.messages.yes = row.way == Way::CloseBoxYes;
+        switch (row.way) {
+        case Way::CloseBoxNo:
+        case Way::CloseBoxYes: run.window.close(); break;
+        case Way::Desktop: run.window.saveAndLeave(); break;
+        case Way::DesktopWhileAsking:
             run.messages.whileAsking = [&] { run.window.saveAndLeave(); };
             run.window.close();
-        } else {
-            run.window.saveAndLeave();
+            break;
+        case Way::SessionSave:
+            session.emplace(run.window);
+            QGuiApplicationPrivate::instance()->commitData();
+            break;
         }
-        EXPECT_EQ(run.messages.shown.size(), row.questionOpen ? 1 : 0) << row.guards;
-        EXPECT_FALSE(run.window.isVisible()) << row.guards;
-        EXPECT_TRUE(QFileInfo::exists(ini) && QFileInfo::exists(records)) << row.guards;
+        EXPECT_EQ(run.messages.shown, QStringList(row.asked, QStringLiteral("Quit Korbo|Are you sure you want to quit?")))
+            << row.guards;
+        EXPECT_EQ(run.window.isVisible(), row.stays) << row.guards;
+        EXPECT_EQ(run.g.clock.halted(), !row.stays) << row.guards;
+        EXPECT_EQ(QFileInfo::exists(ini) && QFileInfo::exists(records), row.written) << row.guards;
+        Records read;
+        EXPECT_TRUE(!row.written || (ReadRecordsFile(read, records) == RecordsRead::Whole && read.listHI.isEmpty()))
+            << row.guards;
     }
-}
-
-TEST_F(Life, TheSessionManagerAskingToSaveWritesBothFilesAndTheGameGoesOn)
-{
-    // Guards a logout losing the run's files where the session manager, not a
-    // signal, ends the game; and the game quitting while the logout may be cancelled.
-    GameRun run(settings.path(), data.path());
-    DesktopSession session(run.window);
-    QGuiApplicationPrivate::instance()->commitData();
-    EXPECT_TRUE(QFileInfo::exists(ini) && QFileInfo::exists(records));
-    EXPECT_TRUE(run.window.isVisible());
 }
 
 // Whether the program `pid` handles `signal` itself, as /proc tells.
