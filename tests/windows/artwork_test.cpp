@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <vector>
 
 using namespace korbo;
@@ -45,36 +44,6 @@ Summary summarise(const QImage &picture)
     for (double *v : {&s.r, &s.g, &s.b, &s.chroma})
         *v /= weight > 0 ? weight : 1;
     return s;
-}
-
-// Mean absolute difference per channel (alpha included) of two same-sized pictures.
-double meanDifference(const QImage &first, const QImage &second)
-{
-    const QImage a = first.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage b = second.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (a.size() != b.size())
-        return 255;
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                   + std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
-        }
-    return sum / (4.0 * a.width() * a.height());
-}
-
-// How sharp the edges are: mean squared step between neighbouring pixels of the
-// picture composed onto black.
-double sharpness(const QImage &picture)
-{
-    const QImage img = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    auto value = [&](int x, int y) { return luminance(img.pixel(x, y)); };
-    double sum = 0;
-    for (int y = 0; y + 1 < img.height(); ++y)
-        for (int x = 0; x + 1 < img.width(); ++x)
-            sum += std::pow(value(x + 1, y) - value(x, y), 2) + std::pow(value(x, y + 1) - value(x, y), 2);
-    return sum / ((img.width() - 1) * (img.height() - 1));
 }
 
 // What makes a patch of a face a pip, style by style.
@@ -167,25 +136,6 @@ TEST(Artwork, UsedCategoriesAreDimmed)
             EXPECT_LT(summarise(artwork::categoryPicture(c, true, size, dpr)).chroma,
                       summarise(artwork::categoryPicture(c, false, size, dpr)).chroma * 0.6)
                 << "category " << c << " at " << dpr << " should be greyer when used";
-        }
-}
-
-TEST(Artwork, DrawnNativelyNotScaledUp)
-{
-    const std::pair<const char *, std::function<QImage(qreal)>> pictures[] = {
-        {"photo three", [](qreal r) { return artwork::dieFace(6, 3, 48, r); }},
-        {"flush", [](qreal r) { return artwork::categoryPicture(12, false, {32, 32}, r); }},
-        {"joker", [](qreal r) { return artwork::jokerPicture(32, r); }},
-        {"logo", [](qreal r) { return artwork::logo({160, 80}, r); }},
-    };
-    for (qreal dpr : {1.5, 2.0})
-        for (const auto &[what, draw] : pictures) {
-            SCOPED_TRACE(testing::Message() << what << " at " << dpr);
-            const QImage native = draw(dpr), one = draw(1.0);
-            // The same drawing: shrunk back to 1x it matches the 1x picture closely...
-            EXPECT_LT(meanDifference(native.scaledToWidth(one.width(), Qt::SmoothTransformation), one), 9.0);
-            // ...but it has sharper edges than the 1x picture blown up.
-            EXPECT_GT(sharpness(native), sharpness(one.scaledToWidth(native.width(), Qt::SmoothTransformation)) * 1.15);
         }
 }
 

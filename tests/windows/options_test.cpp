@@ -77,22 +77,6 @@ TEST_F(OptionsWindow, TheBoardBecomingActiveClosesItAsOk)
     EXPECT_FALSE(options.Timer()->isActive());
 }
 
-TEST_F(OptionsWindow, ThePreviewGoesOnFromTheFaceLastShown)
-{
-    options.DiceStyle(StyleStandard)->click();
-    EXPECT_EQ(shownPreview(), storeFace(1));
-    options.previewTick();
-    options.previewTick();
-    EXPECT_EQ(shownPreview(), storeFace(3));
-    options.DiceStyle(StyleRainbow)->click();
-    EXPECT_EQ(shownPreview(), storeFace(3 * 6 + 4));
-    EXPECT_FALSE(options.butImport()->isEnabled());
-    options.Timer()->setInterval(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownPreview() == storeFace(3 * 6 + 1); })) << "after six comes one";
-    options.DiceStyle(StyleUserDefined)->click();
-    EXPECT_TRUE(options.butImport()->isEnabled()) << "only User Defined can import";
-}
-
 TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyleAndTheLeaderMark)
 {
     g.state.numPlayers = 3;
