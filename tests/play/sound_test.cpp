@@ -138,13 +138,7 @@ void countWarnings(QtMsgType type, const QMessageLogContext &, const QString &)
 
 TEST(QtSoundPlayer, WaitsForASoundOnlyWhileItCanBeHeard)
 {
-    struct Row {
-        const char *guards;
-        bool module, device;
-        SoundMode mode;
-        bool waits;
-    };
-    const Row rows[] = {
+    const struct { const char *guards; bool module, device; SoundMode mode; bool waits; } rows[] = {
         {"a sound played to its end lasts its recording", true, true, SoundMode::ToEnd, true},
         {"a background sound lets the game go on", true, true, SoundMode::Background, false},
         {"no output device: every sound waited its length (a throw took 2.7 s)", true, false,
@@ -152,7 +146,7 @@ TEST(QtSoundPlayer, WaitsForASoundOnlyWhileItCanBeHeard)
         {"no audio module: the same", false, false, SoundMode::ToEnd, false},
     };
     const Sound name = Sound::Arrow;
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.guards);
         TickClock clock(0ns);
         auto output = std::make_unique<test::FakeSoundOutput>(row.device);
@@ -173,8 +167,10 @@ TEST(QtSoundPlayer, WaitsForASoundOnlyWhileItCanBeHeard)
 
 // ------------------------------------------------------------ the audio module
 
-TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
+TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnceAndAJunkFileIsNone)
 {
+    QTemporaryDir dir;
+    EXPECT_EQ(AudioModule({test::writeFile(dir.filePath(QStringLiteral("junk.so")), "no shared object")}).output(), nullptr);
     AudioModule module({QStringLiteral(KORBO_AUDIO_BUILD_DIR "/" KORBO_AUDIO_MODULE_NAME)});
     module.startLoading();
     module.startLoading(); // a second call changes nothing
@@ -194,13 +190,6 @@ TEST(AudioModule, IsFoundWhereTheBuildPutsItAndLoadedOnce)
     EXPECT_TRUE(output->isPlaying(twang));
     output->stop();
     EXPECT_FALSE(output->isPlaying(twang));
-}
-
-TEST(AudioModule, AJunkFileIsNoModule)
-{
-    QTemporaryDir dir;
-    AudioModule module({test::writeFile(dir.filePath(QStringLiteral("junk.so")), "this is no shared object")});
-    EXPECT_EQ(module.output(), nullptr);
 }
 
 } // namespace

@@ -159,41 +159,33 @@ TEST_F(Turn, RightClickMovesOnlySameFaceDiceOnTheSameSide)
         EXPECT_TRUE(g.state.diceToThrow[d]) << d;
 }
 
-TEST_F(Turn, JokerWithoutAnimationKeepsThePlace)
-{
-    g.options.animationValue = 0;
-    startGame();
-    throwDice();
-    const int top = g.board.die(4).top;
-    const DiceArray before = g.state.dice;
-    t.run(g.playJoker(4, 3));
-    EXPECT_EQ(g.board.die(4).top, top);
-    EXPECT_TRUE(g.board.die(4).visible);
-    EXPECT_EQ(g.state.jokers[1], 2);
-    EXPECT_FALSE(g.board.jokerVisible(3));
-    EXPECT_EQ(g.board.die(4).face, g.state.dice[4]);
-    for (int d : {1, 2, 3, 5, 6})
-        EXPECT_EQ(g.state.dice[d], before[d]);
-    // a joker is not a throw
-    EXPECT_EQ(g.state.throwNo, 1);
-    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
-}
-
-TEST_F(Turn, AnimatedJokerLandsInTheTrayOrReturnsAHeldDieToItsRow)
+TEST_F(Turn, AJokerRethrowsOneDieWhereItLiesAndIsNoThrow)
 {
     startGame();
-    for (int i = 0; i < 20; ++i) {
+    for (int round = 0; round < 20; ++round) {
+        const bool animate = round % 2;
+        g.options.animationValue = animate;
         g.state.jokers[1] = JokersPerGame;
         t.run(g.StartTurn());
         throwDice();
-        t.run(g.playJoker(2, 1));
-        EXPECT_TRUE(g.board.die(2).top >= paths::JokerPeak && geometry::inThrowingArea(g.board.die(2).top));
-        EXPECT_TRUE(g.state.diceToThrow[2]);
         t.run(g.ToggleDie(5));
+        const DiceArray before = g.state.dice;
+        const int top = g.board.die(2).top;
+        t.run(g.playJoker(2, 3));
         t.run(g.playJoker(5, 2));
+        // Unanimated the die stays where it lay; animated it lands in the tray, and a
+        // held die goes back to its row.
+        const int landed = g.board.die(2).top;
+        EXPECT_TRUE(animate ? landed >= paths::JokerPeak && geometry::inThrowingArea(landed) : landed == top) << landed;
         EXPECT_EQ(g.board.die(5).top, geometry::HeldTop);
-        EXPECT_FALSE(g.state.diceToThrow[5]);
+        EXPECT_TRUE(g.state.diceToThrow[2] && !g.state.diceToThrow[5]);
+        EXPECT_TRUE(g.board.die(2).visible && g.board.die(2).face == g.state.dice[2]);
+        for (int d : {1, 3, 4, 6})
+            EXPECT_EQ(g.state.dice[d], before[d]) << d;
         EXPECT_EQ(g.state.jokers[1], 1);
+        EXPECT_FALSE(g.board.jokerVisible(3) || g.board.jokerVisible(2));
+        EXPECT_EQ(g.state.throwNo, 1);
+        EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
     }
 }
 
