@@ -102,21 +102,6 @@ TEST(Scoring, EveryThrowAgreesWithTheRulesInEveryOrder)
     }
 }
 
-TEST(Scoring, SortDigits)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"513162", "112356"},
-        {"6", "6"},       // shorter than two: unchanged
-        {"9", "9"},
-        {"", ""},
-        {"70a2b1", "12"}, // anything but 1..6 is dropped
-        {"66", "66"},
-        {"0789", ""},
-    };
-    for (const auto &[in, out] : cases)
-        EXPECT_EQ(SortDigits(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
-}
-
 struct UpperCase {
     std::map<int, int> entries; // category -> score
     int bonus;
