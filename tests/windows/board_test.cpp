@@ -9,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
-#include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 

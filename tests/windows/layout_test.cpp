@@ -12,15 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QTimer>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -157,27 +154,6 @@ TEST_F(Layout, EveryOtherWindow)
     expectLaidOut(&about);
     VarsMonitor monitor(g.state);
     expectLaidOut(&monitor);
-}
-
-TEST(LayoutOfMessages, TheGamesMessageBoxes)
-{
-    Messages messages;
-    int seen = 0;
-    auto inspectNext = [&] {
-        QTimer::singleShot(0, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            ++seen;
-            expectLaidOut(box);
-            box->close();
-        });
-    };
-    inspectNext();
-    messages.information(nullptr, QStringLiteral("How to Play"),
-                         QStringLiteral("The help page korbo.htm is not where the game was installed."), true);
-    inspectNext();
-    messages.askYesNo(nullptr, QStringLiteral("Quit Korbo"), QStringLiteral("Are you sure you want to quit?"));
-    EXPECT_EQ(seen, 2);
 }
 
 } // namespace

@@ -43,19 +43,7 @@ TEST_F(OptionsWindow, EveryChangeReachesTheOptionsAtOnce)
     EXPECT_EQ(g.options.sound, SoundChoice::Zany);
     options.DiceStyle(StyleButtons)->click();
     EXPECT_EQ(g.options.diceStyle, StyleButtons);
-}
-
-TEST_F(OptionsWindow, AGrayedBoxShowsPartlyCheckedAndAClickChecksIt)
-{
-    g.options.animationValue = 2;
-    options.loadFromOptions();
-    EXPECT_EQ(options.Animation()->checkState(), Qt::PartiallyChecked);
-    EXPECT_TRUE(g.options.animation());
-    // From there a click cycles between checked and unchecked only.
-    for (int expected : {1, 0, 1}) {
-        options.Animation()->click();
-        EXPECT_EQ(g.options.animationValue, expected);
-    }
+    EXPECT_FALSE(options.butImport()->isEnabled()) << "only User Defined can import";
 }
 
 TEST_F(OptionsWindow, TheBoardBecomingActiveClosesItAsOk)
@@ -121,7 +109,7 @@ TEST_F(OptionsWindow, SoundButtonsPlayTheirGreetingAndMuteDiceRattles)
     }
 }
 
-TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
+TEST_F(OptionsWindow, LoadingTheSettingsKeepsAGrayedBoxAndClicksTheStyleQuietly)
 {
     Options &o = g.options;
     o.crossHairValue = 2;
@@ -130,6 +118,7 @@ TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
     o.diceStyle = StyleUserDefined;
     options.setSamplesMuted(true);
     options.loadFromOptions();
+    EXPECT_EQ(options.CrossHair()->checkState(), Qt::PartiallyChecked);
     options.sound(2)->click(); // while loading, only the choice changes
     EXPECT_EQ(o.sound, SoundChoice::Zany);
     QTest::qWait(10);
@@ -145,6 +134,11 @@ TEST_F(OptionsWindow, LoadingTheSettingsClicksTheStyleButQuietly)
     options.applyOptions();
     EXPECT_EQ(g.board.diceStyle(), StyleUserDefined);
     EXPECT_EQ(window.cursor().shape(), Qt::CrossCursor) << "grayed counts as ticked";
+    // From there a click cycles between checked and unchecked only.
+    for (int expected : {1, 0, 1}) {
+        options.CrossHair()->click();
+        EXPECT_EQ(o.crossHairValue, expected);
+    }
 }
 
 TEST_F(OptionsWindow, ImportOpensTheUserDiceWindowModalAndLeavesTheOptionsOpen)

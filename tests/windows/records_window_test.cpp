@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,22 +25,21 @@ const QStringList Tries = {
     QStringLiteral(" 3  180 Blue         15 Jun 23"),
 };
 
-class RecordsWindowTest : public ::testing::Test {
-protected:
+struct RecordsWindowTest : ::testing::Test {
+    Records records;
+    RecordsWindow window{records};
+    QListWidget *listHI = window.findChild<QListWidget *>(QStringLiteral("ListHI"));
+    QListWidget *listLO = window.findChild<QListWidget *>(QStringLiteral("ListLO"));
+    QLineEdit *box = window.findChild<QLineEdit *>(QStringLiteral("txtFindName"));
+
     void SetUp() override
     {
         records.setLists(Highs, Tries);
         window.setTodaySource([] { return QDate(2024, 6, 15); });
         window.showRecords();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        listHI = window.findChild<QListWidget *>(QStringLiteral("ListHI"));
-        listLO = window.findChild<QListWidget *>(QStringLiteral("ListLO"));
-        box = window.findChild<QLineEdit *>(QStringLiteral("txtFindName"));
-        ASSERT_TRUE(listHI && listLO && box);
     }
-
     void click(const char *name) { window.findChild<QPushButton *>(QLatin1String(name))->click(); }
-
     static QList<int> selectedRows(const QListWidget *list)
     {
         QList<int> rows;
@@ -50,12 +48,6 @@ protected:
                 rows << i;
         return rows;
     }
-
-    Records records;
-    RecordsWindow window{records};
-    QListWidget *listHI = nullptr;
-    QListWidget *listLO = nullptr;
-    QLineEdit *box = nullptr;
 };
 
 TEST_F(RecordsWindowTest, FollowsTheModel)

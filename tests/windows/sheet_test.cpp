@@ -1,3 +1,4 @@
+#include "Doubles.h"
 #include "Recorders.h"
 #include "ScoresWindow.h"
 
@@ -14,23 +15,15 @@ namespace {
 struct Sheet : ::testing::Test {
     TestGame t;
     Game &g = t.game;
-    void SetUp() override
-    {
-        t.name({QStringLiteral("Red"), QStringLiteral("Blue")});
-    }
+    void SetUp() override { t.name({QStringLiteral("Red"), QStringLiteral("Blue")}); }
 };
 
-TEST_F(Sheet, ShowsOnlyThePlayersInTheGame)
+TEST_F(Sheet, ShowsOnlyThePlayersInTheGameAndFollowsTheModelAndTheLeader)
 {
     ScoresWindow sheet(g);
     EXPECT_LE(sheet.labName(2)->geometry().right(), sheet.width());
     // The other columns exist for later players but lie beyond the right edge.
     EXPECT_GE(sheet.labName(3)->geometry().center().x(), sheet.width());
-}
-
-TEST_F(Sheet, FollowsTheModelAndTheLeader)
-{
-    ScoresWindow sheet(g);
     g.state.score[2][Korbo] = 60;
     g.sheet.refresh();
     g.sheet.setUnderlined(2, true);
@@ -77,9 +70,7 @@ TEST_F(Sheet, PrintsToAPdfPage)
         printer.setOutputFileName(path);
         sheet.printTo(printer);
     }
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
+    const QByteArray bytes = readFile(path);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     EXPECT_TRUE(bytes.contains("/Subtype /Image")); // the sheet, as it looks
