@@ -13,40 +13,24 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 
 #include <cstdio>
 
 using namespace korbo;
-using korbo::test::gif;
 
 namespace {
 
-QString g_root;
+QDir g_root;
 
-void write(const char *target, const QString &name, const QByteArray &bytes)
+// Writes FOLDER/<path>, or stops the program saying what it could not write.
+void write(const QString &path, const QByteArray &bytes)
 {
-    const QDir folder(g_root + QLatin1Char('/') + QLatin1String(target));
-    QFile file(folder.filePath(name));
-    if (!folder.mkpath(QStringLiteral(".")) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    QFile file(g_root.filePath(path));
+    if (!g_root.mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
         std::exit(1);
-    }
-}
-
-// Records after `games` games of three players, as they pile up over the years.
-void play(Records &records, int games)
-{
-    Random random(7);
-    QDate day(2004, 3, 5);
-    const QStringList names = {QStringLiteral("Red"), QStringLiteral("Anna-Lena Berg"), QStringLiteral("Ölaf")};
-    for (int g = 0; g < games; ++g) {
-        QList<RecordResult> results;
-        for (const QString &name : names)
-            results.append({name, 150 + random.below(400)});
-        records.MergeResults(results, day);
-        day = day.addDays(37);
     }
 }
 
@@ -69,29 +53,39 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: make_seeds FOLDER\n");
         return 2;
     }
-    g_root = QString::fromLocal8Bit(argv[1]);
+    g_root.setPath(QString::fromLocal8Bit(argv[1]));
 
     Options options;
-    write("settings", QStringLiteral("default.ini"), SettingsFileBytes(options));
+    write(QStringLiteral("settings/default.ini"), SettingsFileBytes(options));
     options.animationValue = 0;
     options.crossHairValue = 2;
     options.sound = SoundChoice::Zany;
     options.diceStyle = 5;
-    write("settings", QStringLiteral("changed.ini"), SettingsFileBytes(options));
+    write(QStringLiteral("settings/changed.ini"), SettingsFileBytes(options));
 
+    // Records after some games of three players, as they pile up over the years.
     Random random(1);
+    const QStringList names = {QStringLiteral("Red"), QStringLiteral("Anna-Lena Berg"), QStringLiteral("Ölaf")};
     for (const auto &[name, games] : {std::pair{"empty", 0}, std::pair{"few", 3}, std::pair{"full", 40}}) {
         Records records;
-        play(records, games);
-        write("records", QLatin1String(name) + QLatin1String(".dat"), RecordsFileBytes(records, random));
+        Random scores(7);
+        QDate day(2004, 3, 5);
+        for (int g = 0; g < games; ++g, day = day.addDays(37)) {
+            QList<RecordResult> results;
+            for (const QString &player : names)
+                results.append({player, 150 + scores.below(400)});
+            records.MergeResults(results, day);
+        }
+        write(QStringLiteral("records/%1.dat").arg(QLatin1String(name)), RecordsFileBytes(records, random));
         if (games > 0)
-            write("record_lines", QLatin1String(name) + QLatin1String(".txt"), (records.listHI + records.listLO).join(QLatin1Char('\n')).toLatin1());
+            write(QStringLiteral("record_lines/%1.txt").arg(QLatin1String(name)),
+                  (records.listHI + records.listLO).join(QLatin1Char('\n')).toLatin1());
     }
 
     ImageStore store;
-    write("user_picture", QStringLiteral("face.ico"), icon(store.storeFace(1)));
-    write("user_picture", QStringLiteral("joker.ico"), icon(store.joker()));
-    write("user_picture", QStringLiteral("dot.gif"), gif(1, 1));
-    write("user_picture", QStringLiteral("wide.gif"), gif(48, 48));
+    write(QStringLiteral("user_picture/face.ico"), icon(store.storeFace(1)));
+    write(QStringLiteral("user_picture/joker.ico"), icon(store.joker()));
+    write(QStringLiteral("user_picture/dot.gif"), test::gif(1, 1));
+    write(QStringLiteral("user_picture/wide.gif"), test::gif(48, 48));
     return 0;
 }
