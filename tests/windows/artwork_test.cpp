@@ -6,8 +6,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <vector>
 
 using namespace korbo;
@@ -21,29 +19,18 @@ int lowestChannel(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}); }
 bool opaque(QRgb c) { return qAlpha(c) > 200; }
 bool dark(QRgb c) { return opaque(c) && luminance(c) < 90; }
 
-// A picture's mean colour and mean chroma (highest channel less lowest), weighted by alpha.
-struct Summary {
-    double r = 0, g = 0, b = 0, chroma = 0;
-};
-
-Summary summarise(const QImage &picture)
+// How colourful a picture is: its mean chroma (highest channel less lowest), weighted by alpha.
+double chroma(const QImage &picture)
 {
     const QImage img = picture.convertToFormat(QImage::Format_ARGB32);
-    Summary s;
-    double weight = 0;
+    double sum = 0, weight = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const QRgb c = img.pixel(x, y);
-            const double a = qAlpha(c) / 255.0;
-            weight += a;
-            s.r += a * qRed(c);
-            s.g += a * qGreen(c);
-            s.b += a * qBlue(c);
-            s.chroma += a * (std::max({qRed(c), qGreen(c), qBlue(c)}) - lowestChannel(c));
+            weight += qAlpha(c) / 255.0;
+            sum += qAlpha(c) / 255.0 * (std::max({qRed(c), qGreen(c), qBlue(c)}) - lowestChannel(c));
         }
-    for (double *v : {&s.r, &s.g, &s.b, &s.chroma})
-        *v /= weight > 0 ? weight : 1;
-    return s;
+    return weight > 0 ? sum / weight : 0;
 }
 
 // What makes a patch of a face a pip, style by style.
@@ -116,7 +103,8 @@ int countPips(const QImage &picture, const PipRules &rules, qreal dpr)
 
 const qreal PixelRatios[] = {1.0, 1.5, 2.0};
 
-// A five once lost a pip.
+// A five once lost a pip. Each style's pips are found by that style's own rules, so a
+// style drawn in another's look fails here too.
 TEST(Artwork, EveryFaceShowsItsNumberOfPips)
 {
     for (qreal dpr : PixelRatios)
@@ -133,21 +121,10 @@ TEST(Artwork, UsedCategoriesAreDimmed)
     for (qreal dpr : PixelRatios)
         for (int c = 1; c <= CategoryCount; ++c) {
             const QSize size = artwork::categoryPictureSize(c);
-            EXPECT_LT(summarise(artwork::categoryPicture(c, true, size, dpr)).chroma,
-                      summarise(artwork::categoryPicture(c, false, size, dpr)).chroma * 0.6)
+            EXPECT_LT(chroma(artwork::categoryPicture(c, true, size, dpr)),
+                      chroma(artwork::categoryPicture(c, false, size, dpr)) * 0.6)
                 << "category " << c << " at " << dpr << " should be greyer when used";
         }
-}
-
-TEST(Artwork, TheSixStylesLookClearlyDifferent)
-{
-    std::array<Summary, 6> five;
-    for (int style = 1; style <= 6; ++style)
-        five[style - 1] = summarise(artwork::dieFace(style, 5, 48, 1.0));
-    for (int a = 0; a < 6; ++a)
-        for (int b = a + 1; b < 6; ++b)
-            EXPECT_GT(std::hypot(five[a].r - five[b].r, five[a].g - five[b].g, five[a].b - five[b].b), 35.0)
-                << StyleNames[a] << " and " << StyleNames[b] << " fives look alike";
 }
 
 } // namespace

@@ -104,26 +104,32 @@ struct Players : ::testing::Test {
     GameState &state = game.state;
 };
 
-TEST_F(Players, GapsCloseAndNamesAreCounted)
+TEST_F(Players, GapsCloseNamesAreCountedAndEnterMovesOnOrCloses)
 {
     PlayersDialog dialog(game);
+    dialog.show();
+    dialog.activateWindow();
     dialog.txtPlayerName(1)->setText(QStringLiteral("Red"));
     dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
     dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
     dialog.chkPCplay(3)->click(); // Blue is the computer: the box goes with the name
-    dialog.butClose()->click();
+    QTest::keyClick(dialog.txtPlayerName(3), Qt::Key_Return); // a named box moves on
+    EXPECT_TRUE(dialog.isVisible() && !dialog.saved());
+    QTest::keyClick(dialog.txtPlayerName(4), Qt::Key_Return); // an empty box closes as OK
     EXPECT_TRUE(dialog.saved());
     EXPECT_EQ(state.numPlayers, 3);
-    EXPECT_TRUE(state.pcPlayer[2]);
-    EXPECT_FALSE(state.pcPlayer[3]);
-    EXPECT_EQ(state.playerName[1], QStringLiteral("Red"));
-    EXPECT_EQ(state.playerName[2], QStringLiteral("Blue"));
-    EXPECT_EQ(state.playerName[3], QStringLiteral("Green"));
-    EXPECT_TRUE(state.playerName[4].isEmpty());
+    EXPECT_TRUE(state.pcPlayer[2] && !state.pcPlayer[3]);
+    EXPECT_EQ((QStringList{state.playerName[1], state.playerName[2], state.playerName[3], state.playerName[4]}),
+              (QStringList{"Red", "Blue", "Green", ""}));
 
     PlayersDialog again(game);
     EXPECT_EQ(again.txtPlayerName(2)->text(), QStringLiteral("Blue"));
     EXPECT_TRUE(again.txtPlayerName(6)->text().isEmpty());
+    again.show();
+    again.txtPlayerName(6)->setText(QStringLiteral("Fay"));
+    QTest::keyClick(again.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
+    EXPECT_TRUE(again.saved());
+    EXPECT_EQ(state.numPlayers, 4);
 }
 
 // Types text as key presses carrying that text, as a keyboard with any layout would.
@@ -148,28 +154,6 @@ TEST_F(Players, TypingIsLimitedTo12Latin1Characters)
     typeText(other, QStringLiteral("Zo\u00eb"));     // Latin-1 is fine
     typeText(other, QStringLiteral("\u0416\u20ac")); // Cyrillic and the euro sign are not
     EXPECT_EQ(other->text(), QStringLiteral("Zo\u00eb"));
-}
-
-TEST_F(Players, EnterMovesOnOrCloses)
-{
-    PlayersDialog dialog(game);
-    dialog.show();
-    dialog.activateWindow();
-    dialog.txtPlayerName(3)->setText(QStringLiteral("Cy"));
-    QTest::keyClick(dialog.txtPlayerName(3), Qt::Key_Return);
-    EXPECT_FALSE(dialog.saved());
-    EXPECT_TRUE(dialog.isVisible());
-    QTest::keyClick(dialog.txtPlayerName(4), Qt::Key_Return); // an empty box closes as OK
-    EXPECT_TRUE(dialog.saved());
-    EXPECT_EQ(state.numPlayers, 1);
-    EXPECT_EQ(state.playerName[1], QStringLiteral("Cy"));
-
-    PlayersDialog last(game);
-    last.show();
-    last.txtPlayerName(6)->setText(QStringLiteral("Fay"));
-    QTest::keyClick(last.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
-    EXPECT_TRUE(last.saved());
-    EXPECT_EQ(state.numPlayers, 2);
 }
 
 TEST_F(Window, ThePlayersDecideTheSheetAndTheMenus)
