@@ -40,8 +40,7 @@ TEST(ScrambledText, EachCharacterLastFirstAfterARandomDigitAndOddTextRefused)
         QString pairs;
         for (int i = 0; i < encoded.size(); i += 3)
             pairs += encoded.mid(i + 1, 2);
-        if (r.pairs)
-            EXPECT_EQ(pairs, QLatin1String(r.pairs)) << r.text;
+        EXPECT_TRUE(!r.pairs || pairs == QLatin1String(r.pairs)) << r.text << ": " << pairs.toStdString();
         EXPECT_EQ(DecodeText(encoded), QString::fromLatin1(r.decoded)) << r.text;
     }
     QSet<QChar> digits;
@@ -124,6 +123,8 @@ TEST(MergeResults, OrderOfHighsAndTries)
          {{"New", 300}}, {"New 300", "Old 300"}, {"Old 300", "New 300"}},
         {"a total of 0 sorts lowest", {},
          {{"A", 10}, {"B", 0}, {"D", 1000}}, {"D 1000", "A 10", "B 0"}, {"B 0", "A 10", "D 1000"}},
+        {"a damaged position column is numbered afresh", {"99  412 Red          05 Mar 04", "xx  300 Blue         06 Mar 04"},
+         {}, {"Red 412", "Blue 300"}, {"Blue 300", "Red 412"}},
     };
     for (const auto &r : rows) {
         Records records;
@@ -133,8 +134,9 @@ TEST(MergeResults, OrderOfHighsAndTries)
         EXPECT_EQ(spy.count(), 1) << r.guards;
         EXPECT_EQ(entries(records.listHI), r.highs) << r.guards;
         EXPECT_EQ(entries(records.listLO), r.tries) << r.guards;
-        for (int i = 0; i < records.listHI.size(); ++i)
-            EXPECT_EQ(records.listHI[i], RecordLineOfKey(RecordKeyOfLine(records.listHI[i]), i + 1)) << r.guards;
+        for (const QStringList &list : {records.listHI, records.listLO})
+            for (int i = 0; i < list.size(); ++i)
+                EXPECT_EQ(list[i].left(2), QStringLiteral("%1").arg(i + 1, 2)) << r.guards << ": " << list[i].toStdString();
     }
 }
 
@@ -158,21 +160,6 @@ TEST(MergeResults, FullListsAndAResultInBetweenChangeNothing)
     EXPECT_EQ(records.listHI.first(), QStringLiteral(" 1 2000 Ace          15 Jun 24"));
     EXPECT_EQ(records.listHI.last(), QStringLiteral("99  902 High         05 May 20"));
     EXPECT_EQ(records.listLO, tries);
-}
-
-TEST(MergeResults, RenumbersADamagedPositionColumn)
-{
-    Records records;
-    records.listHI = {QStringLiteral("99  412 Red          05 Mar 04"),
-                      QStringLiteral("xx  300 Blue         06 Mar 04")};
-    records.listLO = {QStringLiteral(" 1  300 Blue         06 Mar 04"),
-                      QStringLiteral(" 2  412 Red          05 Mar 04")};
-    EXPECT_TRUE(records.MergeResults({}, June15));
-    EXPECT_EQ(records.listHI, QStringList({
-        QStringLiteral(" 1  412 Red          05 Mar 04"),
-        QStringLiteral(" 2  300 Blue         06 Mar 04")}));
-    // The tries were whole already.
-    EXPECT_EQ(records.listLO.at(0), QStringLiteral(" 1  300 Blue         06 Mar 04"));
 }
 
 // ---- the records file ----
@@ -230,8 +217,7 @@ TEST(RecordsFile, WrittenAndReadBackWholeWithFreshRandomDigits)
         ASSERT_EQ(again.size(), lines.size());
         for (int i = 0; i < lines.size(); ++i)
             for (int c = 0; c < lines[i].size(); ++c)
-                if (c % 3 != 0 || lines[i][c] == '\r')
-                    ASSERT_EQ(again[i][c], lines[i][c]) << "line " << i << " column " << c;
+                ASSERT_TRUE((c % 3 == 0 && lines[i][c] != '\r') || again[i][c] == lines[i][c]) << "line " << i << " column " << c;
         EXPECT_NE(again, lines);
     }
     Records gone;
