@@ -1,4 +1,4 @@
-#include "Options.h"
+#include "GameState.h"
 #include "Random.h"
 
 #include <gtest/gtest.h>
@@ -41,15 +41,6 @@ TEST(Random, ShuffleStringPermutes)
     }
     EXPECT_GT(seen.size(), 600); // of 720 orders, nearly all turn up
     EXPECT_EQ(ShuffleString(random, QString()), QString());
-}
-
-TEST(Options, OnlyATickedBoxCountsAndSoundOffUsesTheZanyNames)
-{
-    Options o;
-    o.showRecordsValue = 2; // a grayed box is not "1"
-    EXPECT_FALSE(o.showRecords());
-    o.sound = SoundChoice::Off;
-    EXPECT_EQ(o.soundStyleSuffix(), QStringLiteral("_zany"));
 }
 
 TEST(Folders, FollowTheDesktopsBaseFoldersAndTheHome)
