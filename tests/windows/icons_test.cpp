@@ -1,9 +1,7 @@
-#include "GameStyle.h"
 #include "ImageStore.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 
 using namespace korbo;
@@ -32,26 +30,6 @@ TEST(DeferredIcon, FetchesItsPictureOnlyWhenPainted)
         EXPECT_EQ(shown.size(), r.expected) << r.guards;
         EXPECT_EQ(shown.toImage().pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red)) << r.guards;
     }
-}
-
-TEST(GameStyle, MenuBarChevronIsDrawnAndTheRestIsTheDesktopsStyle)
-{
-    InstallGameStyle();
-    auto *style = qobject_cast<GameStyle *>(QApplication::style());
-    ASSERT_NE(style, nullptr);
-    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
-        for (const qreal dpr : {1.0, 2.0}) {
-            const QImage image = style->standardIcon(which).pixmap(QSize(16, 16), dpr).toImage();
-            ASSERT_EQ(image.size(), QSize(16, 16) * dpr);
-            int inked = 0;
-            for (int i = 0; i < image.width() * image.height(); ++i)
-                inked += qAlpha(image.pixel(i % image.width(), i / image.width())) > 0;
-            EXPECT_GT(inked, image.width() * image.height() / 20) << "a chevron you can see";
-            EXPECT_LT(inked, image.width() * image.height() / 2) << "on a clear ground";
-        }
-    // Everything else comes from the style underneath.
-    EXPECT_FALSE(style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
-    EXPECT_EQ(style->pixelMetric(QStyle::PM_ButtonMargin), style->baseStyle()->pixelMetric(QStyle::PM_ButtonMargin));
 }
 
 } // namespace
