@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace korbo;
 using namespace korbo::test;
 
@@ -54,10 +56,12 @@ TEST_F(Turn, NewGameWithoutPlayersAsksForThemAndStartsNothingWhenLeftEmpty)
     EXPECT_EQ(t.host.playersDialogs, 1);
     EXPECT_EQ(g.state.roundNo, 0);
     t.host.names = {QStringLiteral("Solo")};
+    g.options.autoThrowValue = 1; // Auto 1st Throw: the turn starts with its first throw
     t.run(g.newGame());
     EXPECT_EQ(t.host.playersDialogs, 2);
-    EXPECT_EQ(g.state.roundNo, 1);
+    EXPECT_TRUE(g.state.roundNo == 1 && g.state.throwNo == 1 && !g.state.busy);
     EXPECT_EQ(g.board.title(), QStringLiteral("Solo's 1st turn"));
+    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
 }
 
 TEST(TurnTitle, OrdinalsAndTheLastGo)
@@ -70,7 +74,7 @@ TEST(TurnTitle, OrdinalsAndTheLastGo)
         EXPECT_EQ(Game::turnText(round), QLatin1String(text));
 }
 
-TEST_F(Turn, CaptionsAndPromptsFollowTheThrows)
+TEST_F(Turn, CaptionsPromptsAndTicksFollowTheThrows)
 {
     const struct { const char *caption; const char *prompt; bool enabled; } after[] = {
         {"2nd Throw", "Sort your dice and throw again, Red", true},
@@ -78,12 +82,15 @@ TEST_F(Turn, CaptionsAndPromptsFollowTheThrows)
         {"4th Throw", "One more throw left on this go, Red", true},
         {"Finished", "Throwing over Red, choose your catagory", false},
     };
+    g.options.sound = SoundChoice::Off;
     for (bool animate : {false, true}) {
         g.options.animationValue = animate;
         g.state.roundNo = 0;
         startGame();
         for (int n = 0; n < 4; ++n) {
+            const auto before = g.clock.ticksWaited();
             throwDice();
+            EXPECT_TRUE(!animate || n > 0 || g.clock.ticksWaited() - before == 85) << "an animated first throw's ticks";
             EXPECT_EQ(g.state.throwNo, n + 1);
             EXPECT_EQ(g.board.throwCaption(), QLatin1String(after[n].caption));
             EXPECT_EQ(g.state.promptText, QLatin1String(after[n].prompt));
@@ -112,15 +119,6 @@ TEST_F(Turn, ThrowsLandInsideTheThrowingArea)
             EXPECT_TRUE(top >= paths::JokerPeak && geometry::inThrowingArea(top)) << top;
         }
     }
-}
-
-TEST_F(Turn, AnAnimatedFirstThrowTakes85Ticks)
-{
-    g.options.sound = SoundChoice::Off;
-    startGame();
-    const auto before = g.clock.ticksWaited();
-    throwDice();
-    EXPECT_EQ(g.clock.ticksWaited() - before, 85);
 }
 
 TEST_F(Turn, AHeldDieKeepsItsFaceAndComesBackIntoTheArea)
@@ -249,15 +247,6 @@ TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
     }
 }
 
-TEST_F(Turn, AutoFirstThrow)
-{
-    g.options.autoThrowValue = 1;
-    startGame();
-    EXPECT_EQ(g.state.throwNo, 1);
-    EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
-    EXPECT_FALSE(g.state.busy);
-}
-
 TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
 {
     g.options.animationValue = 0;
@@ -270,12 +259,11 @@ TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
     t.host.testDice = QStringLiteral("666666");
     throwDice(); // held dice are replaced too
     EXPECT_EQ(g.state.dice, (DiceArray{0, 6, 6, 6, 6, 6, 6}));
-    for (const char *bad : {"12345", "1234a6", "123457", "0123456", ""}) {
+    for (const char *bad : {"12345", "1234a6", "123457", "0123456", ""}) { // the thrown dice stay
         t.host.testDice = QString::fromLatin1(bad);
         t.run(g.StartTurn());
         throwDice();
-        for (int d = 1; d <= DiceCount; ++d)
-            EXPECT_TRUE(g.state.dice[d] >= 1 && g.state.dice[d] <= 6) << bad;
+        EXPECT_TRUE(std::all_of(g.state.dice.begin() + 1, g.state.dice.end(), [](int f) { return f >= 1 && f <= 6; })) << bad;
     }
     t.host.testDice.reset(); // cancelled
     throwDice();
