@@ -106,39 +106,6 @@ TEST_F(Turn, CaptionsPromptsAndTicksFollowTheThrows)
     }
 }
 
-// Unanimated throws once landed in the held row.
-TEST_F(Turn, ThrowsLandInsideTheThrowingArea)
-{
-    startGame();
-    for (int game = 0; game < 150; ++game) {
-        g.options.animationValue = game % 2;
-        t.run(g.StartTurn());
-        throwDice();
-        for (int d = 1; d <= DiceCount; ++d) { // JokerPeak: the top of the area
-            const int top = g.board.die(d).top;
-            EXPECT_TRUE(top >= paths::JokerPeak && geometry::inThrowingArea(top)) << top;
-        }
-    }
-}
-
-TEST_F(Turn, AHeldDieKeepsItsFaceAndComesBackIntoTheArea)
-{
-    for (bool animate : {false, true}) {
-        g.options.animationValue = animate;
-        g.state.roundNo = 0;
-        startGame();
-        throwDice();
-        const int face = g.state.dice[3];
-        t.run(g.ToggleDie(3));
-        EXPECT_EQ(g.board.die(3).top, geometry::HeldTop);
-        EXPECT_FALSE(g.state.diceToThrow[3]);
-        t.run(g.ToggleDie(3));
-        EXPECT_TRUE(g.state.diceToThrow[3]);
-        EXPECT_TRUE(geometry::inThrowingArea(g.board.die(3).top));
-        EXPECT_EQ(g.state.dice[3], face);
-    }
-}
-
 TEST_F(Turn, RightClickMovesOnlySameFaceDiceOnTheSameSide)
 {
     g.options.animationValue = 0;
@@ -157,24 +124,32 @@ TEST_F(Turn, RightClickMovesOnlySameFaceDiceOnTheSameSide)
         EXPECT_TRUE(g.state.diceToThrow[d]) << d;
 }
 
-TEST_F(Turn, AJokerRethrowsOneDieWhereItLiesAndIsNoThrow)
+// Unanimated throws once landed in the held row. Each round throws, holds a die and
+// frees it, and plays two jokers, with and without animation by turns.
+TEST_F(Turn, DiceLandWhereTheyBelongWhenThrownHeldAndRethrownByAJoker)
 {
+    const auto inArea = [](int top) { return top >= paths::JokerPeak && geometry::inThrowingArea(top); }; // JokerPeak: its top
     startGame();
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 150; ++round) {
         const bool animate = round % 2;
         g.options.animationValue = animate;
         g.state.jokers[1] = JokersPerGame;
         t.run(g.StartTurn());
         throwDice();
-        t.run(g.ToggleDie(5));
+        for (int d = 1; d <= DiceCount; ++d)
+            EXPECT_TRUE(inArea(g.board.die(d).top)) << "thrown: " << g.board.die(d).top;
         const DiceArray before = g.state.dice;
+        t.run(g.ToggleDie(3));
+        EXPECT_EQ(g.board.die(3).top, geometry::HeldTop);
+        t.run(g.ToggleDie(3));
+        EXPECT_TRUE(g.state.diceToThrow[3] && inArea(g.board.die(3).top)) << "held and freed: " << g.board.die(3).top;
+        t.run(g.ToggleDie(5));
         const int top = g.board.die(2).top;
         t.run(g.playJoker(2, 3));
         t.run(g.playJoker(5, 2));
-        // Unanimated the die stays where it lay; animated it lands in the tray, and a
-        // held die goes back to its row.
-        const int landed = g.board.die(2).top;
-        EXPECT_TRUE(animate ? landed >= paths::JokerPeak && geometry::inThrowingArea(landed) : landed == top) << landed;
+        // Unanimated a joker's die stays where it lay; animated it lands in the tray,
+        // and a held die goes back to its row.
+        EXPECT_TRUE(animate ? inArea(g.board.die(2).top) : g.board.die(2).top == top) << g.board.die(2).top;
         EXPECT_EQ(g.board.die(5).top, geometry::HeldTop);
         EXPECT_TRUE(g.state.diceToThrow[2] && !g.state.diceToThrow[5]);
         EXPECT_TRUE(g.board.die(2).visible && g.board.die(2).face == g.state.dice[2]);
@@ -182,7 +157,7 @@ TEST_F(Turn, AJokerRethrowsOneDieWhereItLiesAndIsNoThrow)
             EXPECT_EQ(g.state.dice[d], before[d]) << d;
         EXPECT_EQ(g.state.jokers[1], 1);
         EXPECT_FALSE(g.board.jokerVisible(3) || g.board.jokerVisible(2));
-        EXPECT_EQ(g.state.throwNo, 1);
+        EXPECT_EQ(g.state.throwNo, 1); // a joker is no throw
         EXPECT_EQ(g.board.throwCaption(), QStringLiteral("2nd Throw"));
     }
 }
