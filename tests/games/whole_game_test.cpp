@@ -93,10 +93,9 @@ TEST_F(Games, OnePlayerWithShowRecordsOff)
     EXPECT_FALSE(g.sheet.underlined(1)); // one player is never the leader
     EXPECT_EQ(t.host.sheetShown, 1);
     EXPECT_EQ(t.host.recordsShown, 0); // Show Records off: the lists change unseen
-    ASSERT_EQ(g.records.listHI.size(), 1);
-    EXPECT_EQ(g.records.listLO.size(), 1);
-    EXPECT_TRUE(g.records.listHI[0].contains(QStringLiteral("Solo")));
-    EXPECT_TRUE(g.records.listHI[0].endsWith(QStringLiteral("06 Dec 26")));
+    ASSERT_TRUE(g.records.listHI.size() == 1 && g.records.listLO.size() == 1);
+    EXPECT_TRUE(g.records.listHI[0].contains(QStringLiteral("Solo")) && g.records.listHI[0].endsWith(QStringLiteral("06 Dec 26")))
+        << g.records.listHI[0].toStdString();
 }
 
 TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
@@ -124,9 +123,8 @@ TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
                 upper += g.state.score[p][c];
         }
         const int bonus = upper >= 80 ? 40 : 0;
-        EXPECT_EQ(g.sheet.cell(p, ScoreSheet::SubtotalRow), QString::number(upper));
-        EXPECT_EQ(g.sheet.cell(p, ScoreSheet::BonusRow), QString::number(bonus));
-        EXPECT_EQ(sheetTotal(p), sum + bonus);
+        EXPECT_EQ(QStringList({g.sheet.cell(p, ScoreSheet::SubtotalRow), g.sheet.cell(p, ScoreSheet::BonusRow), g.sheet.total(p)})
+                      .join(QLatin1Char('|')), QStringLiteral("%1|%2|%3").arg(upper).arg(bonus).arg(sum + bonus)) << p;
         EXPECT_EQ(PlayerTotal(g.state, p), sum + bonus);
         if (sum + bonus > best) {
             best = sum + bonus;
@@ -145,8 +143,7 @@ TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
     for (int k = 1; k <= JokersPerGame; ++k)
         EXPECT_FALSE(g.board.jokerVisible(k));
     // Highs best first, Tries lowest first, everybody in both.
-    ASSERT_EQ(g.records.listHI.size(), 3);
-    ASSERT_EQ(g.records.listLO.size(), 3);
+    ASSERT_TRUE(g.records.listHI.size() == 3 && g.records.listLO.size() == 3);
     EXPECT_EQ(g.records.listHI[0].mid(3, 4).trimmed().toInt(), best);
     EXPECT_EQ(g.records.listLO[2].mid(3, 4).trimmed().toInt(), best);
     EXPECT_EQ(t.host.recordsShown, 1);
@@ -184,13 +181,8 @@ TEST_F(Games, StoppingAtAnyWaitLeavesTheEmptyBoardAndNoTrace)
     const auto throwing = [&] { return g.throwDice(); };
     const auto inFlight = [&] { return g.board.die(1).visible && g.board.throwCaption() == QStringLiteral("1st Throw"); };
     const auto committing = [&] { return g.chooseCategory(Ones); };
-    const struct {
-        const char *guards;
-        int round, throwsBefore;
-        bool previewBefore;
-        std::function<QCoro::Task<>()> begin;
-        std::function<bool()> waiting;
-    } cases[] = {
+    const struct { const char *guards; int round, throwsBefore; bool previewBefore;
+                   std::function<QCoro::Task<>()> begin; std::function<bool()> waiting; } cases[] = {
         {"a throw in flight landed on the reset board and greyed the next game's button", 1, 0, false, throwing, inFlight},
         {"a game stopped in its last round was recorded", RoundCount, 0, false, throwing, inFlight},
         {"a joker in flight was charged and changed a die after the stop", 1, 1, false,
@@ -337,12 +329,11 @@ TEST_F(Commit, FirstClickPreviewsSecondEnters)
     t.run(g.chooseCategory(Fours));
     t.run(g.chooseCategory(Fours));
     EXPECT_EQ(g.state.score[1][Fours], 16);
-    EXPECT_EQ(g.sheet.cell(1, Fours), QStringLiteral("16"));
-    EXPECT_EQ(g.sheet.cell(1, ScoreSheet::SubtotalRow), QStringLiteral("16"));
-    EXPECT_TRUE(g.sheet.cell(1, ScoreSheet::BonusRow).isEmpty()); // not decided yet
-    EXPECT_EQ(g.sheet.total(1), QStringLiteral("16"));
-    EXPECT_EQ(t.sound.played.mid(t.sound.played.size() - 4),
-              (QStringList{"pop", "pop", "pop", "pop"}));
+    // The sheet: the entry, the subtotal, no bonus while it is undecided, the total.
+    EXPECT_EQ(QStringList({g.sheet.cell(1, Fours), g.sheet.cell(1, ScoreSheet::SubtotalRow),
+                           g.sheet.cell(1, ScoreSheet::BonusRow), g.sheet.total(1)}).join(QLatin1Char('|')),
+              QStringLiteral("16|16||16"));
+    EXPECT_EQ(t.sound.played.mid(t.sound.played.size() - 4).join(QLatin1Char(' ')), QStringLiteral("pop pop pop pop"));
     // Bob's turn: Ann's entry is not on his board
     EXPECT_EQ(g.state.curPlayer, 2);
     EXPECT_TRUE(g.board.category(Fours).label.isEmpty());

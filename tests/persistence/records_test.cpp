@@ -107,12 +107,7 @@ QStringList entries(const QStringList &lines)
 TEST(MergeResults, OrderOfHighsAndTries)
 {
     const QString old = lineOf(QStringLiteral("Old"), 300, QDate(2023, 1, 1), 1);
-    const struct {
-        const char *guards;
-        QStringList before;
-        QList<RecordResult> results;
-        QStringList highs, tries;
-    } rows[] = {
+    const struct { const char *guards; QStringList before; QList<RecordResult> results; QStringList highs, tries; } rows[] = {
         {"highest first in the highs, lowest first in the tries", {},
          {{"Red", 250}, {"Blue", 310}, {"Green", 199}},
          {"Blue 310", "Red 250", "Green 199"}, {"Green 199", "Red 250", "Blue 310"}},
@@ -242,12 +237,7 @@ TEST(RecordsFile, ReadingOddFiles)
     }
     // "damaged" guards a file that lost records being written back at exit without
     // the original kept aside (one bad character in the count line emptied a list).
-    const struct {
-        const char *guards;
-        QByteArray bytes;
-        QStringList highs, tries;
-        bool damaged;
-    } rows[] = {
+    const struct { const char *guards; QByteArray bytes; QStringList highs, tries; bool damaged; } rows[] = {
         {"bare line feeds", fileOf({count(1), a, count(1), a}, "\n"), {a}, {a}, false},
         {"no end on the last line", fileOf({count(1), a, count(1), a}).chopped(2), {a}, {a}, false},
         // the lists were once read without their cap

@@ -37,14 +37,7 @@ QString categorySounds(Random &random, SoundChoice sound, bool autoThrow, int c,
 TEST(CategorySound, EachCategoryPlaysItsSequenceAndDrawsTheLettersOnce)
 {
     constexpr SoundChoice On = SoundChoice::On, Zany = SoundChoice::Zany, Off = SoundChoice::Off;
-    const struct {
-        SoundChoice sound;
-        bool autoThrow;
-        int c;
-        bool bonus;
-        int twins;
-        const char *played, *guards;
-    } rows[] = {
+    const struct { SoundChoice sound; bool autoThrow; int c; bool bonus; int twins; const char *played, *guards; } rows[] = {
         {On, false, Fours, false, -1, "pop pop pop pop", "a pop per point of the face"},
         {Zany, false, Twins, false, 21, "rnd11 rnd11 rnd11 coo&", "a bloop for every ten points, up to three"},
         {Zany, false, Twins, false, 20, "rnd11 rnd11 coo&", "20 is two bloops, not three"},

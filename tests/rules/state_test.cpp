@@ -45,13 +45,8 @@ TEST(Random, ShuffleStringPermutes)
 
 TEST(Folders, FollowTheDesktopsBaseFoldersAndTheHome)
 {
-    struct Row {
-        const char *guards;
-        const char *home, *config;
-        QString settings;
-    };
     const QString account = QFile::decodeName(getpwuid(getuid())->pw_dir);
-    const Row rows[] = {
+    const struct { const char *guards, *home, *config; QString settings; } rows[] = {
         {"the usual place", "/h", nullptr, QStringLiteral("/h/.config/korbo")},
         {"an absolute XDG_CONFIG_HOME", "/h", "/x", QStringLiteral("/x/korbo")},
         {"a relative one was taken from the folder the game started in", "/h", "cfg",
@@ -59,7 +54,7 @@ TEST(Folders, FollowTheDesktopsBaseFoldersAndTheHome)
         {"no HOME gave //.config/korbo", nullptr, nullptr, account + QStringLiteral("/.config/korbo")},
     };
     const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         row.home ? qputenv("HOME", row.home) : qunsetenv("HOME");
         row.config ? qputenv("XDG_CONFIG_HOME", row.config) : qunsetenv("XDG_CONFIG_HOME");
         EXPECT_EQ(GetWindowsDir(), QDir::cleanPath(row.settings)) << row.guards;

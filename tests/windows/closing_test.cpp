@@ -30,11 +30,7 @@ struct Closing : ::testing::Test, WindowGame {
 
     // Opens a dialog and changes something in it; answers the dialog, its Cancel and
     // OK buttons (null where it has none), and whether the change took effect.
-    struct Opened {
-        QWidget *dialog;
-        QAbstractButton *cancel, *ok;
-        std::function<bool()> kept;
-    };
+    struct Opened { QWidget *dialog; QAbstractButton *cancel, *ok; std::function<bool()> kept; };
 
     Opened openOptions()
     {
@@ -77,12 +73,7 @@ struct Closing : ::testing::Test, WindowGame {
 
 TEST_F(Closing, EachWayOfClosingEachDialog)
 {
-    const struct {
-        const char *dialog;
-        Way way;
-        bool kept;
-        const char *guards;
-    } rows[] = {
+    const struct { const char *dialog; Way way; bool kept; const char *guards; } rows[] = {
         {"options", Way::CloseBox, true, "the close box hides the window and applies"},
         {"options", Way::Escape, true, "Escape applies rather than cancels"},
         {"options", Way::Ok, true, "OK applies"},
