@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -220,29 +219,6 @@ TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
         throwDice();
         EXPECT_EQ(t.sound.played.join(QLatin1Char(' ')), QLatin1String(q.played)) << q.mute;
     }
-}
-
-TEST_F(Turn, TestDiceReplaceAllSixOnlyWithAGoodAnswer)
-{
-    g.options.animationValue = 0;
-    g.setTestDiceMode(true);
-    startGame();
-    t.host.testDice = QStringLiteral("123456");
-    throwDice();
-    EXPECT_EQ(g.state.dice, (DiceArray{0, 1, 2, 3, 4, 5, 6}));
-    t.run(g.ToggleDie(1));
-    t.host.testDice = QStringLiteral("666666");
-    throwDice(); // held dice are replaced too
-    EXPECT_EQ(g.state.dice, (DiceArray{0, 6, 6, 6, 6, 6, 6}));
-    for (const char *bad : {"12345", "1234a6", "123457", "0123456", ""}) { // the thrown dice stay
-        t.host.testDice = QString::fromLatin1(bad);
-        t.run(g.StartTurn());
-        throwDice();
-        EXPECT_TRUE(std::all_of(g.state.dice.begin() + 1, g.state.dice.end(), [](int f) { return f >= 1 && f <= 6; })) << bad;
-    }
-    t.host.testDice.reset(); // cancelled
-    throwDice();
-    EXPECT_EQ(t.host.testDiceAsked, 8);
 }
 
 } // namespace

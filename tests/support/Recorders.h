@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
-#include <QStringList>
 #include <QTimer>
 
 #include <optional>
@@ -66,28 +64,22 @@ public:
     QStringList names;                 // what the Players dialog will enter
     bool answerStop = false;           // the answer to "Stop this game?"
     std::optional<QString> testDice;   // the answer to "Enter 6 dice"
-    int playersDialogs = 0, testDiceAsked = 0, sheetShown = 0, recordsShown = 0;
+    int playersDialogs = 0, sheetShown = 0, recordsShown = 0;
     bool printEnabled = false;
     GameState *state = nullptr;
 
     void choosePlayers() override
     {
         ++playersDialogs;
-        if (!state)
-            return;
         state->numPlayers = static_cast<Int16>(names.size());
         for (int i = 1; i <= MaxPlayers; ++i)
-            state->playerName[i] = i <= names.size() ? names[i - 1] : QString();
+            state->playerName[i] = names.value(i - 1);
     }
     bool confirmStopGame() override { return answerStop; }
     void showScoreSheet() override { ++sheetShown; }
     void showRecords() override { ++recordsShown; }
     void setPrintEnabled(bool on) override { printEnabled = on; }
-    std::optional<QString> askTestDice() override
-    {
-        ++testDiceAsked;
-        return testDice;
-    }
+    std::optional<QString> askTestDice() override { return testDice; }
 };
 
 // A game with zero-length ticks, a fixed seed and recording doubles.

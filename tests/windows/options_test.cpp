@@ -77,9 +77,8 @@ TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyleAndTheLeaderMark)
     options.DiceStyle(StylePhoto)->click();
     options.chkUnderlineWinner()->click(); // Show Leader off
     options.butOK()->click();
-    EXPECT_EQ(g.state.playerDiceStyle[1], StyleStandard);
-    EXPECT_EQ(g.state.playerDiceStyle[2], StylePhoto);
-    EXPECT_EQ(g.state.playerDiceStyle[3], StyleStandard);
+    EXPECT_TRUE(g.state.playerDiceStyle[1] == StyleStandard && g.state.playerDiceStyle[2] == StylePhoto
+                && g.state.playerDiceStyle[3] == StyleStandard);
     EXPECT_EQ(g.board.diceStyle(), StylePhoto);
     EXPECT_FALSE(g.sheet.underlined(1));
 
