@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "GameStyle.h"
 #include "ImageStore.h"
+#include "Keyboard.h"
 #include "Messages.h"
 #include "OptionsDialog.h"
 #include "Palette.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
 {
     setObjectName(QStringLiteral("korbo"));
     InstallGameStyle(); // before the menu bar is made
+    InstallFocusRing();
     // The image store starts drawing the first board's pictures on a worker at once;
     // the menus and the fonts are made meanwhile, the board last.
     m_images = new ImageStore(devicePixelRatio(), this);

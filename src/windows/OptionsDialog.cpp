@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "Game.h"
 #include "ImageStore.h"
+#include "Keyboard.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Palette.h"
@@ -116,6 +117,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
       m_game(game), m_images(images), m_messages(messages), m_main(mainWindow)
 {
     setObjectName(QStringLiteral("options"));
+    AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("Korbo Options"));
     setFixedSize(pxSize(3855, 4995));
     setModal(false);

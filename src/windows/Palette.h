@@ -18,5 +18,7 @@ inline constexpr QColor TextGreen(0, 128, 0);
 inline constexpr QColor LineGreen(0, 192, 0);
 // The status strip along the foot of the board.
 inline constexpr QColor StripGrey(192, 192, 192);
+// The bright band of the keyboard's focus ring, between two black ones.
+inline constexpr QColor FocusYellow(255, 230, 0);
 
 } // namespace korbo

@@ -1,6 +1,7 @@
 #include "PlayersDialog.h"
 
 #include "BoardView.h"
+#include "Keyboard.h"
 #include "Palette.h"
 #include "Twips.h"
 
@@ -36,6 +37,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
       m_game(game)
 {
     setObjectName(QStringLiteral("PlayerNames"));
+    AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("Players Names"));
     setFixedSize(pxSize(2490, 3180));
     setModal(true);

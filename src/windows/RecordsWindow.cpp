@@ -1,5 +1,6 @@
 #include "RecordsWindow.h"
 
+#include "Keyboard.h"
 #include "Palette.h"
 #include "Records.h"
 #include "Twips.h"
@@ -97,6 +98,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     : QWidget(parent, Qt::Window), m_records(records), m_today([] { return QDate::currentDate(); })
 {
     setObjectName(QStringLiteral("records"));
+    AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("Korbo Records"));
     setFixedSize(pxSize(7620, 7080));
     setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "Game.h"
+#include "Keyboard.h"
 #include "Palette.h"
 #include "Twips.h"
 
@@ -57,6 +58,7 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
       m_game(game)
 {
     setObjectName(QStringLiteral("Scores"));
+    AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("Korbo Scores"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, PaleGreen);

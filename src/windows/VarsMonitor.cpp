@@ -1,6 +1,7 @@
 #include "VarsMonitor.h"
 
 #include "GameState.h"
+#include "Keyboard.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -39,6 +40,7 @@ VarsMonitor::VarsMonitor(const GameState &state, QWidget *parent)
       m_state(state)
 {
     setObjectName(QStringLiteral("varsMonitor"));
+    AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("VarsMonitor"));
     setFixedSize(pxSize(kClientWidth, kClientHeight));
 
