@@ -618,6 +618,7 @@ QCoro::Task<> Game::GameOver()
     state.promptText = QStringLiteral("Game Over");
     board.setThrowCaption(QStringLiteral("Start Game"));
     ResetBoard();
+    QList<RecordResult> results; // a complete game's totals
     if (state.roundNo <= RoundCount) {
         // A stopped game leaves no trace.
         ResetScoreTable();
@@ -627,12 +628,8 @@ QCoro::Task<> Game::GameOver()
         if (options.coach)
             sheet.setSummary(coachSummary());
         m_host->showScoreSheet();
-        QList<RecordResult> results;
         for (int p = 1; p <= state.numPlayers; ++p)
             results.append({state.playerName[p], static_cast<Int16>(PlayerTotal(state, p))});
-        const bool changed = records.MergeResults(results, today());
-        if (options.showRecords() && changed)
-            m_host->showRecords();
     }
     state.roundNo = 0;
     // With no game on, every button shows its open picture again; otherwise the last
@@ -640,6 +637,11 @@ QCoro::Task<> Game::GameOver()
     RefreshCategoryButtons(board, state, options);
     board.setThrowEnabled(true);
     m_host->focusBoard();
+    // New records come up over the board and take the keys, so Escape closes them
+    // at once.
+    const bool changed = !results.isEmpty() && records.MergeResults(results, today());
+    if (options.showRecords() && changed)
+        m_host->showRecords();
     state.busy = false;
     co_return;
 }

@@ -1,6 +1,7 @@
 #include "BoardView.h"
 
 #include "Artwork.h"
+#include "BoardKeys.h"
 #include "Game.h"
 #include "ImageStore.h"
 #include "Palette.h"
@@ -12,6 +13,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <utility>
 
 namespace korbo {
 
@@ -95,6 +98,12 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
     setObjectName(QStringLiteral("imgDice%1").arg(index));
     setFixedSize(pxSize(geometry::DieSize, geometry::DieSize));
     setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void DieWidget::toggleHold()
+{
+    fireAndForget(m_game.toggleHold(m_index));
 }
 
 void DieWidget::paintEvent(QPaintEvent *)
@@ -110,7 +119,7 @@ void DieWidget::mousePressEvent(QMouseEvent *event)
     // The left button holds or unholds the die; any other moves every die of its face
     // that lies on the same side.
     if (event->button() == Qt::LeftButton)
-        fireAndForget(m_game.toggleHold(m_index));
+        toggleHold();
     else
         fireAndForget(m_game.moveFace(m_index));
 }
@@ -299,10 +308,13 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     pal.setColor(QPalette::WindowText, TextGreen);
     m_announce->setPalette(pal);
 
-    // Keyboard order: the throw button first.
-    setTabOrder(m_butThrow, m_butCat[1]);
-    for (int c = 1; c < CategoryCount; ++c)
-        setTabOrder(m_butCat[c], m_butCat[c + 1]);
+    // Keyboard order: the throw button first, then the dice and the categories.
+    QWidget *previous = m_butThrow;
+    for (int d = 1; d <= DiceCount; ++d)
+        setTabOrder(std::exchange(previous, m_imgDice[d]), m_imgDice[d]);
+    for (int c = 1; c <= CategoryCount; ++c)
+        setTabOrder(std::exchange(previous, m_butCat[c]), m_butCat[c]);
+    new BoardKeys(*this, game);
 
     Board &board = game.board;
     connect(&board, &Board::dieChanged, this, &BoardView::syncDie);
@@ -336,9 +348,30 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
 void BoardView::syncDie(int d)
 {
     const DieView &die = m_game.board.die(d);
-    m_imgDice[d]->move(px(geometry::dieLeft(d), die.top));
-    m_imgDice[d]->setVisible(die.visible);
-    m_imgDice[d]->update();
+    DieWidget *widget = m_imgDice[d];
+    widget->move(px(geometry::dieLeft(d), die.top));
+    if (!die.visible)
+        park(widget);
+    widget->setVisible(die.visible);
+    if (die.visible)
+        unpark(widget);
+    widget->update();
+}
+
+void BoardView::park(QWidget *control)
+{
+    if (control->hasFocus()) {
+        m_parked = control;
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void BoardView::unpark(QWidget *control)
+{
+    if (m_parked == control && hasFocus()) {
+        m_parked = nullptr;
+        control->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void BoardView::syncCategory(int c)
@@ -363,8 +396,13 @@ void BoardView::syncCategory(int c)
 
 void BoardView::syncThrowButton()
 {
+    const bool enabled = m_game.board.throwEnabled();
     m_butThrow->setText(m_game.board.throwCaption());
-    m_butThrow->setEnabled(m_game.board.throwEnabled());
+    if (!enabled)
+        park(m_butThrow);
+    m_butThrow->setEnabled(enabled);
+    if (enabled)
+        unpark(m_butThrow);
 }
 
 void BoardView::syncJoker(int k)

@@ -3,6 +3,7 @@
 #include "GameState.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
@@ -16,12 +17,15 @@ class Game;
 class ImageStore;
 
 // One die on the board (imgDice): clicked to sort it. Jokers dropped on it are taken
-// by the board.
+// by the board. The keyboard reaches it by Tab and the arrow keys; a click leaves
+// the focus where it was.
 class DieWidget : public QWidget {
     Q_OBJECT
 public:
     DieWidget(int index, Game &game, ImageStore &images, QWidget *parent);
     int index() const { return m_index; }
+    // Into the held row, or back into play.
+    void toggleHold();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -106,6 +110,8 @@ public:
     JokerWidget *joker(int k) const { return m_joker[k]; }
     WrappingButton *butThrow() const { return m_butThrow; }
     QLabel *announce() const { return m_announce; }
+    // The control whose keyboard focus the board holds while it is hidden or disabled.
+    QWidget *parkedControl() const { return m_parked; }
 
     // Position and size of every line, in twips: x1, y1, x2, y2, width.
     struct Line { int x1, y1, x2, y2, width; QColor colour; };
@@ -129,6 +135,12 @@ private:
     void syncThrowButton();
     void syncJoker(int k);
     void syncAnnounce();
+    // A control that goes away with the keyboard's focus (a die picked up for a throw,
+    // the throw button after the last throw) leaves it with the board, and gets it
+    // back when it returns, so the player keeps their place and no other control's
+    // explanation pops up.
+    void park(QWidget *control);
+    void unpark(QWidget *control);
 
     Game &m_game;
     ImageStore &m_images;
@@ -139,6 +151,7 @@ private:
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;
     QLabel *m_announce = nullptr;
+    QPointer<QWidget> m_parked;
 };
 
 // The board's fonts: bold 8.25 pt in the classic sans serif, or the nearest there is.
