@@ -1,6 +1,7 @@
 #include "BoardView.h"
 
 #include "Artwork.h"
+#include "BoardAccess.h"
 #include "BoardKeys.h"
 #include "Game.h"
 #include "ImageStore.h"
@@ -104,6 +105,16 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
 void DieWidget::toggleHold()
 {
     fireAndForget(m_game.toggleHold(m_index));
+}
+
+void DieWidget::tellChanges(int face, bool held)
+{
+    if (face != m_toldFace)
+        TellValueChanged(this, QString::number(face));
+    if (held != m_toldHeld)
+        TellDescriptionChanged(this);
+    m_toldFace = face;
+    m_toldHeld = held;
 }
 
 void DieWidget::paintEvent(QPaintEvent *)
@@ -269,6 +280,8 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_butThrow->setGeometry(pxRect(4980, 2760, 780, 780));
     m_butThrow->setFont(font);
     connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.throwDice()); });
+    // Its caption says which throw comes next, or "Start Game".
+    m_butThrow->setAccessibleDescription(QStringLiteral("Throws the dice in play, or starts a game"));
 
     for (int c = 1; c <= CategoryCount; ++c) {
         auto *button = new CategoryButton(c, this);
@@ -315,6 +328,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     for (int c = 1; c <= CategoryCount; ++c)
         setTabOrder(std::exchange(previous, m_butCat[c]), m_butCat[c]);
     new BoardKeys(*this, game);
+    InstallBoardAccessibility();
 
     Board &board = game.board;
     connect(&board, &Board::dieChanged, this, &BoardView::syncDie);
@@ -356,6 +370,7 @@ void BoardView::syncDie(int d)
     if (die.visible)
         unpark(widget);
     widget->update();
+    widget->tellChanges(die.face, !geometry::inThrowingArea(die.top));
 }
 
 void BoardView::park(QWidget *control)
@@ -388,10 +403,16 @@ void BoardView::syncCategory(int c)
     button->setPictures(artwork::categoryPictureSize(c), std::move(normal), std::move(pressed));
 
     QLabel *label = m_labCat[c];
+    const bool changed =
+        label->text() != view.label || label->palette().color(QPalette::WindowText) != view.labelColour;
     label->setText(view.label);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, view.labelColour);
     label->setPalette(pal);
+    if (changed) {
+        TellValueChanged(button, view.label);
+        TellDescriptionChanged(button);
+    }
 }
 
 void BoardView::syncThrowButton()
@@ -408,11 +429,15 @@ void BoardView::syncThrowButton()
 void BoardView::syncJoker(int k)
 {
     m_joker[k]->setVisible(m_game.board.jokerVisible(k));
+    for (int token = 1; token <= JokersPerGame; ++token)
+        TellDescriptionChanged(m_joker[token]);
 }
 
 void BoardView::syncAnnounce()
 {
-    // A long line (a coach's word) is narrowed, or made smaller, to show whole.
+    // A long line (a coach's word) is narrowed, or made smaller, to show whole. The
+    // label tells a listening screen reader of each new text itself, as long as it is
+    // named by its text, so it is given no name of its own.
     const QString &text = m_game.board.announce();
     m_announce->setFont(fittedFont(m_announceFont, text, m_announce->contentsRect(), Qt::AlignCenter));
     m_announce->setText(text);

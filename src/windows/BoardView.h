@@ -26,6 +26,8 @@ public:
     int index() const { return m_index; }
     // Into the held row, or back into play.
     void toggleHold();
+    // Tells a listening screen reader when the face or the side has changed.
+    void tellChanges(int face, bool held);
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -35,6 +37,8 @@ private:
     int m_index;
     Game &m_game;
     ImageStore &m_images;
+    int m_toldFace = 0;
+    bool m_toldHeld = false;
 };
 
 // A joker token, dragged onto a die to throw it again.
@@ -103,6 +107,8 @@ class BoardView : public QWidget {
     Q_OBJECT
 public:
     BoardView(Game &game, ImageStore &images, QWidget *parent = nullptr);
+
+    Game &game() const { return m_game; }
 
     CategoryButton *butCat(int c) const { return m_butCat[c]; }
     QLabel *labCat(int c) const { return m_labCat[c]; }
