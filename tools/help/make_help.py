@@ -277,7 +277,7 @@ td.examples { width: 46%%; }
 .example { margin: .15em 0; white-space: nowrap; }
 .example .note { color: #555; font-size: .85em; white-space: normal; }
 .arrow { color: #777; }
-table.keys td:first-child { white-space: nowrap; width: 9em; }
+table.keys td:first-child { white-space: nowrap; width: 11em; }
 dl { margin: .4em 0; }
 dt { font-weight: bold; color: var(--dark); margin-top: .55em; }
 dd { margin: .1em 0 0 1.4em; }
@@ -573,16 +573,41 @@ category button to hear its sounds without entering anything.</div>
 
 @add("keys", "Keys")
 def keys():
+    def keys_of(*names):
+        return ", ".join(key(n) for n in names)
+    rows = [
+        (keys_of("Tab", "Shift+Tab"), "The next or the previous control of the window; a "
+         "yellow and black ring shows where the keys are"),
+        (keys_of("Arrow keys"), "On the board: move over the top row of categories, the "
+         "dice with the throw button at their right, and the bottom row of categories"),
+        (keys_of("Space", "Enter"), "Press what the ring is on: the throw button throws "
+         "(or starts a game), a die goes into the held row or back into play, a category "
+         "shows its score and the second press enters it"),
+        ("%s to %s" % (key("1"), key("6")), "Hold or unhold that die, and go to it"),
+        (keys_of("F"), "On a die: every die showing its face on that side goes over with "
+         "it, as a right-click does"),
+        (keys_of("J"), "On a die: play a joker on it"),
+        (keys_of("T"), "Throw, wherever the ring is on the board"),
+        (keys_of("S"), "On a category: play its sounds"),
+        (keys_of("F1"), "This help page (%s)" % menu("Help", "How to Play")),
+        (keys_of("F2"), "New game (%s); during a game it offers to stop it" % menu("Game", "New")),
+        (keys_of("F5"), "A hint: the best next move (%s)" % menu("Game", "Hint")),
+        (keys_of("F6"), "The score sheet (%s)" % menu("View", "Scores")),
+        (keys_of("Alt+G", "Alt+V", "Alt+H"), "Open the Game, View and Help menus; the "
+         "underlined letter picks an entry"),
+        ("%s + click" % key("Alt"), "On a category button: plays its sounds"),
+        (keys_of("Enter"), "In the other windows: presses the button with the focus, or "
+         "OK in About and Save in the User Defined dice window"),
+        (keys_of("Escape"), "Closes Records, the score sheet, About and the monitor as "
+         "their close box does; in Players and the User Defined dice window it is Cancel; "
+         "the Options window keeps its changes, as its close box does"),
+    ]
     return """
+<p>Everything in Korbo can be done from the keyboard.</p>
 <table class="keys">
-<tr><td>%s</td><td>This help page (%s)</td></tr>
-<tr><td>%s</td><td>New game (%s); during a game it offers to stop it</td></tr>
-<tr><td>%s</td><td>A hint: the best next move (%s)</td></tr>
-<tr><td>%s</td><td>The score sheet (%s)</td></tr>
-<tr><td>%s + click</td><td>on a category button: plays its sounds</td></tr>
+%s
 </table>
-""" % (key("F1"), menu("Help", "How to Play"), key("F2"), menu("Game", "New"),
-       key("F5"), menu("Game", "Hint"), key("F6"), menu("View", "Scores"), key("Alt"))
+""" % "\n".join("<tr><td>%s</td><td>%s</td></tr>" % row for row in rows)
 
 
 @add("files", "Where Korbo keeps its files")

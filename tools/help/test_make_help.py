@@ -131,6 +131,7 @@ class Page(unittest.TestCase):
             "Buttons", "Photo", "User Defined", "Import ...", "48 x 48", "transparent",
             "Alt", "~/.config/korbo/Korbo.ini", "~/.local/share/korbo/data.dat", "dudd1.gif",
             "F1", "F2", "F6", "another 60", "reach 80", "40",
+            "Arrow keys", "Shift+Tab", "Escape", "play a joker on it",
         ]:
             with self.subTest(words=words):
                 self.assertIn(words, self.plain)
