@@ -1,0 +1,205 @@
+// The game from the keyboard alone, and as a screen reader finds it.
+#include "AboutWindow.h"
+#include "BoardView.h"
+#include "Doubles.h"
+#include "MainWindow.h"
+#include "OptionsDialog.h"
+#include "Recorders.h"
+#include "RecordsWindow.h"
+#include "ScoresWindow.h"
+#include "VarsMonitor.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <functional>
+#include <map>
+
+using namespace korbo;
+using namespace korbo::test;
+
+namespace {
+
+struct Keys : ::testing::Test {
+    TestGame t{2026};
+    RecordingMessages messages;
+    MainWindow window{t.game, messages};
+    Game &g = t.game;
+    BoardView *board = window.board();
+
+    void SetUp() override
+    {
+        g.setHost(&window);
+        g.options.animationValue = 0;
+        g.today = [] { return QDate(2026, 12, 6); };
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // A key pressed where the keyboard's focus is; the game then finishes what it began.
+    void press(Qt::Key key)
+    {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        for (int step = 0; step < 1000 && (g.state.busy || g.clock.activeWaits() > 0); ++step)
+            QCoreApplication::processEvents();
+    }
+
+    // The arrow keys from wherever the focus is to `target`: rows first, then along.
+    void walkTo(QWidget *target)
+    {
+        auto row = [](QWidget *w) {
+            auto *c = qobject_cast<CategoryButton *>(w);
+            return !c ? 1 : c->category() <= 7 ? 0 : 2;
+        };
+        for (int step = 0; step < 20 && QApplication::focusWidget() != target; ++step) {
+            QWidget *from = QApplication::focusWidget();
+            press(row(from) != row(target) ? (row(from) < row(target) ? Qt::Key_Down : Qt::Key_Up)
+                                           : (from->x() < target->x() ? Qt::Key_Right : Qt::Key_Left));
+        }
+        ASSERT_EQ(QApplication::focusWidget(), target);
+    }
+};
+
+TEST_F(Keys, AWholeGameByKeysAlone)
+{
+    // "Start Game" asks for the players first: a name, Enter to the next box, and Enter
+    // in an empty box is OK.
+    QTimer::singleShot(0, [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->activateWindow(); // as the desktop does with a new window
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Kim"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    ASSERT_EQ(QApplication::focusWidget(), board->butThrow());
+    press(Qt::Key_Space);
+    ASSERT_EQ(g.state.roundNo, 1);
+    window.activateWindow(); // as the desktop does when the dialog goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    for (int round = 1; round <= RoundCount; ++round) {
+        press(Qt::Key_T);
+        if (round == 1) {
+            press(Qt::Key_3);
+            EXPECT_FALSE(g.state.diceToThrow[3]) << "3 holds die 3";
+            const int held = g.state.dice[3];
+            press(Qt::Key_T);
+            EXPECT_EQ(g.state.throwNo, 2) << "T throws again";
+            EXPECT_EQ(g.state.dice[3], held) << "the held die stays out of it";
+            press(Qt::Key_J);
+            EXPECT_EQ(g.state.jokers[1], JokersPerGame - 1) << "J plays a joker on the focused die";
+            EXPECT_EQ(QApplication::focusWidget(), board->imgDice(3)) << "the focus waits through its re-throw";
+            // F on a die in play: every die of its face on that side goes to the held row.
+            int first = 0, twin = 0;
+            for (int i = 1; i <= DiceCount; ++i)
+                for (int j = i + 1; j <= DiceCount && !twin; ++j)
+                    if (g.state.dice[i] == g.state.dice[j] && g.state.diceToThrow[i] && g.state.diceToThrow[j])
+                        first = i, twin = j;
+            ASSERT_NE(twin, 0) << "the seed gives two dice alike in play";
+            walkTo(board->imgDice(first));
+            press(Qt::Key_F);
+            EXPECT_FALSE(g.state.diceToThrow[twin]) << "F moves its twin too";
+        }
+        int c = 1;
+        while (g.state.score[1][c] != NotScored)
+            ++c;
+        walkTo(board->butCat(c));
+        EXPECT_EQ(g.board.announce(), categoryName(c) + QLatin1String(" - ") + categoryDescription(c))
+            << "the focus explains a category as the pointer does";
+        press(Qt::Key_Return);
+        EXPECT_TRUE(g.state.catShown[c]) << "the first Enter shows the score";
+        press(Qt::Key_Return);
+        EXPECT_NE(g.state.score[1][c], NotScored) << "the second enters it";
+    }
+    EXPECT_EQ(g.state.roundNo, 0);
+    RecordsWindow *records = window.recordsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(records)) << "new records come up and take the keys";
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(records->isVisible());
+}
+
+TEST_F(Keys, TheBoardReadsOutToAScreenReader)
+{
+    t.name({QStringLiteral("Kim")});
+    t.run(g.throwDice());
+    t.run(g.throwDice());
+    t.run(g.enterCategory(Ones));
+    t.run(g.throwDice());
+    t.run(g.toggleHold(2));
+    t.run(g.previewCategory(Twins));
+    t.run(g.playJoker(5));
+    // What the status line tells a listening screen reader (the test platform has none,
+    // so one is made to listen).
+    static QStringList told;
+    QPlatformAccessibility *listening = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    listening->setActive(true);
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (auto *line = qobject_cast<QLabel *>(event->object()); line && event->type() == QAccessible::NameChanged)
+            told << line->text();
+    });
+    g.explainCategory(Korbo);
+    QAccessible::installUpdateHandler(before);
+    listening->setActive(false);
+
+    std::map<QString, QAccessibleInterface *> found;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        found[node->text(QAccessible::Name)] = node;
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    const struct { const char *name; QString value; const char *description, *guards; } rows[] = {
+        {"Die 2", QString::number(g.state.dice[2]), "Held", "a held die, by its face"},
+        {"Die 5", QString::number(g.state.dice[5]), "In play", "the face a joker gave"},
+        {"Twins", board->labCat(Twins)->text(), "Preview", "a score shown, not entered"},
+        {"Ones", QString::number(g.state.score[1][Ones]), "Entered", "an entered score"},
+        {"Triples", QString(), "", "the category's name, whatever the button's caption (\"Triplets\", or none)"},
+        {"Joker", QString(), "2 jokers left", "the jokers left"},
+        {"2nd Throw", QString(), "Throws the dice in play, or starts a game", "the throw button by its caption"},
+    };
+    for (const auto &row : rows) {
+        ASSERT_TRUE(found.count(QLatin1String(row.name))) << row.guards;
+        EXPECT_EQ(found[QLatin1String(row.name)]->text(QAccessible::Value), row.value) << row.guards;
+        EXPECT_EQ(found[QLatin1String(row.name)]->text(QAccessible::Description), QLatin1String(row.description))
+            << row.guards;
+    }
+    EXPECT_TRUE(found.count(g.board.announce())) << "the status line reads as its text";
+    EXPECT_EQ(told, QStringList{g.board.announce()}) << "and tells each change";
+}
+
+TEST_F(Keys, EscapeAndEnterCloseTheWindowsAsTheirButtonsDo)
+{
+    t.name({QStringLiteral("Kim")});
+    const struct {
+        const char *window;
+        std::function<QWidget *()> open;
+        Qt::Key key;
+    } rows[] = {
+        {"records", [&] { window.recordsWindow()->showRecords(); return window.recordsWindow(); }, Qt::Key_Escape},
+        {"score sheet", [&] { g.showScoreSheet(); return window.scores(); }, Qt::Key_Escape},
+        {"monitor", [&] { auto *w = new VarsMonitor(g.state, &window); w->show(); return w; }, Qt::Key_Escape},
+        {"about", [&] { auto *w = new AboutWindow(window.images(), {}, {}, &window); w->show(); return w; },
+         Qt::Key_Escape},
+        {"options, Enter on OK", [&] { auto *w = window.optionsDialog(); w->show(); w->butOK()->setFocus(); return w; },
+         Qt::Key_Return},
+    };
+    for (const auto &row : rows) {
+        QWidget *opened = row.open();
+        QTest::keyClick(opened->focusWidget() ? opened->focusWidget() : opened, row.key);
+        EXPECT_FALSE(opened->isVisible()) << row.window;
+    }
+    EXPECT_FALSE(window.menuScores->isChecked()) << "the sheet's menu entry follows as after its close box";
+}
+
+} // namespace
