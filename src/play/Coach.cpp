@@ -2,6 +2,7 @@
 // is worked out as the computer seats work it out; nothing here plays it.
 
 #include "Advisor.h"
+#include "DiceText.h"
 #include "Game.h"
 #include "Scoring.h"
 
@@ -16,26 +17,13 @@ namespace {
 // Costs under this are the rounding of the table, not a worse choice.
 constexpr double Negligible = 0.05;
 
-QString faces(const DiceArray &dice, const Table1<bool, DiceCount> &which)
-{
-    QList<int> chosen;
-    for (int d = 1; d <= DiceCount; ++d)
-        if (which[d])
-            chosen.append(dice[d]);
-    std::sort(chosen.begin(), chosen.end());
-    QStringList words;
-    for (int face : chosen)
-        words.append(QString::number(face));
-    return words.join(QLatin1Char(' '));
-}
-
 // An action as the status line names it: "hold 5 5 5 and throw", "play a joker on
 // the 2", "enter Korbo".
 QString hintText(const GameState &state, const strategy::Action &action)
 {
     switch (action.move) {
     case strategy::Move::Throw: {
-        const QString held = faces(state.dice, action.hold);
+        const QString held = facesText(state.dice, action.hold);
         return held.isEmpty() ? QStringLiteral("Throw all six again")
                               : QStringLiteral("Hold %1 and throw").arg(held);
     }
@@ -54,7 +42,7 @@ QString choiceText(const GameState &state, const strategy::Action &action, bool 
     QString text;
     switch (action.move) {
     case strategy::Move::Throw: {
-        const QString held = faces(state.dice, action.hold);
+        const QString held = facesText(state.dice, action.hold);
         text = held.isEmpty() ? QStringLiteral("throwing all six") : QStringLiteral("holding ") + held;
         break;
     }

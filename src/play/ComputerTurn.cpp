@@ -2,6 +2,7 @@
 // clicks reach, and the evaluations the variables monitor shows.
 
 #include "Advisor.h"
+#include "DiceText.h"
 #include "Game.h"
 #include "Scoring.h"
 #include "Ticks.h"
@@ -22,20 +23,6 @@ class ThisTurnOnly : public strategy::TurnStartValues {
 public:
     double value(int, int) const override { return 0; }
 };
-
-// The faces of the dice marked in `which`, smallest first: "5 5 6".
-QString facesText(const DiceArray &dice, const Table1<bool, DiceCount> &which)
-{
-    QList<int> faces;
-    for (int d = 1; d <= DiceCount; ++d)
-        if (which[d])
-            faces.append(dice[d]);
-    std::sort(faces.begin(), faces.end());
-    QStringList words;
-    for (int face : faces)
-        words.append(QString::number(face));
-    return words.join(QLatin1Char(' '));
-}
 
 } // namespace
 

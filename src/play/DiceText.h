@@ -1,0 +1,26 @@
+#pragma once
+
+#include "GameState.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace korbo {
+
+// The faces of the dice marked in `which`, smallest first, as the status line names
+// them: "5 5 6".
+inline QString facesText(const DiceArray &dice, const Table1<bool, DiceCount> &which)
+{
+    QList<int> faces;
+    for (int d = 1; d <= DiceCount; ++d)
+        if (which[d])
+            faces.append(dice[d]);
+    std::sort(faces.begin(), faces.end());
+    QStringList words;
+    for (int face : faces)
+        words.append(QString::number(face));
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace korbo
