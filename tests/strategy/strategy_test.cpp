@@ -1,5 +1,6 @@
-#include "Advisor.h"
+#include "Recorders.h"
 #include "Scoring.h"
+#include "Solitaire.h"
 #include "ValueTable.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 using namespace korbo;
 using namespace korbo::strategy;
+using korbo::test::builtStrategyTable;
 
 namespace {
 
@@ -201,6 +203,50 @@ TEST(Strategy, PlaysTurnsAsWellAsPlainEnumeration)
                 }
         }
         EXPECT_EQ(worse, 0) << "positions where the engine's choice, or what it says the choice is worth, is not the best";
+    }
+}
+
+// Why the rules refuse `action`, or null.
+const char *refusal(const GameState &state, const Action &action)
+{
+    const int p = SolitaireGame::Player;
+    switch (action.move) {
+    case Move::Throw:
+        if (state.throwNo >= ThrowsPerTurn)
+            return "a fifth throw";
+        if (state.throwNo > 0 && std::all_of(action.hold.begin() + 1, action.hold.end(), [](bool h) { return h; }))
+            return "a throw with every die held";
+        return nullptr;
+    case Move::Joker:
+        if (state.throwNo == 0)
+            return "a joker before the first throw";
+        if (state.jokers[p] <= 0)
+            return "a joker with none left";
+        return action.die >= 1 && action.die <= DiceCount ? nullptr : "a joker on no die";
+    case Move::Enter:
+        if (state.throwNo == 0)
+            return "an entry before the first throw";
+        if (action.category < 1 || action.category > CategoryCount || state.score[p][action.category] != NotScored)
+            return "an entry in a category not open";
+        return nullptr;
+    }
+    return "no move";
+}
+
+TEST(Strategy, PlaysOnlyMovesTheRulesAllow)
+{
+    const auto table = ValueTable::loadAsync(builtStrategyTable()).result();
+    ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
+    constexpr int Games = 1000;
+    for (int seed = 1; seed <= Games; ++seed) {
+        SolitaireGame game(*table, seed);
+        while (!game.over()) {
+            // Each decision worked out afresh, as the game asks.
+            const Action action = advise(*table, game.state(), SolitaireGame::Player).action;
+            const char *why = refusal(game.state(), action);
+            ASSERT_FALSE(why) << why << " in game " << seed;
+            game.play(action);
+        }
     }
 }
 
