@@ -78,8 +78,7 @@ TEST_F(Games, OnePlayerWithShowRecordsOff)
     g.options.showRecordsValue = 0;
     start({QStringLiteral("Solo")});
     for (int round = 1; round <= RoundCount; ++round) {
-        ASSERT_EQ(g.state.roundNo, round);
-        ASSERT_EQ(g.state.curPlayer, 1);
+        ASSERT_TRUE(g.state.roundNo == round && g.state.curPlayer == 1) << round;
         t.run(g.throwDice());
         const int c = choose(true);
         t.run(g.chooseCategory(c));
@@ -316,8 +315,7 @@ TEST_F(Commit, FirstClickPreviewsSecondEnters)
     g.explainCategory(Fours);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Fours - Score all 4's (80+ for categories 1-6 get 40 bonus)"));
     t.run(g.chooseCategory(Fours));
-    EXPECT_EQ(g.board.category(Fours).label, QStringLiteral("12"));
-    EXPECT_EQ(g.board.category(Fours).labelColour, PreviewYellow);
+    EXPECT_TRUE(g.board.category(Fours).label == QStringLiteral("12") && g.board.category(Fours).labelColour == PreviewYellow);
     EXPECT_EQ(g.state.score[1][Fours], NotScored);
     t.run(g.chooseCategory(Twos)); // another category only previews
     EXPECT_EQ(g.state.score[1][Twos], NotScored);
@@ -348,9 +346,8 @@ TEST_F(Commit, ZeroIsFinalAndSaysSo)
     EXPECT_TRUE(t.sound.played.endsWith(QStringLiteral("uhoh")));
     enter("222222", Twos); // Bob
     // Ann's next turn shows the 0 in green, and the category cannot be chosen again.
-    EXPECT_EQ(g.board.category(Sixes).label, QStringLiteral("0"));
-    EXPECT_EQ(g.board.category(Sixes).labelColour, ScoreGreen);
-    EXPECT_EQ(g.board.category(Sixes).picture, ButtonPicture::Used);
+    EXPECT_TRUE(g.board.category(Sixes).label == QStringLiteral("0") && g.board.category(Sixes).labelColour == ScoreGreen
+                && g.board.category(Sixes).picture == ButtonPicture::Used);
     g.state.throwNo = 1;
     g.explainCategory(Sixes);
     EXPECT_EQ(g.board.announce(), QStringLiteral("You already scored on that catagory!"));

@@ -209,15 +209,15 @@ TEST_F(Window, PointingAtTheBoardShowsThePromptAgain)
     window.show();
     g.state.promptText = QStringLiteral("Have another throw, Red");
     g.board.setAnnounce(QStringLiteral("a hint"));
-    // a label leaves the line alone
-    QMouseEvent overLabel(QEvent::MouseMove, QPointF(window.board()->labCat(3)->geometry().center()),
-                          QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window.board(), &overLabel);
-    EXPECT_EQ(g.board.announce(), QStringLiteral("a hint"));
-    QMouseEvent overTable(QEvent::MouseMove, QPointF(150, 150), QPointF(), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-    QApplication::sendEvent(window.board(), &overTable);
-    EXPECT_EQ(g.board.announce(), QStringLiteral("Have another throw, Red"));
+    const std::pair<QPoint, const char *> moves[] = {
+        {window.board()->labCat(3)->geometry().center(), "a hint"}, // a label leaves the line alone
+        {QPoint(150, 150), "Have another throw, Red"},              // the table shows the prompt
+    };
+    for (const auto &[at, line] : moves) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window.board(), &move);
+        EXPECT_EQ(g.board.announce(), QLatin1String(line));
+    }
 }
 
 TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
