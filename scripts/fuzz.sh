@@ -32,7 +32,10 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(settings records record_lines user_picture)
 
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+# malloc_context_size=0: no stack kept for every allocation, which makes the string-heavy
+# targets two to three times faster; a finding is replayed with the full stacks by
+# running the target on its input alone.
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:malloc_context_size=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$PWD/.ci/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen

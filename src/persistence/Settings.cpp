@@ -83,25 +83,27 @@ void readLine(Options &options, const QString &line)
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals <= 0)
         return;
-    const QString key = line.left(equals).toLower();
+    // Keys are matched whatever their letter case.
+    const QStringView key = QStringView(line).left(equals);
+    const auto is = [key](const QString &name) { return key.compare(name, Qt::CaseInsensitive) == 0; };
     const QString value = line.mid(equals + 1);
 
-    const struct { QString key; std::int16_t &box; } boxes[] = {
-        {KeyAnimation.toLower(), options.animationValue},
-        {KeyTextButtons.toLower(), options.textButtonsValue},
-        {KeyCrosshair.toLower(), options.crossHairValue},
-        {KeyAuto1stThrow.toLower(), options.autoThrowValue},
-        {KeyShowLeader.toLower(), options.underlineWinnerValue},
-        {KeyNoThrowSounds.toLower(), options.noThrowSoundsValue},
+    const struct { const QString &key; std::int16_t &box; } boxes[] = {
+        {KeyAnimation, options.animationValue},
+        {KeyTextButtons, options.textButtonsValue},
+        {KeyCrosshair, options.crossHairValue},
+        {KeyAuto1stThrow, options.autoThrowValue},
+        {KeyShowLeader, options.underlineWinnerValue},
+        {KeyNoThrowSounds, options.noThrowSoundsValue},
     };
     for (const auto &b : boxes) {
-        if (key == b.key) {
+        if (is(b.key)) {
             readCheckBox(b.box, value);
             return;
         }
     }
 
-    if (key == KeySound.toLower()) {
+    if (is(KeySound)) {
         for (SoundChoice choice : {SoundChoice::Off, SoundChoice::On, SoundChoice::Zany}) {
             if (value.compare(soundCaption(choice), Qt::CaseInsensitive) == 0)
                 options.sound = choice;
@@ -109,9 +111,9 @@ void readLine(Options &options, const QString &line)
         // With the sound off there is nothing for Mute Dice to mute.
         if (value.compare(soundCaption(SoundChoice::Off), Qt::CaseInsensitive) == 0)
             options.noThrowSoundsEnabled = false;
-    } else if (key == KeyCoach.toLower()) {
+    } else if (is(KeyCoach)) {
         options.coach = leadingNumber(value) == 1;
-    } else if (key == KeyDiceType.toLower()) {
+    } else if (is(KeyDiceType)) {
         for (int style = 1; style <= DiceStyleCount; ++style) {
             if (value.compare(diceStyleCaption(style), Qt::CaseInsensitive) == 0)
                 options.diceStyle = style;
@@ -175,15 +177,17 @@ void ReadSettingsBytes(Options &options, const QByteArray &bytes)
 
 void ReadSettings(Options &options, QIODevice &device)
 {
-    // Read in pieces: asking for the whole limit at once would take a megabyte of
-    // memory for a file of a few lines.
-    constexpr qsizetype Piece = 64 * 1024;
+    // Read in pieces into one buffer: asking for the whole limit at once would take
+    // a megabyte of memory for a file of a few lines.
+    constexpr qsizetype Piece = 16 * 1024;
     QByteArray bytes;
     while (bytes.size() < SettingsMaxFileBytes) {
-        const QByteArray chunk = device.read(std::min(Piece, SettingsMaxFileBytes - bytes.size()));
-        if (chunk.isEmpty())
+        const qsizetype had = bytes.size();
+        bytes.resize(std::min(had + Piece, SettingsMaxFileBytes));
+        const qint64 got = device.read(bytes.data() + had, bytes.size() - had);
+        bytes.resize(had + std::max<qint64>(got, 0));
+        if (got <= 0)
             break;
-        bytes += chunk;
     }
     ReadSettingsBytes(options, bytes);
 }

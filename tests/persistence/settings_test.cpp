@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,10 +28,16 @@ QString changes(const Options &options)
     return out.join(QLatin1Char(' '));
 }
 
-QString changesReading(const QByteArray &bytes)
+// What reading `bytes` changes; the file's reader, which reads a device in pieces,
+// must read the same.
+QString changesReading(QByteArray bytes)
 {
-    Options options;
+    Options options, fromDevice;
     ReadSettingsBytes(options, bytes);
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    ReadSettings(fromDevice, device);
+    EXPECT_EQ(changes(fromDevice), changes(options)) << "read from a device";
     return changes(options);
 }
 
@@ -93,6 +100,9 @@ TEST(Settings, ReadingOddLines)
         {"bare line feeds, no end on the last line", "Animation=0\nDiceType=Photo", "Animation=0 DiceType=Photo"},
         {"a lone carriage return is part of the line", "Sound=Zany\rDiceType=Photo\r\n", ""},
         {"Latin-1 text", "DiceType=Ph\xf6to\r\n\xc4nimation=0\r\n", ""},
+        {"a line too long is passed over, and the lines after it read",
+         "Animation=0\r\n" + QByteArray(64 * 1024, 'x') + "\r\nCrosshair=2\r\n", "Animation=0 Crosshair=2"},
+        {"nothing is read past the size limit", QByteArray(SettingsMaxFileBytes - 4, '\n') + "Crosshair=2\r\n", ""},
     };
     for (const auto &r : rows)
         EXPECT_EQ(changesReading(r.bytes), QLatin1String(r.read)) << r.guards;
