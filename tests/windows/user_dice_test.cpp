@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace korbo;
 using namespace korbo::test;
 
@@ -170,6 +174,34 @@ TEST(UserDiceFiles, AtStartTheGifBeatsTheIconAndBadFilesAreSkipped)
     EXPECT_NE(middle(store.liveFace(1)), QColor(Qt::red));
     store.ApplyDiceStyle(StyleUserDefined);
     EXPECT_EQ(middle(store.liveFace(1)), QColor(Qt::red));
+}
+
+TEST(UserDiceFiles, AGifIsNotDrawnOnACanvasFarLargerThanItsPicture)
+{
+    // Guards a 40-byte file making the game take 100 MB at start: the picture reader
+    // names only the size of a GIF's frame, then draws the frame on a canvas of the
+    // size the header asks for, here 5000 by 5000.
+    QTemporaryDir dir;
+    QByteArray bytes = gif(1, 1);
+    bytes.replace(6, 4, QByteArray::fromHex("88138813"));
+    const QString path = writeFile(dir.filePath(QStringLiteral("dudd1.gif")), bytes);
+    const ImageStore store;
+    // Loaded in a child process, whose peak memory starts where this one's is now.
+    const auto peakKiB = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    const pid_t child = fork();
+    if (child == 0) {
+        const long before = peakKiB();
+        const bool drawn = !store.loadUserPicture(path).isNull();
+        _exit(drawn ? 1 : peakKiB() - before > 20 * 1024 ? 2 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the picture was taken; 2: reading it took more than 20 MB";
 }
 
 } // namespace
