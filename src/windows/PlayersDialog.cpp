@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace korbo {
 
 namespace {
@@ -64,12 +66,16 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
             " padding: 0px; }").arg(TextGreen.name()));
         box->setText(game.state.playerName[i].left(MaxNameLength));
         box->installEventFilter(this);
+        // The boxes have no captions: a screen reader is told what each is for.
+        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i));
         m_names[i] = box;
 
         auto *pc = new QCheckBox(this);
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
         pc->setChecked(game.state.pcPlayer[i]);
+        pc->setAccessibleName(QStringLiteral("Player %1 played by the PC").arg(i));
+        pc->installEventFilter(this);
         m_pc[i] = pc;
     }
 
@@ -92,11 +98,15 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     });
     connect(m_cancel, &QPushButton::clicked, this, &PlayersDialog::reject);
 
-    // The name boxes come first in the keyboard order, then OK.
+    // The name boxes come first in the keyboard order, then OK and Cancel, then the
+    // PC boxes, which Space checks.
     for (int i = 1; i < MaxPlayers; ++i)
         setTabOrder(m_names[i], m_names[i + 1]);
     setTabOrder(m_names[MaxPlayers], m_ok);
     setTabOrder(m_ok, m_cancel);
+    setTabOrder(m_cancel, m_pc[1]);
+    for (int i = 1; i < MaxPlayers; ++i)
+        setTabOrder(m_pc[i], m_pc[i + 1]);
     m_names[1]->setFocus();
 }
 
@@ -148,6 +158,12 @@ bool PlayersDialog::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // On a PC box Enter is OK, as in an empty name box.
+            if (std::find(m_pc.begin(), m_pc.end(), watched) != m_pc.end()) {
+                SaveSettings();
+                close();
+                return true;
+            }
             for (int i = 1; i <= MaxPlayers; ++i) {
                 if (watched != m_names[i])
                     continue;

@@ -113,6 +113,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     m_colHead[1] = columnHeading(this, 1, QStringLiteral("Score"));
     place(m_colHead[1], 480, 360, 675, 240);
     m_listHI = recordList(this, QStringLiteral("ListHI"));
+    m_listHI->setAccessibleName(m_label1->text()); // what a screen reader calls the list
     place(m_listHI, 60, 600, 3675, 5910);
 
     m_label2 = title(this, QStringLiteral("Label2"), QStringLiteral("Super Tries"));
@@ -122,6 +123,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     m_colHead[2] = columnHeading(this, 2, QStringLiteral("Score"));
     place(m_colHead[2], 4200, 360, 675, 240);
     m_listLO = recordList(this, QStringLiteral("ListLO"));
+    m_listLO->setAccessibleName(m_label2->text());
     place(m_listLO, 3840, 600, 3675, 5910);
 
     // Room for a line: the list less its frame, a scroll bar and the item margins.
@@ -140,6 +142,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
 
     m_txtFindName = new QLineEdit(this);
     m_txtFindName->setObjectName(QStringLiteral("txtFindName"));
+    m_txtFindName->setAccessibleName(QStringLiteral("Name to find"));
     m_txtFindName->setMaxLength(RecordNameLength);
     QFont boxFont = m_txtFindName->font();
     boxFont.setPointSize(10);

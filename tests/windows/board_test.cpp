@@ -113,7 +113,7 @@ TEST_F(Players, GapsCloseNamesAreCountedAndEnterMovesOnOrCloses)
     dialog.txtPlayerName(1)->setText(QStringLiteral("Red"));
     dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
     dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
-    dialog.chkPCplay(3)->click(); // Blue is the computer: the box goes with the name
+    QTest::keyClick(dialog.chkPCplay(3), Qt::Key_Space); // Blue is the computer: the box goes with the name
     QTest::keyClick(dialog.txtPlayerName(3), Qt::Key_Return); // a named box moves on
     EXPECT_TRUE(dialog.isVisible() && !dialog.saved());
     QTest::keyClick(dialog.txtPlayerName(4), Qt::Key_Return); // an empty box closes as OK
@@ -131,6 +131,11 @@ TEST_F(Players, GapsCloseNamesAreCountedAndEnterMovesOnOrCloses)
     QTest::keyClick(again.txtPlayerName(6), Qt::Key_Return); // box 6 always closes
     EXPECT_TRUE(again.saved());
     EXPECT_EQ(state.numPlayers, 4);
+
+    PlayersDialog third(game);
+    third.show();
+    QTest::keyClick(third.chkPCplay(1), Qt::Key_Return); // Enter on a PC box is OK as well
+    EXPECT_TRUE(third.saved());
 }
 
 // Types text as key presses carrying that text, as a keyboard with any layout would.

@@ -4,9 +4,11 @@
 #include "Doubles.h"
 #include "MainWindow.h"
 #include "OptionsDialog.h"
+#include "PlayersDialog.h"
 #include "Recorders.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
+#include "UserDiceDialog.h"
 #include "VarsMonitor.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +202,23 @@ TEST_F(Keys, EscapeAndEnterCloseTheWindowsAsTheirButtonsDo)
         EXPECT_FALSE(opened->isVisible()) << row.window;
     }
     EXPECT_FALSE(window.menuScores->isChecked()) << "the sheet's menu entry follows as after its close box";
+}
+
+TEST_F(Keys, EveryControlTheKeyboardReachesHasANameToBeRead)
+{
+    // Guards controls with no caption of their own (the Players dialog's name and PC
+    // boxes, the records lists, the name to find) that a screen reader could only
+    // call "edit" or "check box".
+    QWidget *windows[] = {new PlayersDialog(g, &window), window.optionsDialog(), window.recordsWindow(),
+                          new UserDiceDialog(window.images(), messages, {}, &window),
+                          new AboutWindow(window.images(), {}, {}, &window)};
+    QStringList nameless;
+    for (QWidget *opened : windows)
+        for (QWidget *control : opened->findChildren<QWidget *>())
+            if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(opened)
+                && QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                nameless << opened->windowTitle() + QLatin1Char('/') + control->objectName();
+    EXPECT_TRUE(nameless.isEmpty()) << qPrintable(nameless.join(QLatin1String(", ")));
 }
 
 } // namespace

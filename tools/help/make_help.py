@@ -514,7 +514,8 @@ def computer():
     return """
 <h3>Computer players</h3>
 <p>Tick the <b>PC</b> box beside a name in %(players)s and the computer plays
-that seat. It plays the best game there is: for every throw it works out which
+that seat (from the keyboard, the PC boxes come after Cancel: %(tab)s to one and
+%(space)s ticks it). It plays the best game there is: for every throw it works out which
 choice gives the highest final score on average, taking into account every
 category still open, the bonus, the jokers left and the throws to come. It
 plays at a pace you can follow and says on the status line what it does
@@ -537,7 +538,7 @@ sheet adds a summary for each player: the points lost against best play, and
 the share of best play's expected score you played at. Korbo remembers the
 coach between games; the records are the same with it on or off.</p>
 """ % {"players": menu("View", "Players..."), "new": menu("Game", "New"),
-       "hint": menu("Game", "Hint"), "f5": key("F5"), "coach": menu("Game", "Coach")}
+       "tab": key("Tab"), "space": key("Space"), "hint": menu("Game", "Hint"), "f5": key("F5"), "coach": menu("Game", "Coach")}
 
 
 @add("hints", "Hints and tips")
