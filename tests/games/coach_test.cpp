@@ -59,6 +59,14 @@ TEST_F(Coach, HintNamesTheBestActionAndMarksIt)
         t.run(g.enterCategory(row.category));
         EXPECT_EQ(g.board.markedCategory(), 0); // gone with the next action
     }
+    // Held dice that best play puts back: the hint names the dice that stay, and only those.
+    throwAs("112345");
+    t.run(g.toggleHold(1));
+    t.run(g.toggleHold(2));
+    throwAs("116666");
+    t.run(g.showHint());
+    EXPECT_TRUE(g.board.announce().startsWith(QLatin1String("Hold only 6 6 6 6 and throw: ")))
+        << qPrintable(g.board.announce());
 }
 
 TEST_F(Coach, ACostlyEntryIsToldWithTheEnginesDifference)
