@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -159,6 +160,19 @@ void UserDiceDialog::selectDie(int f)
     m_selected = f;
     for (int i = 1; i <= ImageStore::FaceCount; ++i)
         m_dice[i]->setSelected(i == f);
+    // A screen reader cannot see the border: Load says which face it is for.
+    m_butLoad->setAccessibleDescription(f ? QStringLiteral("For face %1").arg(f) : QString());
+}
+
+void UserDiceDialog::keyPressEvent(QKeyEvent *event)
+{
+    // From the keyboard a face is chosen by its number, as a die is on the board.
+    const int f = event->key() - Qt::Key_0;
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && f >= 1 && f <= ImageStore::FaceCount) {
+        selectDie(f);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool UserDiceDialog::eventFilter(QObject *watched, QEvent *event)

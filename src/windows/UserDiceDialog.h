@@ -90,6 +90,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // 1 to 6 select that face.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void copyUserFile(int f);

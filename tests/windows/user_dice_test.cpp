@@ -74,6 +74,11 @@ TEST_F(UserDiceWindow, PressingAFaceOrItsNumberSelectsIt)
     // The selected face has a thin black border; the others none.
     EXPECT_EQ(dialog.imgDice(6)->grab().toImage().pixelColor(0, 0), QColor(Qt::black));
     EXPECT_NE(dialog.imgDice(5)->grab().toImage().pixelColor(0, 0), QColor(Qt::black));
+    // From the keyboard: the face's number, wherever the focus is; Load then tells a
+    // screen reader the face it is for.
+    QTest::keyClick(dialog.butHelp(), Qt::Key_4);
+    EXPECT_EQ(dialog.selectedDie(), 4);
+    EXPECT_EQ(dialog.butLoad()->accessibleDescription(), QStringLiteral("For face 4"));
 }
 
 TEST_F(UserDiceWindow, LoadAsksForAFileForTheSelectedFace)

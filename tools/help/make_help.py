@@ -584,7 +584,8 @@ def keys():
         (keys_of("Space", "Enter"), "Press what the ring is on: the throw button throws "
          "(or starts a game), a die goes into the held row or back into play, a category "
          "shows its score and the second press enters it"),
-        ("%s to %s" % (key("1"), key("6")), "Hold or unhold that die, and go to it"),
+        ("%s to %s" % (key("1"), key("6")), "Hold or unhold that die, and go to it; in the "
+         "User Defined dice window, pick that face for Load Image"),
         (keys_of("F"), "On a die: every die showing its face on that side goes over with "
          "it, as a right-click does"),
         (keys_of("J"), "On a die: play a joker on it"),
