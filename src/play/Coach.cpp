@@ -26,12 +26,9 @@ QString hintText(const GameState &state, const strategy::Action &action)
         const QString held = facesText(state.dice, action.hold);
         if (held.isEmpty())
             return QStringLiteral("Throw all six again");
-        // A die held now that is to go back into play: "hold 6 6" alone would read as
-        // "hold these as well".
-        bool putBack = false;
-        for (int d = 1; d <= DiceCount; ++d)
-            putBack = putBack || (!state.diceToThrow[d] && !action.hold[d]);
-        return (putBack ? QStringLiteral("Hold only %1 and throw") : QStringLiteral("Hold %1 and throw")).arg(held);
+        return (putsHeldDiceBack(state, action.hold) ? QStringLiteral("Hold only %1 and throw")
+                                                      : QStringLiteral("Hold %1 and throw"))
+            .arg(held);
     }
     case strategy::Move::Joker:
         return QStringLiteral("Play a joker on the %1").arg(state.dice[action.die]);

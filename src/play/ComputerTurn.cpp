@@ -98,7 +98,8 @@ QCoro::Task<> Game::playComputerTurn()
                 // them, one at a time, as a person would move them.
                 const QString held = facesText(state.dice, action.hold);
                 line = held.isEmpty() ? name + QStringLiteral(" throws all the dice again")
-                                      : name + QStringLiteral(" holds ") + held;
+                    : putsHeldDiceBack(state, action.hold) ? name + QStringLiteral(" holds only ") + held
+                                                           : name + QStringLiteral(" holds ") + held;
                 co_await Announce(line);
                 for (int d = 1; d <= DiceCount; ++d) {
                     if (action.hold[d] != state.diceToThrow[d])

@@ -23,4 +23,14 @@ inline QString facesText(const DiceArray &dice, const Table1<bool, DiceCount> &w
     return words.join(QLatin1Char(' '));
 }
 
+// Whether a die held now is left out of `hold`, and so goes back into play: then
+// "holds 6 6" alone would read as "holds 6 6 as well".
+inline bool putsHeldDiceBack(const GameState &state, const Table1<bool, DiceCount> &hold)
+{
+    for (int d = 1; d <= DiceCount; ++d)
+        if (!state.diceToThrow[d] && !hold[d])
+            return true;
+    return false;
+}
+
 } // namespace korbo
