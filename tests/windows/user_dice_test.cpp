@@ -183,7 +183,7 @@ TEST(UserDiceFiles, AtStartTheGifBeatsTheIconAndBadFilesAreSkipped)
 
 TEST(UserDiceFiles, AGifIsNotDrawnOnACanvasFarLargerThanItsPicture)
 {
-    // Guards a 40-byte file making the game take 100 MB at start: the picture reader
+    // Guards a 35-byte file making the game take 100 MB at start: the picture reader
     // names only the size of a GIF's frame, then draws the frame on a canvas of the
     // size the header asks for, here 5000 by 5000.
     QTemporaryDir dir;
