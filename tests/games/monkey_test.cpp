@@ -56,6 +56,7 @@ public:
     void run(int target)
     {
         m_target = target;
+        possibleScores(); // worked out now: its time is the monkey's, not the game's
         m_since.start();
         QTimer::singleShot(0, this, &Monkey::step);
         m_loop.exec();
@@ -243,6 +244,7 @@ TEST(Monkey, RandomPlayNeverBreaksTheRules)
     TestGame t(7);
     Messages messages; // real boxes, answered by the monkey
     MainWindow window(t.game, messages);
+    t.game.setStrategyValues(strategy::ValueTable::load(builtStrategyTable())); // for the PC seats it ticks
     t.run(window.startUp({settings.path(), data.path()}));
     Monkey monkey(window, 2026);
     monkey.run(target);
