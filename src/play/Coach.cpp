@@ -26,9 +26,8 @@ QString hintText(const GameState &state, const strategy::Action &action)
         const QString held = facesText(state.dice, action.hold);
         if (held.isEmpty())
             return QStringLiteral("Throw all six again");
-        return (putsHeldDiceBack(state, action.hold) ? QStringLiteral("Hold only %1 and throw")
-                                                      : QStringLiteral("Hold %1 and throw"))
-            .arg(held);
+        const QString hold = putsHeldDiceBack(state, action.hold) ? QStringLiteral("Hold only ") : QStringLiteral("Hold ");
+        return hold + held + QStringLiteral(" and throw");
     }
     case strategy::Move::Joker:
         return QStringLiteral("Play a joker on the %1").arg(state.dice[action.die]);

@@ -97,9 +97,9 @@ QCoro::Task<> Game::playComputerTurn()
                 // The line says what stays; the dice then go where the throw wants
                 // them, one at a time, as a person would move them.
                 const QString held = facesText(state.dice, action.hold);
-                line = held.isEmpty() ? name + QStringLiteral(" throws all the dice again")
-                    : putsHeldDiceBack(state, action.hold) ? name + QStringLiteral(" holds only ") + held
-                                                           : name + QStringLiteral(" holds ") + held;
+                const QString holds = putsHeldDiceBack(state, action.hold) ? QStringLiteral(" holds only ")
+                                                                           : QStringLiteral(" holds ");
+                line = held.isEmpty() ? name + QStringLiteral(" throws all the dice again") : name + holds + held;
                 co_await Announce(line);
                 for (int d = 1; d <= DiceCount; ++d) {
                     if (action.hold[d] != state.diceToThrow[d])
