@@ -137,6 +137,24 @@ void ScoresWindow::refreshNames()
         designed.setUnderline(label->font().underline());
         label->setFont(fittedFont(designed, name, label->contentsRect(), int(label->alignment())));
     }
+    nameCells();
+}
+
+void ScoresWindow::nameCells()
+{
+    // "Ann, Twos: 8", "Ann, Korbo" while empty, "Ann, Total: 364".
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const QString &player = m_game.state.playerName[p];
+        const auto name = [&player](QLabel *cell, const QString &what) {
+            const QString text = player.isEmpty() ? QString()
+                : player + QStringLiteral(", ") + what + (cell->text().isEmpty() ? QString() : QStringLiteral(": ") + cell->text());
+            if (cell->accessibleName() != text)
+                cell->setAccessibleName(text);
+        };
+        for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k)
+            name(m_cells[ScoreSheet::cellIndex(p, k)], m_rows[rowOfEntry(k)]->text());
+        name(m_totals[p], QStringLiteral("Total"));
+    }
 }
 
 void ScoresWindow::refresh()
@@ -154,6 +172,7 @@ void ScoresWindow::refresh()
             label->setFont(font);
         }
     }
+    nameCells();
 }
 
 void ScoresWindow::paintEvent(QPaintEvent *)

@@ -44,6 +44,8 @@ protected:
 
 private:
     void refresh();
+    // Names each score for a screen reader, which reads a cell without its row or column.
+    void nameCells();
 
     Game &m_game;
     Table1<QLabel *, MaxPlayers> m_names{};

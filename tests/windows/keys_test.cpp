@@ -178,6 +178,10 @@ TEST_F(Keys, TheBoardReadsOutToAScreenReader)
     }
     EXPECT_TRUE(found.count(g.board.announce())) << "the status line reads as its text";
     EXPECT_EQ(told, QStringList{g.board.announce()}) << "and tells each change";
+    // A score sheet's cell, read on its own, says whose score it is and for what.
+    auto *ones = window.scores()->findChild<QLabel *>(QStringLiteral("labScore%1").arg(ScoreSheet::cellIndex(1, Ones)));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ones)->text(QAccessible::Name),
+              QStringLiteral("Kim, Ones: %1").arg(g.state.score[1][Ones]));
 }
 
 TEST_F(Keys, EscapeAndEnterCloseTheWindowsAsTheirButtonsDo)
