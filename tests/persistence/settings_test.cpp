@@ -9,6 +9,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace korbo;
 
 namespace {
@@ -117,11 +120,21 @@ TEST(Settings, AFileThatIsNotThereOrCannotBeWrittenChangesNothing)
     EXPECT_EQ(changes(options), QStringLiteral("DiceType=Photo"));
 
     const QString plain = test::writeFile(dir.filePath(QStringLiteral("plain")), "old\r\n");
-    for (const QString &path : {plain + QStringLiteral("/sub/") + SettingsFileName, dir.path()}) {
-        EXPECT_FALSE(WriteSettingsFile(options, path)) << path.toStdString();
+    // A full disk fails only when the buffer is flushed, which once put a short file in
+    // the old one's place; a limit on file sizes stands in for it (writing `plain`).
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit full{16, unlimited.rlim_max};
+    const auto signalWas = std::signal(SIGXFSZ, SIG_IGN);
+    for (const QString &path : {plain + QStringLiteral("/sub/") + SettingsFileName, dir.path(), plain}) {
+        setrlimit(RLIMIT_FSIZE, path == plain ? &full : &unlimited);
+        const bool written = bool(WriteSettingsFile(options, path));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_FALSE(written) << path.toStdString();
         EXPECT_EQ(test::readFile(plain), "old\r\n");
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"plain"});
     }
+    std::signal(SIGXFSZ, signalWas);
 }
 
 } // namespace
