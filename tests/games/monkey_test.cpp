@@ -151,11 +151,10 @@ private:
         } else if (pick < 90) {
             QTest::mouseMove(board, QPoint(below(board->width()), below(board->height())));
         } else if (pick < 95) {
-            // Keys go where the keyboard's focus is, as a player's do: the board's own
-            // keys on a die, a category or the throw button, the menus' anywhere.
+            // Keys go where the keyboard's focus is, as a player's do.
             const std::array keys{below(8) ? Qt::Key_F6 : Qt::Key_F2, Qt::Key_F6, Qt::Key_F5, Qt::Key_Space,
                                   Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Down,
-                                  Qt::Key_T, Qt::Key_J, Qt::Key_F, Qt::Key_S, Qt::Key_1, Qt::Key_4, Qt::Key_6};
+                                  Qt::Key_T, Qt::Key_J, Qt::Key_F, Qt::Key_S, Qt::Key_1, Qt::Key_6};
             QWidget *focus = QApplication::focusWidget();
             QTest::keyClick(focus && focus->window() == &m_window ? focus : &m_window, keys[below(keys.size())]);
         } else if (pick < 97 || m_game.state.numPlayers == 0) {

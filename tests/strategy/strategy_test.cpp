@@ -210,6 +210,8 @@ TEST(Strategy, PlaysTurnsAsWellAsPlainEnumeration)
 const char *refusal(const GameState &state, const Action &action)
 {
     const int p = SolitaireGame::Player;
+    if (state.throwNo == 0 && action.move != Move::Throw)
+        return "a joker or an entry before the first throw";
     switch (action.move) {
     case Move::Throw:
         if (state.throwNo >= ThrowsPerTurn)
@@ -218,14 +220,10 @@ const char *refusal(const GameState &state, const Action &action)
             return "a throw with every die held";
         return nullptr;
     case Move::Joker:
-        if (state.throwNo == 0)
-            return "a joker before the first throw";
         if (state.jokers[p] <= 0)
             return "a joker with none left";
         return action.die >= 1 && action.die <= DiceCount ? nullptr : "a joker on no die";
     case Move::Enter:
-        if (state.throwNo == 0)
-            return "an entry before the first throw";
         if (action.category < 1 || action.category > CategoryCount || state.score[p][action.category] != NotScored)
             return "an entry in a category not open";
         return nullptr;

@@ -210,9 +210,8 @@ TEST_F(Keys, EscapeAndEnterCloseTheWindowsAsTheirButtonsDo)
 
 TEST_F(Keys, EveryControlTheKeyboardReachesHasANameToBeRead)
 {
-    // Guards controls with no caption of their own (the Players dialog's name and PC
-    // boxes, the records lists, the name to find) that a screen reader could only
-    // call "edit" or "check box".
+    // Guards controls with no caption (the Players dialog's name and PC boxes, the records
+    // lists, the name to find) that a screen reader could only call "edit" or "check box".
     QWidget *windows[] = {new PlayersDialog(g, &window), window.optionsDialog(), window.recordsWindow(),
                           new UserDiceDialog(window.images(), messages, {}, &window),
                           new AboutWindow(window.images(), {}, {}, &window)};
