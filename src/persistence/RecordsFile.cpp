@@ -14,22 +14,23 @@ namespace korbo {
 
 namespace {
 
-// Hands out the file's lines without their line ends. Once the file is used up,
-// every further read gives the last line read again. It reads at most
-// RecordsMaxFileBytes and cuts lines at RecordsMaxLineBytes, noting either as damage:
-// a records file is a few kilobytes.
+// Reads the file a line at a time, without line ends: at most RecordsMaxFileBytes in
+// all, lines cut at RecordsMaxLineBytes. Either limit reached is damage: a records file
+// is a few kilobytes.
 class LineSource {
 public:
-    explicit LineSource(QIODevice &device) : m_device(device) {}
+    explicit LineSource(QIODevice &device) : m_device(device)
+    {
+        // A byte-order mark is what an editor may leave at the start: read past it.
+        if (m_device.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
+            m_device.skip(3);
+    }
 
     bool atEnd() const { return m_device.atEnd() || m_budget <= 0; }
     bool damaged() const { return m_damaged; }
-    void noteDamage() { m_damaged = true; }
 
-    const QString &next()
+    QString next()
     {
-        if (atEnd())
-            return m_last;
         QByteArray raw = m_device.readLine(std::min<qint64>(RecordsMaxLineBytes, m_budget) + 1);
         m_budget -= raw.size();
         if (!raw.endsWith('\n') && !m_device.atEnd()) {
@@ -43,67 +44,34 @@ public:
             raw.chop(1);
         if (raw.endsWith('\r'))
             raw.chop(1);
-        m_last = QString::fromLatin1(raw);
         if (m_budget <= 0 && !m_device.atEnd())
             m_damaged = true;
-        return m_last;
+        return QString::fromLatin1(raw);
     }
-
-    const QString &last() const { return m_last; }
 
 private:
     QIODevice &m_device;
-    QString m_last;
     qint64 m_budget = RecordsMaxFileBytes;
     bool m_damaged = false;
 };
 
-// The count a count line holds: spaces, then digits, as the game writes it (" 5").
-// Anything else is damage, and the count is what the number it starts with gives:
-// 0 when there is none or it is negative. Very long numbers are held at a billion.
-qint64 countOf(const QString &text, LineSource &source)
+// The count a count line holds, as the game writes it: spaces, then digits (" 5");
+// -1 for any other text.
+int countIn(const QString &text)
 {
-    static const QRegularExpression written(QStringLiteral("^ *[0-9]+$"));
-    if (!written.match(text).hasMatch())
-        source.noteDamage();
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i) == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 n = 0;
-    constexpr qint64 Limit = 1000000000;
-    for (; i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128; ++i)
-        n = std::min(Limit, n * 10 + (text.at(i).unicode() - '0'));
-    return negative ? 0 : n;
+    static const QRegularExpression written(QStringLiteral("^ *([0-9]{1,9})$"));
+    const QRegularExpressionMatch match = written.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-QStringList readList(LineSource &source)
+// The position a record line starts with, 1..99 right-aligned in two columns and
+// followed by a space; 0 for any other text.
+int positionIn(const QString &text)
 {
-    if (source.atEnd())
-        source.noteDamage(); // no count line
-    const qint64 count = countOf(DecodeText(source.next()), source);
-    QStringList list;
-    for (qint64 i = 0; i < count; ++i) {
-        if (source.atEnd()) {
-            // Fewer lines than the count: every read from here on gives the last
-            // line again; fill what room is left with it instead of reading on.
-            source.noteDamage();
-            const QString repeated = DecodeText(source.last());
-            for (; i < count && list.size() < RecordsMaxLines; ++i)
-                list << repeated;
-            break;
-        }
-        const QString line = DecodeText(source.next());
-        if (line.isEmpty())
-            source.noteDamage(); // the game never writes an empty line
-        if (list.size() < RecordsMaxLines)
-            list << line;
-    }
-    return list;
+    static const QRegularExpression written(QStringLiteral("^( [1-9]|[1-9][0-9]) "));
+    if (text.size() != RecordLineLength || !written.match(text).hasMatch())
+        return 0;
+    return text.left(2).trimmed().toInt();
 }
 
 QByteArray encodedLine(const QString &text, Random &random)
@@ -133,13 +101,48 @@ SaveResult WriteRecordsFile(const Records &records, const QString &path, Random 
     return SaveWholeFile(path, RecordsFileBytes(records, random));
 }
 
-bool ReadRecords(Records &records, QIODevice &device)
+bool ReadRecords(Records &records, QIODevice &device, int *linesLeftOut)
 {
+    // Each record line carries its position, so the lists can be told apart by the
+    // lines themselves: a list runs while the positions rise, and the next position 1
+    // starts the Super Tries. The count lines are checked against what was found. A
+    // line that cannot be decoded, or breaks the order, is left out and counted; no
+    // line is ever made up.
     LineSource source(device);
-    const QStringList highs = readList(source);
-    const QStringList tries = readList(source);
-    records.setLists(highs, tries);
-    return !source.damaged();
+    QStringList lists[2];
+    int counts[2] = {-1, -1};
+    int list = 0, lastPosition = 0, leftOut = 0;
+    while (!source.atEnd()) {
+        const QString text = DecodeText(source.next());
+        if (const int count = countIn(text); count >= 0) {
+            // A line lost before anything else was the highs' count.
+            if (list == 0 && lists[0].isEmpty() && counts[0] < 0 && leftOut == 0) {
+                counts[0] = count;
+                continue;
+            }
+            if (list == 0 || (lists[1].isEmpty() && counts[1] < 0)) {
+                list = 1;
+                lastPosition = 0;
+                counts[1] = count;
+                continue;
+            }
+        } else if (const int position = positionIn(text)) {
+            if (position == 1 && list == 0 && !lists[0].isEmpty()) {
+                list = 1; // the Super Tries' count line was lost
+                lastPosition = 0;
+            }
+            if (position > lastPosition) {
+                lists[list] << text;
+                lastPosition = position;
+                continue;
+            }
+        }
+        ++leftOut;
+    }
+    records.setLists(lists[0], lists[1]);
+    if (linesLeftOut)
+        *linesLeftOut = leftOut;
+    return leftOut == 0 && !source.damaged() && counts[0] == lists[0].size() && counts[1] == lists[1].size();
 }
 
 QString KeepAside(const QString &path, const QDate &today)
@@ -151,21 +154,23 @@ QString KeepAside(const QString &path, const QDate &today)
     return QFile::rename(path, aside) ? aside : QString();
 }
 
-RecordsRead ReadRecordsFile(Records &records, const QString &path)
+RecordsRead ReadRecordsFile(Records &records, const QString &path, int *linesLeftOut)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    if (linesLeftOut)
+        *linesLeftOut = 0;
+    const FileAt at = LookAt(path);
+    if (at.kind == FileAt::Nothing) {
         records.clear();
         return RecordsRead::Missing;
     }
     // Only a plain file is opened: a pipe would keep the game waiting for a writer,
     // a device would never end.
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!at.usable() || !file.open(QIODevice::ReadOnly)) {
         records.clear();
         return RecordsRead::Unreadable;
     }
-    return ReadRecords(records, file) ? RecordsRead::Whole : RecordsRead::Damaged;
+    return ReadRecords(records, file, linesLeftOut) ? RecordsRead::Whole : RecordsRead::Damaged;
 }
 
 } // namespace korbo

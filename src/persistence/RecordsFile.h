@@ -43,12 +43,12 @@ inline constexpr qint64 RecordsMaxFileBytes = 256 * 1024;
 inline constexpr qint64 RecordsMaxLineBytes = 1024;
 
 // Fills both lists from the file at `path` (emitting changed() once). Without a
-// readable file both lists are emptied. A line that does not decode gives an empty
-// entry; a file shorter than its counts repeats the last line read. At most 99 lines
-// are kept per list; lines beyond are read past.
-RecordsRead ReadRecordsFile(Records &records, const QString &path);
+// readable file both lists are emptied. A damaged file gives every record line that
+// can still be read in its place, and the number of lines left out. Only a plain file,
+// or a link to one, is read.
+RecordsRead ReadRecordsFile(Records &records, const QString &path, int *linesLeftOut = nullptr);
 // The same, reading from an open device; false when it met damage.
-bool ReadRecords(Records &records, QIODevice &device);
+bool ReadRecords(Records &records, QIODevice &device, int *linesLeftOut = nullptr);
 
 // Moves a records file that could not be read whole out of the way, to
 // "data.dat.damaged-YYYYMMDD" (with "-2", "-3"… when that is taken), so what the game

@@ -1,27 +1,99 @@
 #include "SaveFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace korbo {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("korbo::SaveFile", text);
+}
+
+// The system's words for an error number, in the desktop's language.
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return tr("a folder");
+    if (S_ISFIFO(mode))
+        return tr("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return tr("a device");
+    if (S_ISSOCK(mode))
+        return tr("a socket");
+    return tr("not a plain file");
+}
+
+} // namespace
+
+FileAt LookAt(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat at {};
+    if (::lstat(name.constData(), &at) != 0)
+        return {}; // nothing that can be seen: whatever stops a save is told then
+    if (S_ISREG(at.st_mode))
+        return {FileAt::PlainFile, {}};
+    if (!S_ISLNK(at.st_mode))
+        return {FileAt::Other, kindOf(at.st_mode)};
+    struct stat target {};
+    if (::stat(name.constData(), &target) != 0) {
+        // A link that leads nowhere would make a file wherever it points.
+        return {FileAt::Other, errno == ENOENT ? tr("a link to nothing") : tr("a link that cannot be followed (%1)")
+                                                                               .arg(systemReason(errno))};
+    }
+    if (S_ISREG(target.st_mode))
+        return {FileAt::LinkToPlainFile, {}};
+    return {FileAt::Other, tr("a link to %1").arg(kindOf(target.st_mode))};
+}
 
 SaveResult SaveWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+        return {tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+    // A save replaces what is at the name (following a link to a plain file): a pipe, a
+    // device or a folder there would be renamed over and lost, so it is left alone.
+    if (const FileAt at = LookAt(path); !at.usable())
+        return {tr("it is %1, not a file, and is left as it is").arg(at.what)};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {file.errorString()};
-    // QSaveFile buffers: a write that fails only when the buffer is flushed would
-    // otherwise let commit() put a short (even empty) file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
+    // Written past Qt's buffer, straight to the new file, so a failure keeps the
+    // system's reason ("No space left on device"), and flushed to the disk before the
+    // new file takes the old one's place.
+    const int fd = file.handle();
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            const QString reason = systemReason(wrote < 0 ? errno : ENOSPC);
+            file.cancelWriting();
+            return {reason};
+        }
+        done += wrote;
+    }
+    if (::fsync(fd) != 0) {
+        const QString reason = systemReason(errno);
         file.cancelWriting();
-        return {error};
+        return {reason};
     }
     if (!file.commit())
         return {file.errorString()};

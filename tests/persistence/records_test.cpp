@@ -2,6 +2,7 @@
 #include "Random.h"
 #include "Records.h"
 #include "RecordsFile.h"
+#include "RecordsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,13 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace korbo;
 
@@ -174,14 +182,6 @@ QString count(int n)
     return QLatin1Char(' ') + QString::number(n);
 }
 
-// Reads the bytes as a records file; false when they were damaged.
-bool readBytes(Records &records, QByteArray bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadRecords(records, buffer);
-}
-
 TEST(RecordsFile, WrittenAndReadBackWholeWithFreshRandomDigits)
 {
     QTemporaryDir dir;
@@ -225,43 +225,138 @@ TEST(RecordsFile, ReadingOddFiles)
 {
     const QString a = QStringLiteral(" 1  412 Red          05 Mar 04");
     const QString b = QStringLiteral(" 2  300 Blue         06 Mar 04");
+    const QString c = QStringLiteral(" 3  250 Cy           06 Mar 04");
     const QByteArray tooLong = QByteArray(RecordsMaxLineBytes + 10, 'x') + "\r\n";
     QByteArray oversized = fileOf({count(99)});
     while (oversized.size() <= RecordsMaxFileBytes)
         oversized += fileOf({a});
-    QStringList twoHundred = {count(200)}, first99;
-    for (int i = 1; i <= 200; ++i) {
-        twoHundred << QStringLiteral("high %1").arg(i);
-        if (i <= RecordsMaxLines)
-            first99 << twoHundred.last();
-    }
-    // "damaged" guards a file that lost records being written back at exit without
-    // the original kept aside (one bad character in the count line emptied a list).
-    const struct { const char *guards; QByteArray bytes; QStringList highs, tries; bool damaged; } rows[] = {
-        {"bare line feeds", fileOf({count(1), a, count(1), a}, "\n"), {a}, {a}, false},
-        {"no end on the last line", fileOf({count(1), a, count(1), a}).chopped(2), {a}, {a}, false},
-        // the lists were once read without their cap
-        {"99 lines kept, and the tries still found after the rest",
-         fileOf(twoHundred + QStringList{count(1), b}), first99, {b}, false},
-        // the tries count is read past the end too: it is b again, whose number is 2
-        {"a short file repeats the last line read", fileOf({count(4), a, b}), {a, b, b, b}, {b, b}, true},
-        {"a line that does not decode", fileOf({count(2), a}) + "xyz\r\n" + fileOf({count(0)}),
-         {a, QString()}, {}, true},
-        {"a count that does not decode", "not hex\r\n" + fileOf({count(1), a}), {}, {a}, true},
-        {"a negative count", fileOf({QStringLiteral(" -3"), count(1), a}), {}, {a}, true},
-        {"a count followed by text", fileOf({QStringLiteral("1 and more"), a, count(0)}), {a}, {}, true},
-        {"a huge count at the end", fileOf({count(1), a, QStringLiteral(" 99999999999999999999")}), {a},
-         QStringList(RecordsMaxLines, QStringLiteral(" 99999999999999999999")), true},
-        {"a line too long for a record", fileOf({count(1)}) + tooLong + fileOf({count(0)}), {QString()}, {}, true},
-        {"more than a records file holds", oversized, QStringList(RecordsMaxLines, a), {a}, true},
-        {"an empty file", QByteArray(), {}, {}, true},
+    // "damaged" guards a file that lost records being written back at exit without the
+    // original kept aside; the lists guard records lost, or made up, when one line of
+    // the file is damaged.
+    const struct { const char *guards; QByteArray bytes; QStringList highs, tries; bool damaged; int leftOut; } rows[] = {
+        {"bare line feeds", fileOf({count(1), a, count(1), a}, "\n"), {a}, {a}, false, 0},
+        {"no end on the last line", fileOf({count(1), a, count(1), a}).chopped(2), {a}, {a}, false, 0},
+        {"a byte-order mark, as an editor leaves it", "\xEF\xBB\xBF" + fileOf({count(1), a, count(1), b}), {a}, {b},
+         false, 0},
+        {"a count's digit changed: the tries are not taken for highs", fileOf({count(90), a, b, c, count(1), a}),
+         {a, b, c}, {a}, true, 0},
+        {"a NUL before the first count", '\0' + fileOf({count(2), a, b, count(1), a}), {a, b}, {a}, true, 1},
+        {"the tries' count lost: their first position starts them", fileOf({count(2), a, b}) + "x\r\n" + fileOf({a}),
+         {a, b}, {a}, true, 1},
+        {"a short file makes up no lines", fileOf({count(4), a, b}), {a, b}, {}, true, 0},
+        {"a line that does not decode is left out", fileOf({count(3), a}) + "xyz\r\n" + fileOf({c, count(0)}),
+         {a, c}, {}, true, 1},
+        {"a line out of order is left out", fileOf({count(3), a, c, b, count(0)}), {a, c}, {}, true, 1},
+        {"a count that does not decode", "not hex\r\n" + fileOf({count(1), a}), {}, {a}, true, 1},
+        {"a negative count", fileOf({QStringLiteral(" -3"), count(1), a}), {}, {a}, true, 1},
+        {"a huge count", fileOf({count(1), a, QStringLiteral(" 99999999999999999999")}), {a}, {}, true, 1},
+        {"a line too long for a record", fileOf({count(1)}) + tooLong + fileOf({count(0)}), {}, {}, true, 1},
+        {"more than a records file holds", oversized, {a}, {a}, true, 0},
+        {"an empty file", QByteArray(), {}, {}, true, 0},
     };
     for (const auto &r : rows) {
         Records records;
-        EXPECT_EQ(!readBytes(records, r.bytes), r.damaged) << r.guards;
+        QBuffer buffer(const_cast<QByteArray *>(&r.bytes));
+        buffer.open(QIODevice::ReadOnly);
+        int leftOut = -1;
+        EXPECT_EQ(!ReadRecords(records, buffer, &leftOut), r.damaged) << r.guards;
         EXPECT_EQ(records.listHI, r.highs) << r.guards;
         EXPECT_EQ(records.listLO, r.tries) << r.guards;
+        EXPECT_TRUE(leftOut == r.leftOut || r.bytes.size() > RecordsMaxFileBytes) << r.guards << ": " << leftOut;
     }
+}
+
+// ---- the records' life: loaded, kept aside, saved
+
+struct Store : ::testing::Test {
+    QTemporaryDir dir;
+    QString path = dir.filePath(RecordsFileName);
+    Records records;
+    Random random{5};
+    RecordsStore store{records, random, [] { return QDate(2026, 12, 6); }};
+
+    // The names in the highs of the file as it is now.
+    QStringList namesOnFile()
+    {
+        Records read;
+        ReadRecordsFile(read, path);
+        QStringList names;
+        for (const QString &line : read.listHI)
+            names << RecordLineName(line);
+        return names;
+    }
+};
+
+TEST_F(Store, SomethingOtherThanAFileWhereTheRecordsGoIsToldOfAndLeftAlone)
+{
+    // Guards a pipe, a folder, or a link to one, replaced by a records file at exit (run
+    // as root, a link to /dev/zero made it a records file).
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct { const char *what; std::function<bool()> make; } rows[] = {
+        {"a named pipe", [&] { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }},
+        {"a link to a named pipe", [&] { return QFile::link(pipe, path); }},
+        {"a folder", [&] { return QDir().mkdir(path); }},
+    };
+    for (const auto &row : rows) {
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        ASSERT_TRUE(row.make()) << row.what;
+        store.load(path);
+        const QStringList notes = store.takeNotes();
+        ASSERT_EQ(notes.size(), 1) << row.what;
+        EXPECT_TRUE(notes[0].contains(QLatin1String(row.what))) << notes[0].toStdString();
+        records.MergeResults({{QStringLiteral("Ann"), 300}}, June15);
+        const SaveResult saved = store.save();
+        EXPECT_TRUE(saved.error.contains(QLatin1String(row.what))) << saved.error.toStdString();
+        EXPECT_EQ(LookAt(path).what, QLatin1String(row.what)) << "left as it was";
+        EXPECT_EQ(LookAt(pipe).what, QStringLiteral("a named pipe"));
+    }
+}
+
+TEST_F(Store, EachSaveTakesInWhatAnotherCopyAddedAndKeepsADamagedFileAside)
+{
+    // Guards a result saved twice by saves at every game's end, another copy's results
+    // lost, and a file damaged while the game ran written over.
+    store.load(path);
+    Records other;
+    RecordsStore otherStore(other, random, [] { return QDate(2026, 12, 6); });
+    otherStore.load(path);
+    records.MergeResults({{QStringLiteral("Ann"), 300}}, June15);
+    ASSERT_TRUE(store.save());
+    other.MergeResults({{QStringLiteral("Bob"), 200}}, June15);
+    ASSERT_TRUE(otherStore.save());
+    records.MergeResults({{QStringLiteral("Cy"), 100}}, June15);
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(namesOnFile(), (QStringList{"Ann", "Bob", "Cy"}));
+    EXPECT_TRUE(store.takeNotes().isEmpty());
+
+    test::writeFile(path, "damaged\r\n");
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(namesOnFile(), (QStringList{"Ann", "Bob", "Cy"}));
+    const QStringList notes = store.takeNotes();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_EQ(test::readFile(notes[0].section(QLatin1Char('\n'), -1)), "damaged\r\n");
+}
+
+TEST_F(Store, AFailedSaveNamesTheSystemsReasonAndLeavesTheOldFile)
+{
+    // Guards "Unknown error" for a disk that fills during the save; a limit on file sizes
+    // stands in for the full disk.
+    store.load(path);
+    ASSERT_TRUE(store.save());
+    const QByteArray before = test::readFile(path);
+    records.MergeResults({{QStringLiteral("Ann"), 300}}, June15);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit full{16, unlimited.rlim_max};
+    const auto signalWas = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    const SaveResult saved = store.save();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, signalWas);
+    EXPECT_EQ(saved.error, QDir::toNativeSeparators(path) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(test::readFile(path), before);
 }
 
 } // namespace
