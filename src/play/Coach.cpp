@@ -52,7 +52,7 @@ QString choiceText(const GameState &state, const strategy::Action &action, bool 
         text = QStringLiteral("a joker on the %1").arg(state.dice[action.die]);
         break;
     case strategy::Move::Enter:
-        return best ? state.catName[action.category] : QStringLiteral("Entering ") + state.catName[action.category];
+        return state.catName[action.category];
     }
     if (!best)
         text[0] = text[0].toUpper();
@@ -63,7 +63,7 @@ QString choiceText(const GameState &state, const strategy::Action &action, bool 
 
 bool Game::hintAvailable() const
 {
-    return state.gameInProgress() && !computersTurn() && state.throwNo >= 1 && !state.busy;
+    return state.gameInProgress() && !computersTurn() && state.throwNo >= 1 && !state.busy && !m_strategyMissing;
 }
 
 QCoro::Task<> Game::showHint()
@@ -98,7 +98,7 @@ void Game::setCoach(bool on)
 
 void Game::judge(const strategy::Action &chosen, By by)
 {
-    if (!options.coach || by != By::Person || !m_values || !state.gameInProgress())
+    if (!options.coach || by != By::Person || !m_values || m_strategyMissing || !state.gameInProgress())
         return;
     const int p = state.curPlayer;
     const strategy::Position position = strategy::Position::of(state, p);
@@ -109,6 +109,15 @@ void Game::judge(const strategy::Action &chosen, By by)
     if (!(cost >= Negligible)) // a choice the rules refuse has no cost to tell
         return;
     m_pointsLost[p] += cost;
+    if (chosen.move == strategy::Move::Enter) {
+        // Told now, and again with the next greeting, since the turn passes on at once.
+        m_coachsWord = QStringLiteral("%1 cost %2 %3 points on average; %4 was best.")
+                           .arg(state.catName[chosen.category], state.playerName[p])
+                           .arg(cost, 0, 'f', 1)
+                           .arg(choiceText(state, best.action, true));
+        board.setAnnounce(m_coachsWord);
+        return;
+    }
     board.setAnnounce(QStringLiteral("%1 costs %2 points on average; %3 was best")
                           .arg(choiceText(state, chosen, false))
                           .arg(cost, 0, 'f', 1)
@@ -117,7 +126,7 @@ void Game::judge(const strategy::Action &chosen, By by)
 
 QString Game::coachSummary() const
 {
-    if (!m_values)
+    if (!m_values || m_strategyMissing)
         return {};
     // What best play expects from an empty sheet: the score every loss is taken from.
     strategy::Position start;

@@ -26,20 +26,27 @@ public:
 
 } // namespace
 
-void Game::setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values)
+void Game::setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values, const QString &whyNone)
 {
-    m_values = std::move(values);
+    if (values) {
+        m_values = std::move(values);
+        return;
+    }
+    // The player hears of it once, when something first needs the table.
+    m_values = std::make_shared<const ThisTurnOnly>();
+    m_strategyMissing = true;
+    m_host->strategyUnavailable(whyNone);
 }
 
 QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> Game::strategyValues()
 {
     if (!m_values) {
         QPointer<Game> self(this);
-        std::shared_ptr<const strategy::TurnStartValues> table = co_await strategy::ValueTable::shared();
+        const strategy::SharedTable loaded = co_await strategy::ValueTable::shared();
         if (!self)
-            co_return table;
+            co_return loaded.table;
         if (!m_values)
-            m_values = table ? table : std::make_shared<const ThisTurnOnly>();
+            setStrategyValues(loaded.table, loaded.error);
     }
     // A copy: handed a member, the task's promise would move out of it.
     co_return std::shared_ptr<const strategy::TurnStartValues>(m_values);

@@ -49,10 +49,8 @@ QCoro::Task<> Game::newGame()
 QCoro::Task<> Game::stopGame()
 {
     // The game may have ended while the question was open.
-    if (state.roundNo != 0 && m_host->confirmStopGame() && state.roundNo != 0) {
+    if (state.roundNo != 0 && m_host->confirmStopGame() && state.roundNo != 0)
         co_await GameOver();
-        state.promptText = QLatin1String("Korbo v") + VersionText;
-    }
 }
 
 bool Game::setPlayers(const Seats &seats)
@@ -100,6 +98,8 @@ void Game::ResetScoreTable()
 
 QCoro::Task<> Game::NewGame()
 {
+    state.gameOver = false;
+    m_coachsWord.clear();
     state.roundNo = 1;
     state.curPlayer = 1;
     state.throwNo = 0;
@@ -153,7 +153,8 @@ QCoro::Task<> Game::StartTurn()
     for (int k = 1; k <= JokersPerGame; ++k)
         board.setJokerVisible(k, k <= state.jokers[p]);
     const QString prompt = QLatin1String("Off you go, ") + state.playerName[p];
-    co_await Announce(prompt);
+    // What the last entry cost stays on the line with the greeting, to be read.
+    co_await Announce(withCoachsWord(prompt));
     state.promptText = prompt;
     // The turn start stays busy through its automatic throw: were the throw to clear
     // the flag itself, a click in the moment before the turn start ends could start
@@ -469,7 +470,7 @@ void Game::explainCategory(int c)
         board.setAnnounce(QStringLiteral("You already scored on that catagory!"));
     else if (!scored && state.throwNo == 0 && state.roundNo > 0)
         board.setAnnounce(QStringLiteral("Throw some dice first!"));
-    else if (state.promptText == QLatin1String("Game Over"))
+    else if (state.gameOver)
         board.setAnnounce(state.promptText);
     else
         board.setAnnounce(state.catName[c] + QLatin1String(" - ") + state.catDesc[c]);
@@ -615,7 +616,10 @@ QCoro::Task<> Game::GameOver()
     board.clearMarks();
     state.busy = true;
     board.setTitle(QStringLiteral("Korbo"));
-    state.promptText = QStringLiteral("Game Over");
+    // A complete game is over; a stopped one leaves the version on the line.
+    state.gameOver = state.roundNo > RoundCount;
+    state.promptText = state.gameOver ? QStringLiteral("Game Over") : QLatin1String("Korbo v") + VersionText;
+    board.setAnnounce(state.gameOver ? withCoachsWord(state.promptText) : state.promptText);
     board.setThrowCaption(QStringLiteral("Start Game"));
     ResetBoard();
     QList<RecordResult> results; // a complete game's totals
@@ -640,6 +644,8 @@ QCoro::Task<> Game::GameOver()
     // New records come up over the board and take the keys, so Escape closes them
     // at once.
     const bool changed = !results.isEmpty() && records.MergeResults(results, today());
+    if (!results.isEmpty())
+        m_host->saveRecords();
     if (options.showRecords() && changed)
         m_host->showRecords();
     state.busy = false;
@@ -653,6 +659,12 @@ QCoro::Task<> Game::Announce(QString text)
     board.setAnnounce(QString());
     co_await clock.wait(ticks::AnnounceBlank);
     board.setAnnounce(text);
+}
+
+QString Game::withCoachsWord(const QString &text)
+{
+    const QString word = std::exchange(m_coachsWord, QString());
+    return word.isEmpty() ? text : word + QLatin1Char(' ') + text;
 }
 
 void Game::showPrompt()

@@ -46,6 +46,10 @@ public:
     virtual void showRecords() {}
     // Gives the keyboard focus back to the board.
     virtual void focusBoard() {}
+    // A complete game's results are in the records lists: they are saved now.
+    virtual void saveRecords() {}
+    // The strategy table cannot be used (why): told to the player, once.
+    virtual void strategyUnavailable(const QString &why) { Q_UNUSED(why); }
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
     virtual std::optional<QString> askTestDice() { return std::nullopt; }
 };
@@ -142,8 +146,11 @@ public:
 
     // ---- The computer's play
     // What best play makes of each turn start. Loaded from the game's table the first
-    // time a computer seat or the evaluations want it; tests give their own.
-    void setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values);
+    // time a computer seat, a hint, the coach or the evaluations want it; tests give
+    // their own. Without values (no table could be used, for the reason given), the
+    // computer seats play each turn for its own points, and there is no hint or coach.
+    void setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values, const QString &whyNone = {});
+    bool strategyMissing() const { return m_strategyMissing; }
     QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> strategyValues();
     // From now on every throw and joker works out catEval for the current dice.
     void evaluateCategories();
@@ -200,6 +207,9 @@ private:
     // The coach's word on a person's decision about to be carried out.
     void judge(const strategy::Action &chosen, By by);
     QString coachSummary() const;
+    // `text` after the coach's word on the entry just made, if there is one; the word
+    // is told once.
+    QString withCoachsWord(const QString &text);
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;
@@ -208,8 +218,11 @@ private:
     bool m_testDice = false;
     int m_turnSerial = 0;
     bool m_evaluating = false;
+    bool m_strategyMissing = false;
     std::shared_ptr<const strategy::TurnStartValues> m_values;
     Table1<double, MaxPlayers> m_pointsLost{};
+    // What the last entry cost, until the next greeting has told it again.
+    QString m_coachsWord;
 };
 
 } // namespace korbo

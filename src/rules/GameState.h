@@ -63,6 +63,9 @@ struct GameState {
     bool busy = false;
     Int16 pauseTicks = 0;
     QString promptText;
+    // From the end of a complete game until the next one starts: the prompt is
+    // "Game Over", and the categories say so too.
+    bool gameOver = false;
 
     // Category texts
     Table1<QString, CategoryCount> catName{};

@@ -1,6 +1,7 @@
 #include "ValueTable.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -20,14 +21,23 @@ namespace {
 // throws, jokers, the upper bonus, the extra Korbo.
 constexpr std::uint32_t TurnRulesRevision = 1;
 
-// The file: this header, then the values as little-endian 16-bit numbers.
-constexpr char Magic[4] = {'K', 'R', 'B', 'S'};
+// The file: this header, then the values as little-endian 16-bit numbers. The digest
+// is the SHA-256 of the values, so a table damaged anywhere is refused rather than
+// played from.
+constexpr char Magic[4] = {'K', 'R', 'B', '2'};
+constexpr int DigestSize = 32;
 struct Header {
     char magic[4];
     std::uint32_t scale;
     std::uint64_t rulesVersion;
     std::uint64_t count;
+    char digest[DigestSize];
 };
+
+QByteArray digestOf(QByteArrayView body)
+{
+    return QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+}
 constexpr qsizetype HeaderSize = sizeof(Header);
 
 std::uint64_t entryCount()
@@ -104,8 +114,9 @@ bool ValueTable::save(const QString &path, std::uint64_t version) const
     header.rulesVersion = qToLittleEndian(version);
     header.count = qToLittleEndian<std::uint64_t>(m_values.size());
     QByteArray data(HeaderSize + qsizetype(m_values.size() * sizeof(std::uint16_t)), Qt::Uninitialized);
-    std::memcpy(data.data(), &header, HeaderSize);
     qToLittleEndian<std::uint16_t>(m_values.data(), qsizetype(m_values.size()), data.data() + HeaderSize);
+    std::memcpy(header.digest, digestOf(QByteArrayView(data).sliced(HeaderSize)).constData(), DigestSize);
+    std::memcpy(data.data(), &header, HeaderSize);
 
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
@@ -137,6 +148,8 @@ std::shared_ptr<const ValueTable> ValueTable::load(const QString &path, QString 
     const QByteArray data = file.readAll();
     if (data.size() != qsizetype(count * sizeof(std::uint16_t)))
         return fail(file.errorString());
+    if (digestOf(data) != QByteArrayView(header.digest, DigestSize))
+        return fail(QStringLiteral("damaged"));
     qFromLittleEndian<std::uint16_t>(data.constData(), qsizetype(count), table->m_values.data());
     return table;
 }
@@ -146,10 +159,10 @@ QFuture<std::shared_ptr<const ValueTable>> ValueTable::loadAsync(const QString &
     return QtConcurrent::run([path] { return load(path); });
 }
 
-QFuture<std::shared_ptr<const ValueTable>> ValueTable::shared()
+QFuture<SharedTable> ValueTable::shared()
 {
     static QMutex mutex;
-    static QFuture<std::shared_ptr<const ValueTable>> loading;
+    static QFuture<SharedTable> loading;
     static bool started = false;
     const QMutexLocker lock(&mutex);
     if (!started) {
@@ -159,11 +172,12 @@ QFuture<std::shared_ptr<const ValueTable>> ValueTable::shared()
             for (const QString &path : paths) {
                 QString error;
                 if (auto table = load(path, &error))
-                    return table;
+                    return SharedTable{table, {}};
                 errors << path + QStringLiteral(": ") + error;
             }
-            qWarning("Korbo plays without its strategy table (%s)", qPrintable(errors.join(QStringLiteral("; "))));
-            return std::shared_ptr<const ValueTable>();
+            const QString why = errors.join(QStringLiteral("; "));
+            qWarning("Korbo plays without its strategy table (%s)", qPrintable(why));
+            return SharedTable{nullptr, why};
         });
     }
     return loading;

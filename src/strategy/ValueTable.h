@@ -12,6 +12,14 @@
 
 namespace korbo::strategy {
 
+class ValueTable;
+
+// The game's own table as loaded for everyone, or why it could not be.
+struct SharedTable {
+    std::shared_ptr<const ValueTable> table;
+    QString error;
+};
+
 // The turn-start values as the game ships them: worked out once when the game is
 // built (tools/strategy) and kept as 16-bit fixed point, together with the version
 // of the rules they were worked out for. A table made for other rules is refused.
@@ -35,14 +43,16 @@ public:
     static ValueTable rounded(const ExactValues &exact);
     bool save(const QString &path, std::uint64_t version = rulesVersion()) const;
 
-    // Null for a missing, damaged or foreign file, with the reason in `error`.
+    // Null for a missing, damaged or foreign file, with the reason in `error`. The
+    // values are checked against the digest they were saved with.
     static std::shared_ptr<const ValueTable> load(const QString &path, QString *error = nullptr);
     // The same on a worker thread.
     static QFuture<std::shared_ptr<const ValueTable>> loadAsync(const QString &path);
     // The game's table from searchPaths(), loaded on a worker the first time anyone
     // asks (never at start-up: the table is only wanted once a computer player or a
-    // hint needs it); every later call shares that load. Null when none is found.
-    static QFuture<std::shared_ptr<const ValueTable>> shared();
+    // hint needs it); every later call shares that load. No table when none could be
+    // used, with the reasons.
+    static QFuture<SharedTable> shared();
 
     double value(int sheet, int jokers) const override
     {

@@ -35,6 +35,7 @@ bool BoardKeys::eventFilter(QObject *watched, QEvent *event)
 {
     auto *control = static_cast<QWidget *>(watched);
     if (event->type() == QEvent::FocusIn && control != &m_board) {
+        m_board.rememberFocus(control);
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             explain(control);

@@ -8,6 +8,7 @@
 #include "Palette.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -373,9 +374,12 @@ void BoardView::syncDie(int d)
     widget->tellChanges(die.face, !geometry::inThrowingArea(die.top));
 }
 
+// The window's focus, whether or not it is the active window: while another window
+// has the keys a control can still go grey or away, and Qt cannot give the keys back
+// to it when the board's window is active again.
 void BoardView::park(QWidget *control)
 {
-    if (control->hasFocus()) {
+    if (window()->focusWidget() == control) {
         m_parked = control;
         setFocus(Qt::OtherFocusReason);
     }
@@ -383,9 +387,31 @@ void BoardView::park(QWidget *control)
 
 void BoardView::unpark(QWidget *control)
 {
-    if (m_parked == control && hasFocus()) {
+    if (m_parked == control && window()->focusWidget() == this) {
         m_parked = nullptr;
         control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void BoardView::rememberFocus(QWidget *control)
+{
+    m_lastFocused = control;
+}
+
+void BoardView::restoreFocus()
+{
+    if (!window()->isActiveWindow())
+        return;
+    QWidget *now = QApplication::focusWidget();
+    if (now == this || (now && isAncestorOf(now)))
+        return;
+    QWidget *wanted = m_lastFocused ? m_lastFocused.data() : m_butThrow;
+    if (wanted->isVisible() && wanted->isEnabled()) {
+        wanted->setFocus(Qt::OtherFocusReason);
+    } else {
+        // It comes back with its control; meanwhile the board takes the keys for it.
+        m_parked = wanted;
+        setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -118,6 +118,12 @@ public:
     QLabel *announce() const { return m_announce; }
     // The control whose keyboard focus the board holds while it is hidden or disabled.
     QWidget *parkedControl() const { return m_parked; }
+    // A control of the board took the keyboard's focus.
+    void rememberFocus(QWidget *control);
+    // The board's window is active again (another window or a dialog closed): the keys
+    // go back to the control that last had them, or the board holds them for it until
+    // it is back, so the keys always reach the board.
+    void restoreFocus();
 
     // Position and size of every line, in twips: x1, y1, x2, y2, width.
     struct Line { int x1, y1, x2, y2, width; QColor colour; };
@@ -158,6 +164,7 @@ private:
     WrappingButton *m_butThrow = nullptr;
     QLabel *m_announce = nullptr;
     QPointer<QWidget> m_parked;
+    QPointer<QWidget> m_lastFocused;
 };
 
 // The board's fonts: bold 8.25 pt in the classic sans serif, or the nearest there is.

@@ -10,6 +10,7 @@
 #include "Palette.h"
 #include "PlayersDialog.h"
 #include "RecordsFile.h"
+#include "RecordsStore.h"
 #include "SaveFile.h"
 #include "Settings.h"
 #include "RecordsWindow.h"
@@ -24,7 +25,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,7 +38,8 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                               | Qt::CustomizeWindowHint),
-      m_game(game), m_messages(messages)
+      m_game(game), m_messages(messages),
+      m_recordsStore(game.records, game.random, [&game] { return game.today(); })
 {
     setObjectName(QStringLiteral("korbo"));
     InstallGameStyle(); // before the menu bar is made
@@ -127,7 +128,7 @@ void MainWindow::buildMenus()
     // The menu shows whether a hint is there now; its key works whenever the game can
     // give one.
     connect(game, &QMenu::aboutToShow, this, [this] { menuHint->setEnabled(m_game.hintAvailable()); });
-    connect(game, &QMenu::aboutToHide, this, [this] { menuHint->setEnabled(true); });
+    connect(game, &QMenu::aboutToHide, this, [this] { menuHint->setEnabled(!m_game.strategyMissing()); });
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
     connect(menuHelp, &QAction::triggered, this, &MainWindow::menuHelpClick);
@@ -156,8 +157,8 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     show();
     co_await m_game.clock.yield();
     co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
-    if (!m_recordsNote.isEmpty())
-        m_messages.warning(this, ProgramName, std::exchange(m_recordsNote, QString()));
+    if (!m_startNotes.isEmpty())
+        m_messages.warning(this, ProgramName, std::exchange(m_startNotes, {}).join(QLatin1String("\n\n")));
     // The board is up: now the sounds get ready, out of the way of the start.
     m_game.sound().prepare();
     // "debug" on the command line: the game's counters in a window of their own.
@@ -170,14 +171,18 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
 
 bool MainWindow::LoadSettings()
 {
-    const QString recordsPath = QDir(m_folders.data).filePath(RecordsFileName);
-    RemoveStaleSaves(recordsPath);
     // The records are read even on a first run: the file is written back at exit, and
     // an unread file would come back empty.
-    readRecords(recordsPath);
+    m_recordsStore.load(QDir(m_folders.data).filePath(RecordsFileName));
+    m_startNotes << m_recordsStore.takeNotes();
     const QString settingsPath = QDir(m_folders.settings).filePath(SettingsFileName);
     RemoveStaleSaves(settingsPath);
-    if (!QFileInfo::exists(settingsPath))
+    const FileAt settingsAt = LookAt(settingsPath);
+    if (!settingsAt.usable())
+        m_startNotes << tr("%1 is %2, not a file. Korbo leaves it as it is: the settings are the defaults, "
+                           "and cannot be saved while it is there.")
+                            .arg(QDir::toNativeSeparators(settingsPath), settingsAt.what);
+    if (settingsAt.kind == FileAt::Nothing)
         return false; // a first run: the defaults stand until the options are confirmed
     m_images->loadUserDice(m_folders.data);
     Options read;
@@ -188,25 +193,6 @@ bool MainWindow::LoadSettings()
     // Confirmed as the Options window would confirm them, which puts them into effect.
     ApplyOptions(m_game, this);
     return true;
-}
-
-void MainWindow::readRecords(const QString &path)
-{
-    const RecordsRead read = ReadRecordsFile(m_game.records, path);
-    m_highsRead = m_game.records.listHI;
-    m_triesRead = m_game.records.listLO;
-    // A file that is there but could not be read whole is never written over: it is
-    // kept aside under a name that says so, and the player hears of it once.
-    if (read == RecordsRead::Whole || read == RecordsRead::Missing || !QFileInfo(path).isFile())
-        return;
-    const QString aside = KeepAside(path, m_game.today());
-    const QString what = read == RecordsRead::Damaged
-        ? QStringLiteral("The records file was damaged. What could be read of it is in the lists;")
-        : QStringLiteral("The records file could not be read. The lists start empty;");
-    m_recordsNote = aside.isEmpty()
-        ? what + QStringLiteral(" the file could not be kept aside, and will be written anew at exit:")
-              + QLatin1Char('\n') + QDir::toNativeSeparators(path)
-        : what + QStringLiteral(" the file as it was is kept as") + QLatin1Char('\n') + QDir::toNativeSeparators(aside);
 }
 
 OptionsDialog *MainWindow::optionsDialog()
@@ -232,9 +218,13 @@ void MainWindow::setSamplesMuted(bool muted)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
     // Coming back to the board confirms the options window if it is open.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_options)
+    if (m_options)
         m_options->mainWindowActivated();
+    // Once Qt has given the focus back as it can, the board makes sure the keys reach it.
+    QMetaObject::invokeMethod(m_board, &BoardView::restoreFocus, Qt::QueuedConnection);
 }
 
 QStringList MainWindow::StoreSettings()
@@ -245,21 +235,21 @@ QStringList MainWindow::StoreSettings()
     const QString settings = QDir(m_folders.settings).filePath(SettingsFileName);
     if (const SaveResult saved = WriteSettingsFile(m_game.options, settings); !saved)
         failures << QDir::toNativeSeparators(settings) + QLatin1String(": ") + saved.error;
-    const QString records = QDir(m_folders.data).filePath(RecordsFileName);
-    // Another copy of the game may have written the file since it was read: what it
-    // added is taken in, under a lock so two copies leaving at once take turns.
-    QDir().mkpath(m_folders.data);
-    QLockFile lock(records + QLatin1String(".lock"));
-    lock.tryLock(RecordsLockWait);
-    Records onDisk;
-    const RecordsRead now = ReadRecordsFile(onDisk, records);
-    if (now == RecordsRead::Whole)
-        m_game.records.MergeAddedLines(onDisk, m_highsRead, m_triesRead);
-    else if (now != RecordsRead::Missing && QFileInfo(records).isFile())
-        KeepAside(records, m_game.today());
-    if (const SaveResult saved = WriteRecordsFile(m_game.records, records, m_game.random); !saved)
-        failures << QDir::toNativeSeparators(records) + QLatin1String(": ") + saved.error;
+    if (const SaveResult saved = m_recordsStore.save(); !saved)
+        failures << saved.error;
     return failures;
+}
+
+void MainWindow::saveRecords()
+{
+    // Each finished game's results are on disk at once, so a crash or a power cut
+    // later in the run cannot take them.
+    const SaveResult saved = m_recordsStore.save();
+    QStringList notes = m_recordsStore.takeNotes();
+    if (!saved)
+        notes << tr("Korbo could not save the records:") + QLatin1Char('\n') + saved.error;
+    if (!notes.isEmpty())
+        m_messages.warning(this, ProgramName, notes.join(QLatin1String("\n\n")));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -515,6 +505,17 @@ bool MainWindow::confirmStopGame()
 void MainWindow::setPrintEnabled(bool on)
 {
     menuPrint->setEnabled(on);
+}
+
+void MainWindow::strategyUnavailable(const QString &why)
+{
+    menuCoach->setChecked(false);
+    menuCoach->setEnabled(false);
+    menuHint->setEnabled(false);
+    m_messages.warning(this, ProgramName,
+                       tr("Korbo's table of best play cannot be used:") + QLatin1Char('\n') + why + QLatin1Char('\n')
+                           + tr("Computer players will play each turn for that turn's points alone, "
+                                "and Hint and Coach are not available."));
 }
 
 std::optional<QString> MainWindow::askTestDice()

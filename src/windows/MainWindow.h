@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "Placement.h"
+#include "RecordsStore.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -102,6 +103,8 @@ public:
     void showScoreSheet() override;
     void showRecords() override;
     void focusBoard() override;
+    void saveRecords() override;
+    void strategyUnavailable(const QString &why) override;
     std::optional<QString> askTestDice() override;
 
 protected:
@@ -111,8 +114,6 @@ protected:
 
 private:
     void buildMenus();
-    // Reads the records file at start-up, keeping aside a file that is damaged.
-    void readRecords(const QString &path);
     // The Players dialog, modal; afterwards the sheet and the menus follow the names.
     bool runPlayersDialog();
 
@@ -126,12 +127,10 @@ private:
     ScoresWindow *m_scores = nullptr;
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
-    // The lists as read at start-up, to tell what another copy added meanwhile.
-    QStringList m_highsRead, m_triesRead;
-    // What the player is told once the board is up about a records file kept aside.
-    QString m_recordsNote;
-    // How long leaving waits for another copy of the game to finish writing the records.
-    static constexpr int RecordsLockWait = 5000; // ms
+    RecordsStore m_recordsStore;
+    // What the player is told once the board is up: a records file kept aside,
+    // something other than a file where one of the game's files should be.
+    QStringList m_startNotes;
 };
 
 // Opens a page or document with the desktop's own program for it (xdg-open, no

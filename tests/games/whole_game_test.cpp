@@ -107,6 +107,11 @@ TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
         for (int p = 1; p <= 3 && g.state.roundNo <= RoundCount; ++p) // the winner is marked in round 15
             underlinedDuringGame |= g.sheet.underlined(p);
     });
+    t.run(g.throwDice());
+    t.run(g.chooseCategory(Ones));
+    const auto before = g.clock.ticksWaited();
+    t.run(g.chooseCategory(Ones));
+    EXPECT_EQ(g.clock.ticksWaited() - before, 100 + 10) << "the pause between turns, longer than a solo player's";
     playToTheEnd();
 
     EXPECT_EQ(g.state.roundNo, 0);
@@ -301,10 +306,11 @@ TEST_F(Commit, NothingBeforeTheFirstThrowAndTheGameOverHintAfterTheGame)
     EXPECT_FALSE(g.state.busy);
 
     g.state.roundNo = 0;
+    g.state.gameOver = true;
     g.state.promptText = QStringLiteral("Game Over");
     g.explainCategory(Flush);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Game Over"));
-    g.state.promptText = QStringLiteral("Welcome to Korbo");
+    g.state.gameOver = false;
     g.explainCategory(Flush);
     EXPECT_EQ(g.board.announce(), QStringLiteral("Flush - 35 points for a run of 5 dice, 50 points for a run of 6"));
 }
@@ -445,6 +451,7 @@ TEST_F(ComputerSeats, PlayWholeGamesToTheRecords)
             EXPECT_NE(g.state.score[p][c], NotScored) << p << " " << c;
     EXPECT_EQ(g.records.listHI.size(), 2);
     EXPECT_TRUE(g.sheet.underlined(FindLeader(g.state)));
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Game Over")) << "not the computer's last line";
 }
 
 TEST_F(ComputerSeats, APersonCannotPlayForThemButCanStopTheGame)
@@ -454,7 +461,8 @@ TEST_F(ComputerSeats, APersonCannotPlayForThemButCanStopTheGame)
     QObject::connect(&g.board, &Board::announceChanged, &g.board, [&] { lines << g.board.announce(); });
     t.run(g.throwDice());
     runAWhile(); // Ann's turn: the computer does nothing for her
-    EXPECT_EQ(g.state.throwNo, 0);
+    t.run(g.throwDice(Game::By::Computer));
+    EXPECT_EQ(g.state.throwNo, 0) << "nor may it throw for her";
     playTurn(2);
     ASSERT_EQ(g.state.curPlayer, 2);
 
@@ -484,6 +492,7 @@ TEST_F(ComputerSeats, APersonCannotPlayForThemButCanStopTheGame)
     EXPECT_EQ(g.state.roundNo, 0);
     runAWhile();
     EXPECT_EQ(g.state.roundNo, 0);
+    EXPECT_EQ(g.board.announce(), QStringLiteral("Korbo v4.01")) << "not the computer's last line";
     for (int d = 1; d <= DiceCount; ++d)
         EXPECT_FALSE(g.board.die(d).visible);
 }

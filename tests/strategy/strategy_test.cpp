@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -248,11 +249,12 @@ TEST(Strategy, PlaysOnlyMovesTheRulesAllow)
     }
 }
 
-TEST(StrategyTable, RefusesATableMadeForOtherRules)
+TEST(StrategyTable, RefusesATableMadeForOtherRulesOrDamaged)
 {
-    const struct { std::uint64_t version; bool loads; const char *guards; } rows[] = {
-        {ValueTable::rulesVersion(), true, "a table for these rules is taken"},
-        {ValueTable::rulesVersion() + 1, false, "a table for other rules is refused"},
+    const struct { std::uint64_t version; qint64 damagedAt; bool loads; const char *guards; } rows[] = {
+        {ValueTable::rulesVersion(), -1, true, "a table for these rules is taken"},
+        {ValueTable::rulesVersion() + 1, -1, false, "a table for other rules is refused"},
+        {ValueTable::rulesVersion(), 1'000'000, false, "a table with its header right but a value changed is refused"},
     };
     const ValueTable table = ValueTable::rounded(ExactValues::compute(openOnly({Korbo}), 1));
     QTemporaryDir dir;
@@ -260,6 +262,12 @@ TEST(StrategyTable, RefusesATableMadeForOtherRules)
         SCOPED_TRACE(row.guards);
         const QString path = dir.filePath(QStringLiteral("table.bin"));
         ASSERT_TRUE(table.save(path, row.version));
+        if (row.damagedAt >= 0) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(row.damagedAt));
+            const char byte = file.peek(1).at(0);
+            file.write(QByteArray(1, char(byte ^ 0x10)));
+        }
         EXPECT_EQ(ValueTable::load(path) != nullptr, row.loads);
     }
 }

@@ -11,9 +11,11 @@
 #include "UserDiceDialog.h"
 #include "VarsMonitor.h"
 
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -222,6 +224,27 @@ TEST_F(Keys, EveryControlTheKeyboardReachesHasANameToBeRead)
                 && QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
                 nameless << opened->windowTitle() + QLatin1Char('/') + control->objectName();
     EXPECT_TRUE(nameless.isEmpty()) << qPrintable(nameless.join(QLatin1String(", ")));
+}
+
+TEST_F(Keys, TheKeysComeBackToTheBoardWhenAnotherWindowCloses)
+{
+    // Guards the board left with no control that takes the keys after another window
+    // had them: the throw button the player was on went grey meanwhile (as after a
+    // computer seat's last throw), and Qt could not give the keys back to it.
+    t.name({QStringLiteral("Ann")});
+    press(Qt::Key_Space);
+    window.menuOptions->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.optionsDialog()));
+    while (g.state.throwNo < MaxThrows)
+        t.run(g.throwDice());
+    press(Qt::Key_Escape);
+    window.activateWindow(); // as the desktop does when a window goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    t.run(g.enterCategory(Ones));
+    EXPECT_EQ(QApplication::focusWidget(), board->butThrow()) << "back once the button is";
+    press(Qt::Key_T);
+    EXPECT_EQ(g.state.throwNo, 1);
 }
 
 } // namespace

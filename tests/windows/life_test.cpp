@@ -3,6 +3,7 @@
 #include "DesktopSession.h"
 #include "OptionsDialog.h"
 #include "RecordsFile.h"
+#include "SaveFile.h"
 #include "Settings.h"
 #include "WindowGame.h"
 
@@ -220,6 +221,39 @@ TEST_F(Life, ADamagedRecordsFileIsKeptAsideAndThePlayerToldOnce)
     EXPECT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
 }
 
+TEST_F(Life, AFinishedGameIsInTheRecordsFileAtOnce)
+{
+    // Guards results kept only in memory until exit, so a crash or a power cut later
+    // in the run lost every game since the start.
+    GameRun run(settings.path(), data.path());
+    run.t.name({QStringLiteral("Ann")});
+    run.t.run(run.g.newGame());
+    for (int c = 1; c <= CategoryCount; ++c) {
+        run.t.run(run.g.throwDice());
+        run.t.run(run.g.enterCategory(c));
+    }
+    ASSERT_EQ(run.g.state.roundNo, 0);
+    Records read;
+    ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
+    EXPECT_EQ(read.listHI, run.g.records.listHI);
+    EXPECT_EQ(read.listHI.size(), 1);
+}
+
+TEST_F(Life, WithoutItsTableOfBestPlayThePlayerIsToldOnceAndHintAndCoachGoGrey)
+{
+    // Guards a table that cannot be used told only on the error output, with Hint and
+    // Coach still offered. The tests' program has no table beside it.
+    GameRun run(settings.path(), data.path());
+    run.t.name({QStringLiteral("Ann")});
+    run.t.run(run.g.newGame());
+    run.t.run(run.g.throwDice());
+    run.t.run(run.g.showHint());
+    run.t.run(run.g.showHint());
+    ASSERT_EQ(run.messages.shown.size(), 1);
+    EXPECT_TRUE(run.messages.shown[0].contains(QStringLiteral("Hint and Coach are not available")));
+    EXPECT_FALSE(run.window.menuHint->isEnabled() || run.window.menuCoach->isEnabled());
+}
+
 TEST_F(Life, TwoCopiesPlayingAtOnceBothKeepTheirResults)
 {
     // Guards the last copy to quit writing over the other's new records; and the
@@ -242,19 +276,24 @@ TEST_F(Life, TwoCopiesPlayingAtOnceBothKeepTheirResults)
     EXPECT_EQ(names, (QStringList{"Ann", "Cy", "Bob"}));
 }
 
-TEST_F(Life, PipesFoldersAndDevicesWhereFilesShouldBeDoNotHoldUpTheStart)
+TEST_F(Life, PipesFoldersAndDevicesWhereFilesShouldBeAreToldOfAndLeftAlone)
 {
-    // Guards a start-up that waited for ever on a pipe named like one of its files.
+    // Guards a start-up that waited for ever on a pipe named like one of its files, and
+    // pipes silently replaced by the files at exit.
     for (const QString &pipe : {ini, records, data.filePath(QStringLiteral("dudd1.gif"))})
         ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("dudd2.gif")));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data.filePath(QStringLiteral("dudd3.ico"))));
     GameRun run(settings.path(), data.path());
     EXPECT_TRUE(run.window.isVisible());
-    EXPECT_TRUE(run.messages.shown.isEmpty());
+    ASSERT_EQ(run.messages.shown.size(), 1);
+    for (const QString &pipe : {ini, records})
+        EXPECT_TRUE(run.messages.shown[0].contains(pipe + QStringLiteral(" is a named pipe, not a file")))
+            << run.messages.shown[0].toStdString();
     ASSERT_TRUE(run.window.close());
-    // Saving put files in the pipes' places.
-    EXPECT_TRUE(QFileInfo(records).isFile() && QFileInfo(ini).isFile());
+    EXPECT_EQ(run.messages.shown.size(), 2) << "and again when they cannot be saved";
+    EXPECT_EQ(LookAt(records).what, QStringLiteral("a named pipe"));
+    EXPECT_EQ(LookAt(ini).what, QStringLiteral("a named pipe"));
 }
 
 TEST_F(Life, SettingsTakeEffectAtStartOutliveTheOptionsWindowAndAreWrittenAtExit)
