@@ -136,6 +136,28 @@ TEST(LifeSignals, TheRealProgramSentASignalWritesSettingsAndRecords)
     }
 }
 
+TEST(LifeCommandLine, HelpAndVersionAnswerWithoutADisplayAndUnknownOptionsAreRefused)
+{
+    // Guards --help and --version starting the game (failing where there is no display),
+    // and a mistyped option taken for the game's.
+    const struct { const char *argument; int code; const char *says; } rows[] = {
+        {"--help", 0, "Usage: korbo [options] [debug]"},
+        {"--version", 0, "korbo 4.01\n"},
+        {"--bogus", 2, "Unknown option 'bogus'."},
+    };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    for (const auto &row : rows) {
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(KORBO_PROGRAM), {QLatin1String(row.argument)});
+        ASSERT_TRUE(game.waitForFinished(60000)) << row.argument;
+        EXPECT_EQ(game.exitCode(), row.code) << row.argument;
+        EXPECT_TRUE((game.readAllStandardOutput() + game.readAllStandardError()).contains(row.says)) << row.argument;
+    }
+}
+
 // The title a window's frame on the desktop shows (on X11 and Wayland alike).
 struct DesktopTitle : QPlatformWindow {
     static QString of(const QString &title) { return formatWindowTitle(title, QStringLiteral(" — ")); }
