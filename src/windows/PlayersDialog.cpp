@@ -77,6 +77,15 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         pc->setAccessibleName(QStringLiteral("Player %1 played by the PC").arg(i));
         pc->installEventFilter(this);
         m_pc[i] = pc;
+        // Only a named seat can be the computer's: a tick on an empty row would start
+        // the game with one player fewer than the player meant.
+        const auto follow = [pc](const QString &name) {
+            pc->setEnabled(!name.isEmpty());
+            if (name.isEmpty())
+                pc->setChecked(false);
+        };
+        follow(box->text());
+        connect(box, &QLineEdit::textChanged, pc, follow);
     }
 
     auto *label = new QLabel(QStringLiteral("PC"), this);
@@ -117,11 +126,11 @@ void PlayersDialog::SaveSettings()
         moved = false;
         for (int i = 1; i < MaxPlayers; ++i) {
             if (m_names[i]->text().isEmpty() && !m_names[i + 1]->text().isEmpty()) {
+                // Whether the computer plays a seat goes with its name.
+                const bool computer = m_pc[i + 1]->isChecked();
                 m_names[i]->setText(m_names[i + 1]->text());
                 m_names[i + 1]->clear();
-                // Whether the computer plays a seat goes with its name.
-                m_pc[i]->setChecked(m_pc[i + 1]->isChecked());
-                m_pc[i + 1]->setChecked(false);
+                m_pc[i]->setChecked(computer);
                 moved = true;
             }
         }

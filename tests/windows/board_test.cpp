@@ -114,6 +114,13 @@ TEST_F(Players, GapsCloseNamesAreCountedAndEnterMovesOnOrCloses)
     dialog.txtPlayerName(3)->setText(QStringLiteral("Blue"));
     dialog.txtPlayerName(6)->setText(QStringLiteral("Green"));
     QTest::keyClick(dialog.chkPCplay(3), Qt::Key_Space); // Blue is the computer: the box goes with the name
+    // A seat without a name is nobody's, the computer's neither: the game would start
+    // with one player fewer than ticked.
+    QTest::keyClick(dialog.chkPCplay(2), Qt::Key_Space);
+    dialog.txtPlayerName(5)->setText(QStringLiteral("Gone"));
+    QTest::keyClick(dialog.chkPCplay(5), Qt::Key_Space);
+    dialog.txtPlayerName(5)->clear();
+    EXPECT_FALSE(dialog.chkPCplay(2)->isChecked() || dialog.chkPCplay(5)->isChecked());
     QTest::keyClick(dialog.txtPlayerName(3), Qt::Key_Return); // a named box moves on
     EXPECT_TRUE(dialog.isVisible() && !dialog.saved());
     QTest::keyClick(dialog.txtPlayerName(4), Qt::Key_Return); // an empty box closes as OK
