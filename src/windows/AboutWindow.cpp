@@ -12,6 +12,10 @@
 
 namespace korbo {
 
+namespace {
+constexpr int kWidth = 4740; // twips
+} // namespace
+
 AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QString &supportAddress,
                          QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
@@ -19,12 +23,9 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("About Korbo"));
-    setFixedSize(pxSize(4740, 3495));
     setModal(true);
     setMouseTracking(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    setPalette(pal);
+    SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
     auto *logo = new QLabel(this);
@@ -64,9 +65,15 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
         link->setVisible(!addresses[i].isEmpty());
     }
 
+    // OK stands in the middle, under the links; with no links to show, under the
+    // version, and the window ends below it.
+    m_anyLink = !homePage.isEmpty() || !supportAddress.isEmpty();
+    constexpr int OkWidth = 1635, OkHeight = 375, OkBelow = 60;
+    const int okTop = m_anyLink ? 3060 : 1815;
+    setFixedSize(pxSize(kWidth, okTop + OkHeight + OkBelow));
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("butOK"));
-    m_ok->setGeometry(pxRect(540, 3060, 1635, 375));
+    m_ok->setGeometry(pxRect((kWidth - OkWidth) / 2, okTop, OkWidth, OkHeight));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -112,9 +119,11 @@ void AboutWindow::mouseMoveEvent(QMouseEvent *event)
 
 void AboutWindow::paintEvent(QPaintEvent *)
 {
+    if (!m_anyLink)
+        return;
     QPainter painter(this);
     painter.setPen(QPen(LineGreen, 2));
-    painter.drawLine(px(0, 2280), px(4740, 2280));
+    painter.drawLine(px(0, 2280), px(kWidth, 2280));
 }
 
 } // namespace korbo

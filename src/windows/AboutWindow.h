@@ -43,6 +43,8 @@ private:
     QLabel *m_version = nullptr;
     std::array<QLabel *, 2> m_links{};
     QPushButton *m_ok = nullptr;
+    // A build with neither link leaves out their half of the window, rule and all.
+    bool m_anyLink = false;
     std::function<void(const QUrl &)> m_open;
 };
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextLayout>
 
 #include <utility>
 
@@ -245,6 +246,88 @@ void CategoryButton::mouseReleaseEvent(QMouseEvent *event)
     QToolButton::mouseReleaseEvent(event);
 }
 
+// ---------------------------------------------------------------- status line
+
+namespace {
+// Lines of `text` no wider than `width` in `font`, broken between words.
+QStringList wrapped(const QString &text, const QFont &font, qreal width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+} // namespace
+
+StatusLine::StatusLine(const QFont &font, QWidget *parent) : QLabel(parent), m_designed(font)
+{
+    setFont(font);
+    setAlignment(Qt::AlignCenter);
+    m_shown.font = font;
+}
+
+void StatusLine::setStatus(const QString &text)
+{
+    m_shown = layOut(text);
+    const bool whole = m_shown.lines.join(QLatin1Char(' ')).simplified() == text.simplified();
+    setToolTip(whole ? QString() : text);
+    setText(text);
+    update();
+}
+
+StatusLine::Shown StatusLine::layOut(const QString &text) const
+{
+    const QRect area = contentsRect();
+    QFont font = m_designed;
+    const auto narrowed = [&](int stretch) {
+        font.setStretch(stretch);
+        return font;
+    };
+    // One line: the designed size, narrowed at most to three quarters.
+    for (int stretch = 100; stretch >= kNarrowest; stretch -= kStretchStep)
+        if (QFontMetricsF(narrowed(stretch)).horizontalAdvance(text) <= area.width())
+            return {font, {text}};
+    // Two lines, each as tall as the font: smaller until both fit the box.
+    QStringList lines;
+    for (qreal points = m_designed.pointSizeF(); points >= SmallestPoints; points -= kPointStep / 2) {
+        font.setPointSizeF(points);
+        if (2 * QFontMetricsF(font).height() > area.height())
+            continue;
+        for (int stretch = 100; stretch >= kNarrowest; stretch -= kStretchStep) {
+            lines = wrapped(text, narrowed(stretch), area.width());
+            if (lines.size() <= 2)
+                return {font, lines};
+        }
+    }
+    // Even then too long: the second line ends where it must, cut short.
+    font.setPointSizeF(SmallestPoints);
+    lines = wrapped(text, narrowed(kNarrowest), area.width());
+    const QString rest = lines.mid(1).join(QLatin1Char(' '));
+    return {font, {lines.value(0), QFontMetricsF(font).elidedText(rest, Qt::ElideRight, area.width())}};
+}
+
+void StatusLine::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(m_shown.font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRectF area = contentsRect();
+    const qreal lineHeight = QFontMetricsF(m_shown.font).height();
+    qreal top = area.top() + (area.height() - lineHeight * m_shown.lines.size()) / 2;
+    for (const QString &line : m_shown.lines) {
+        painter.drawText(QRectF(area.left(), top, area.width(), lineHeight), Qt::AlignHCenter | Qt::AlignTop, line);
+        top += lineHeight;
+    }
+}
+
 // ---------------------------------------------------------------- board
 
 const std::array<BoardView::Line, 10> &BoardView::lines()
@@ -310,17 +393,12 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         m_joker[k]->move(px(kJokerLeft[k], kJokerTop[k]));
     }
 
-    m_announce = new QLabel(this);
+    m_announce = new StatusLine(font, this);
     m_announce->setObjectName(QStringLiteral("announce"));
-    m_announce->setGeometry(pxRect(-60, 6150, 5955, 225));
-    m_announce->setAlignment(Qt::AlignCenter);
-    m_announce->setFont(font);
-    m_announceFont = font;
+    // Between the strip's two edges; a single line stands where the design has it.
+    m_announce->setGeometry(pxRect(-60, 6105, 5955, 315));
     m_announce->setAutoFillBackground(true);
-    QPalette pal = m_announce->palette();
-    pal.setColor(QPalette::Window, StripGrey);
-    pal.setColor(QPalette::WindowText, TextGreen);
-    m_announce->setPalette(pal);
+    SetSurface(m_announce, StripGrey, StripText);
 
     // Keyboard order: the throw button first, then the dice and the categories.
     QWidget *previous = m_butThrow;
@@ -426,15 +504,20 @@ void BoardView::syncCategory(int c)
         normal = [this, c, used = view.picture == ButtonPicture::Used] { return m_images.categoryPicture(c, used); };
     if (view.pressedPicture)
         pressed = [this, c] { return m_images.categoryPicture(c, true); };
-    button->setPictures(artwork::categoryPictureSize(c), std::move(normal), std::move(pressed));
+    // The icons of a row take the room of its largest picture, so the captions under
+    // them stand at one height.
+    QSize room;
+    for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other)
+        room = room.expandedTo(artwork::categoryPictureSize(other));
+    button->setPictures(room, std::move(normal), std::move(pressed));
 
     QLabel *label = m_labCat[c];
     const bool changed =
         label->text() != view.label || label->palette().color(QPalette::WindowText) != view.labelColour;
     label->setText(view.label);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, view.labelColour);
-    label->setPalette(pal);
+    // A score stands on its plate; an empty label leaves the felt bare.
+    SetSurface(label, ScorePlate, view.labelColour);
+    label->setAutoFillBackground(!view.label.isEmpty());
     if (changed) {
         TellValueChanged(button, view.label);
         TellDescriptionChanged(button);
@@ -461,12 +544,9 @@ void BoardView::syncJoker(int k)
 
 void BoardView::syncAnnounce()
 {
-    // A long line (a coach's word) is narrowed, or made smaller, to show whole. The
-    // label tells a listening screen reader of each new text itself, as long as it is
-    // named by its text, so it is given no name of its own.
-    const QString &text = m_game.board.announce();
-    m_announce->setFont(fittedFont(m_announceFont, text, m_announce->contentsRect(), Qt::AlignCenter));
-    m_announce->setText(text);
+    // The label tells a listening screen reader of each new text itself, as long as it
+    // is named by its text, so it is given no name of its own.
+    m_announce->setStatus(m_game.board.announce());
 }
 
 void BoardView::paintEvent(QPaintEvent *)

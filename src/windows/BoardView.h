@@ -101,6 +101,33 @@ private:
     std::function<QPixmap()> m_pressed;
 };
 
+// The status line (announce): one line in the board's font, narrowed if need be. A
+// line that still does not fit wraps to two, made smaller until both fit between the
+// strip's edges; only what does not fit even then is cut short at its end. Its text
+// stays whole: a screen reader reads it, and its tooltip shows it when cut.
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit StatusLine(const QFont &font, QWidget *parent);
+    void setStatus(const QString &text);
+    // How the text is drawn: the font and the lines.
+    struct Shown {
+        QFont font;
+        QStringList lines;
+    };
+    const Shown &shown() const { return m_shown; }
+    static constexpr qreal SmallestPoints = 6.75; // 9 pixels at the board's scale
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    Shown layOut(const QString &text) const;
+
+    QFont m_designed;
+    Shown m_shown;
+};
+
 // The board: the green table with its tray, held row and status strip, and every
 // control on it, drawn from the game's board model.
 class BoardView : public QWidget {
@@ -115,7 +142,7 @@ public:
     DieWidget *imgDice(int d) const { return m_imgDice[d]; }
     JokerWidget *joker(int k) const { return m_joker[k]; }
     WrappingButton *butThrow() const { return m_butThrow; }
-    QLabel *announce() const { return m_announce; }
+    StatusLine *announce() const { return m_announce; }
     // The control whose keyboard focus the board holds while it is hidden or disabled.
     QWidget *parkedControl() const { return m_parked; }
     // A control of the board took the keyboard's focus.
@@ -158,11 +185,10 @@ private:
     ImageStore &m_images;
     Table1<CategoryButton *, CategoryCount> m_butCat{};
     Table1<QLabel *, CategoryCount> m_labCat{};
-    QFont m_announceFont; // as designed, before a long line narrows it
     Table1<DieWidget *, DiceCount> m_imgDice{};
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;
-    QLabel *m_announce = nullptr;
+    StatusLine *m_announce = nullptr;
     QPointer<QWidget> m_parked;
     QPointer<QWidget> m_lastFocused;
 };

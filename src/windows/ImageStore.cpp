@@ -59,6 +59,18 @@ public:
             answer = answer.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             answer.setDevicePixelRatio(scale);
         }
+        // A picture smaller than the icon stands in its middle, so the icons of a row
+        // take the same room and their captions line up.
+        const QSize box = (QSizeF(m_size) * scale).toSize().boundedTo(size);
+        if (answer.width() < box.width() || answer.height() < box.height()) {
+            QPixmap padded(box.expandedTo(answer.size()));
+            padded.fill(Qt::transparent);
+            QPainter painter(&padded);
+            painter.drawPixmap((padded.width() - answer.width()) / 2, (padded.height() - answer.height()) / 2, answer);
+            painter.end();
+            padded.setDevicePixelRatio(scale);
+            answer = padded;
+        }
         if (mode == QIcon::Disabled) {
             // Greyed the way the style greys any other disabled picture.
             QStyleOption option;

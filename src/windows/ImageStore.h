@@ -105,8 +105,9 @@ private:
 void drawFitted(QPainter &painter, const QRect &box, const QPixmap &picture);
 
 // An icon whose picture is fetched only when it is first painted, so a window can be
-// built while its pictures are still being drawn. `logicalSize` is the picture's
-// size; the picture is asked for again each time, so it should come from the store.
+// built while its pictures are still being drawn. `logicalSize` is the icon's size;
+// a smaller picture stands in its middle. The picture is asked for again each time,
+// so it should come from the store.
 QIcon deferredIcon(QSize logicalSize, std::function<QPixmap()> fetch);
 
 } // namespace korbo

@@ -48,9 +48,11 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     // the menus and the fonts are made meanwhile, the board last.
     m_images = new ImageStore(devicePixelRatio(), this);
     buildMenus();
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, BoardGreen);
-    setPalette(pal);
+    SetSurface(this, BoardGreen);
+    // The menu bar on the felt: its captions black, whatever the desktop's theme.
+    QPalette bar = menuBar()->palette();
+    bar.setColor(QPalette::ButtonText, Qt::black);
+    menuBar()->setPalette(bar);
     QFontMetrics(boardFont()).height(); // loads the fonts while the worker draws
     m_board = new BoardView(game, *m_images, this);
     setCentralWidget(m_board);

@@ -40,9 +40,8 @@ QFont dialogFont()
 // Check boxes and option buttons: green text on the dialog's pale green.
 void paintGreen(QWidget *control)
 {
+    SetSurface(control, PaleGreen, TextGreen);
     QPalette pal = control->palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    pal.setColor(QPalette::WindowText, TextGreen);
     pal.setColor(QPalette::ButtonText, TextGreen);
     control->setPalette(pal);
     control->setBackgroundRole(QPalette::Window);
@@ -121,9 +120,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     setWindowTitle(QStringLiteral("Korbo Options"));
     setFixedSize(pxSize(3855, 4995));
     setModal(false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    setPalette(pal);
+    SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
     setFont(dialogFont());
 

@@ -43,9 +43,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     setWindowTitle(QStringLiteral("Players Names"));
     setFixedSize(pxSize(2490, 3180));
     setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    setPalette(pal);
+    SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
     QFont nameFont;

@@ -1,5 +1,6 @@
 #include "RecordsWindow.h"
 
+#include "BoardView.h"
 #include "Keyboard.h"
 #include "Palette.h"
 #include "Records.h"
@@ -12,12 +13,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 namespace korbo {
 
 namespace {
-
-const QColor LightGreen(128, 255, 128);
 
 void place(QWidget *w, int left, int top, int width, int height)
 {
@@ -28,10 +28,7 @@ QLabel *heading(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, LightGreen);
-    pal.setColor(QPalette::WindowText, TextGreen);
-    label->setPalette(pal);
+    SetSurface(label, LightGreen, TextGreen);
     return label;
 }
 
@@ -86,9 +83,7 @@ QListWidget *recordList(QWidget *parent, const QString &name)
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, PaleGreen);
-    list->setPalette(pal);
+    SetField(list, PaleGreen);
     return list;
 }
 
@@ -102,9 +97,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     setWindowTitle(QStringLiteral("Korbo Records"));
     setFixedSize(pxSize(7620, 7080));
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, LightGreen);
-    setPalette(pal);
+    SetSurface(this, LightGreen);
 
     m_label1 = title(this, QStringLiteral("Label1"), QStringLiteral("Brilliant Highs"));
     place(m_label1, 60, 120, 3675, 315);
@@ -147,13 +140,21 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     QFont boxFont = m_txtFindName->font();
     boxFont.setPointSize(10);
     m_txtFindName->setFont(boxFont);
-    QPalette boxPal = m_txtFindName->palette();
-    boxPal.setColor(QPalette::Base, PaleGreen);
-    m_txtFindName->setPalette(boxPal);
+    SetField(m_txtFindName, PaleGreen);
     place(m_txtFindName, 3840, 6600, 1755, 315);
 
     m_command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Close"));
     place(m_command1, 6420, 6600, 1095, 315);
+
+    // A caption that would touch its button's edges is narrowed to keep clear of them.
+    for (QPushButton *b : {m_butUnselect, m_butTodays, m_butFindName, m_command1}) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b)
+                               .adjusted(CaptionMargin, 0, -CaptionMargin, 0);
+        b->setFont(fittedFont(b->font(), b->text(), area, Qt::AlignCenter));
+    }
 
     connect(m_butUnselect, &QPushButton::clicked, this, &RecordsWindow::unselectAll);
     connect(m_butTodays, &QPushButton::clicked, this, &RecordsWindow::findTodays);

@@ -22,6 +22,8 @@ class Records;
 class RecordsWindow : public QWidget {
     Q_OBJECT
 public:
+    // Pixels kept clear between a button's caption and its edges.
+    static constexpr int CaptionMargin = 3;
     explicit RecordsWindow(Records &records, QWidget *parent = nullptr);
 
     // Where "today" comes from for "Find Today's"; the clock's date unless set.

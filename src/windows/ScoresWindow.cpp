@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace korbo {
 
 namespace {
@@ -60,9 +62,7 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     setObjectName(QStringLiteral("Scores"));
     AnswerStandardKeys(this);
     setWindowTitle(QStringLiteral("Korbo Scores"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    setPalette(pal);
+    SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
     for (int r = 1; r <= ScoreSheet::RowsPerPlayer; ++r) {
@@ -127,15 +127,30 @@ void ScoresWindow::fitSummary()
 
 void ScoresWindow::refreshNames()
 {
+    // The names share one font, at the sheet's size: narrowed together as far as the
+    // longest needs, down to three quarters. A name still too long is cut short, and
+    // is whole in its tooltip and for a screen reader.
+    QFont shared = font();
+    shared.setBold(true);
+    const int width = m_names[1]->contentsRect().width();
+    for (int stretch = 100; stretch >= NarrowestName; stretch -= 5) {
+        shared.setStretch(stretch);
+        const QFontMetrics metrics(shared);
+        const auto fits = [&](const QString &name) { return metrics.horizontalAdvance(name) <= width; };
+        if (std::all_of(m_game.state.playerName.begin(), m_game.state.playerName.end(), fits))
+            break;
+    }
+    const QFontMetrics metrics(shared);
     for (int p = 1; p <= MaxPlayers; ++p) {
         QLabel *label = m_names[p];
         const QString &name = m_game.state.playerName[p];
-        label->setText(name);
-        // A long name is narrowed, or made smaller, to stay whole in its cell.
-        QFont designed = font();
-        designed.setBold(true);
-        designed.setUnderline(label->font().underline());
-        label->setFont(fittedFont(designed, name, label->contentsRect(), int(label->alignment())));
+        const QString shown = metrics.elidedText(name, Qt::ElideRight, width);
+        label->setText(shown);
+        label->setToolTip(shown == name ? QString() : name);
+        label->setAccessibleName(shown == name ? QString() : name);
+        QFont font = shared;
+        font.setUnderline(label->font().underline());
+        label->setFont(font);
     }
     nameCells();
 }

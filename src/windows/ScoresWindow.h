@@ -27,6 +27,8 @@ public:
     QLabel *labScore(int index) const { return m_cells[index]; }
     QLabel *labTotal(int p) const { return m_totals[p]; }
 
+    // The names are narrowed at most to this stretch, then cut short.
+    static constexpr int NarrowestName = 75;
     // Width for a number of players: the row labels and that many columns.
     static int widthFor(int players);
     void setPlayerCount(int players);

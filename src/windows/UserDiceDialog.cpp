@@ -92,9 +92,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
     setWindowTitle(QStringLiteral("Korbo User Defined Dice"));
     setModal(true);
     setFixedSize(pxSize(4875, 1635));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, PaleGreen);
-    setPalette(pal);
+    SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
     setFont(dialogFont(false));
 
@@ -110,9 +108,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
         label->setGeometry(pxRect(kLabelLefts[f], kLabelTop, 255, 255));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(dialogFont(true));
-        QPalette labelPal = label->palette();
-        labelPal.setColor(QPalette::WindowText, TextGreen);
-        label->setPalette(labelPal);
+        SetSurface(label, PaleGreen, TextGreen);
         label->installEventFilter(this);
         m_labels[f] = label;
     }

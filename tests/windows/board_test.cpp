@@ -49,9 +49,9 @@ TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
         for (int c = 1; c <= CategoryCount; ++c) {
             const CategoryButton *button = window.board()->butCat(c);
             EXPECT_EQ(button->text(), r.textButtons ? categoryName(c) : QString()) << r.guards;
-            const QImage shown = button->icon().pixmap(button->iconSize(), 1.0).toImage();
-            EXPECT_EQ(shown, r.textButtons ? QImage() : window.images().categoryPicture(c, r.round && c == Twins).toImage())
-                << r.guards << ", category " << c;
+            const QPixmap picture = window.images().categoryPicture(c, r.round && c == Twins);
+            const QImage shown = button->icon().pixmap(picture.deviceIndependentSize().toSize(), 1.0).toImage();
+            EXPECT_EQ(shown, r.textButtons ? QImage() : picture.toImage()) << r.guards << ", category " << c;
         }
     }
 }

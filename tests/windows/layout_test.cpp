@@ -12,12 +12,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+
+#include <cmath>
+#include <set>
 
 using namespace korbo;
 using namespace korbo::test;
@@ -54,9 +60,19 @@ bool fits(const QFont &font, const QRect &area, int flags, const QString &text)
     return area.contains(QFontMetrics(font).boundingRect(area, flags, text));
 }
 
+// Pixels a push button keeps clear between its caption and its edges.
+constexpr int kButtonMargin = 2;
+
 // Whether the control's caption stays whole where the control draws it.
 bool captionFits(QWidget *w)
 {
+    if (auto *status = qobject_cast<StatusLine *>(w)) {
+        const QFontMetricsF metrics(status->shown().font);
+        bool fit = metrics.height() * status->shown().lines.size() <= status->contentsRect().height();
+        for (const QString &line : status->shown().lines)
+            fit = fit && metrics.horizontalAdvance(line) <= status->contentsRect().width();
+        return fit;
+    }
     if (auto *button = qobject_cast<WrappingButton *>(w))
         return fits(button->captionFont(), button->captionRect(), WrappingButton::CaptionFlags, button->text());
     if (auto *label = qobject_cast<QLabel *>(w))
@@ -73,9 +89,10 @@ bool captionFits(QWidget *w)
     const QStyle::SubElement contents = qobject_cast<QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
                                         : qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
                                                                           : QStyle::SE_PushButtonContents;
-    const QRect area = qobject_cast<QPushButton *>(w) || contents != QStyle::SE_PushButtonContents
-        ? button->style()->subElementRect(contents, &option, button)
-        : button->contentsRect();
+    const QRect area = qobject_cast<QPushButton *>(w)
+        ? button->style()->subElementRect(contents, &option, button).adjusted(kButtonMargin, 0, -kButtonMargin, 0)
+        : contents != QStyle::SE_PushButtonContents ? button->style()->subElementRect(contents, &option, button)
+                                                    : button->contentsRect();
     return fits(button->font(), area, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
 }
 
@@ -113,7 +130,102 @@ void expectLaidOut(QWidget *window)
     expectLaidOut(window, nameOf(window));
 }
 
-struct Layout : ::testing::Test, WindowGame {};
+// A control's text taken away while it lives, and given back after: what the text
+// adds to the window is then what the player reads.
+class Untexted {
+public:
+    explicit Untexted(QWidget *w) : m_w(w) { swap(); }
+    ~Untexted() { swap(); }
+    static bool hasText(QWidget *w)
+    {
+        if (auto *label = qobject_cast<QLabel *>(w))
+            return !label->text().isEmpty();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            return !button->text().isEmpty();
+        if (auto *box = qobject_cast<QGroupBox *>(w))
+            return !box->title().isEmpty();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            return !edit->text().isEmpty();
+        if (auto *list = qobject_cast<QListWidget *>(w))
+            return list->count() > 0;
+        return qobject_cast<QMenuBar *>(w);
+    }
+
+private:
+    // Puts the kept texts in, keeping the ones that were there.
+    void swap()
+    {
+        QStringList now;
+        const auto take = [&](const QString &text) { now << text; return m_kept.value(now.size() - 1); };
+        if (auto *status = qobject_cast<StatusLine *>(m_w))
+            status->setStatus(take(status->text()));
+        else if (auto *label = qobject_cast<QLabel *>(m_w))
+            label->setText(take(label->text()));
+        else if (auto *button = qobject_cast<QAbstractButton *>(m_w))
+            button->setText(take(button->text()));
+        else if (auto *box = qobject_cast<QGroupBox *>(m_w))
+            box->setTitle(take(box->title()));
+        else if (auto *edit = qobject_cast<QLineEdit *>(m_w))
+            edit->setText(take(edit->text()));
+        else if (auto *list = qobject_cast<QListWidget *>(m_w))
+            for (int i = 0; i < list->count(); ++i)
+                list->item(i)->setText(take(list->item(i)->text()));
+        else if (auto *bar = qobject_cast<QMenuBar *>(m_w))
+            for (QAction *action : bar->actions())
+                action->setText(take(action->text()));
+        m_kept = now;
+    }
+    QWidget *m_w;
+    QStringList m_kept;
+};
+
+// The window drawn with the control's text and without it, within the control.
+struct TextPixels {
+    QImage with, without;
+    QRect area;
+    TextPixels(QWidget *window, QWidget *control)
+        : with(window->grab().toImage()),
+          area(QRect(control->mapTo(window, QPoint(0, 0)), control->size()).intersected(window->rect()))
+    {
+        Untexted gone(control);
+        without = window->grab().toImage();
+    }
+    // Rows that the text draws on: the first and the last, or -1 for none.
+    std::pair<int, int> rows() const
+    {
+        int first = -1, last = -1;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y)) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                }
+        return {first, last};
+    }
+    // The contrast of the text's strongest pixel with what lies behind it, as a screen
+    // reader's guidelines measure it (1 to 21).
+    double contrast() const
+    {
+        const auto luminance = [](QRgb c) {
+            const auto channel = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+        };
+        double best = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const double a = luminance(with.pixel(x, y)), b = luminance(without.pixel(x, y));
+                best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+            }
+        return best;
+    }
+};
+
+struct Layout : ::testing::Test, WindowGame {
+    BoardView *board() { return window.board(); }
+};
 
 TEST_F(Layout, TheBoardAtEveryStage)
 {
@@ -128,12 +240,76 @@ TEST_F(Layout, TheBoardAtEveryStage)
         g.board.setCategoryLabel(c, QStringLiteral("120"));
     g.board.setThrowCaption(QStringLiteral("Finished"));
     expectLaidOut(&window); // text buttons, the widest scores
+    // A coach's word with the next greeting wraps to two lines; a longer one is cut
+    // short, and is whole in the tooltip.
+    const QString word = QStringLiteral("Throwing all six costs WWWWWWWWWWWW 23.4 points on average; holding 5 5 5 was "
+                                        "best. Off you go, WWWWWWWWWWWW");
+    for (const QString &text : {word, word + word}) {
+        g.board.setAnnounce(text);
+        expectLaidOut(&window);
+        EXPECT_EQ(board()->announce()->shown().lines.size(), 2);
+        EXPECT_EQ(board()->announce()->toolTip().isEmpty(), text == word);
+        EXPECT_EQ(board()->announce()->text(), text) << "what a screen reader reads";
+    }
+}
+
+TEST_F(Layout, CaptionsOfARowOfCategoriesStandAtOneHeight)
+{
+    // Guards "Quads" drawn higher than the captions beside it, under a smaller picture.
+    window.show();
+    for (int row : {Ones, Twins}) {
+        std::set<int> heights;
+        for (int c = row; c < row + 7; ++c)
+            heights.insert(TextPixels(&window, board()->butCat(c)).rows().first); // every caption a capital first
+        EXPECT_EQ(heights.size(), 1u) << "row from " << categoryName(row).toStdString();
+    }
+}
+
+TEST_F(Layout, EveryTextStandsOutUnderADarkTheme)
+{
+    // Guards a background the game fixes (the pale green, the felt, the grey strip) with
+    // the writing on it left to the desktop's theme, or too faint for its background.
+    const QPalette before = QApplication::palette();
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                                {QPalette::Base, QColor(35, 35, 35)}, {QPalette::AlternateBase, QColor(53, 53, 53)},
+                                {QPalette::Text, Qt::white}, {QPalette::Button, QColor(53, 53, 53)},
+                                {QPalette::ButtonText, Qt::white}, {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, Qt::black}, {QPalette::ToolTipBase, QColor(25, 25, 25)},
+                                {QPalette::ToolTipText, Qt::white}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+
+    t.name({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    t.run(g.throwDice());
+    t.run(g.throwDice());
+    t.run(g.enterCategory(Ones));
+    t.run(g.throwDice());
+    t.run(g.previewCategory(Twos));
+    g.showScoreSheet();
+    g.records.MergeResults({{QStringLiteral("Ann"), 250}}, QDate(2024, 12, 24));
+    window.recordsWindow()->showRecords();
+    window.optionsDialog()->show();
+    PlayersDialog players(g);
+    UserDiceDialog dice(window.images(), messages, QString());
+    AboutWindow about(window.images(), QStringLiteral("http://example.org"), QStringLiteral("help@example.org"));
+    VarsMonitor monitor(g.state);
+    for (QWidget *shown : std::initializer_list<QWidget *>{&window, window.scores(), window.recordsWindow(),
+                                                           window.optionsDialog(), &players, &dice, &about, &monitor}) {
+        shown->show();
+        for (QWidget *control : shown->findChildren<QWidget *>())
+            if (control->window() == shown && control->isVisibleTo(shown) && control->isEnabled()
+                && Untexted::hasText(control))
+                EXPECT_GE(TextPixels(shown, control).contrast(), 4.5)
+                    << nameOf(shown).toStdString() << "/" << nameOf(control).toStdString();
+    }
+    QApplication::setPalette(before);
 }
 
 TEST_F(Layout, EveryOtherWindow)
 {
     const QString longest = QStringLiteral("WWWWWWWWWWWW");
-    t.name({longest, longest, longest, longest, longest, longest});
+    t.name({longest, QStringLiteral("Al"), QStringLiteral("Bartholomews"), longest, longest, longest});
     for (int p = 1; p <= MaxPlayers; ++p)
         g.state.score[p][Korbo] = 1234; // wider than any total
     g.sheet.refresh();
@@ -144,6 +320,17 @@ TEST_F(Layout, EveryOtherWindow)
     window.recordsWindow()->showRecords();
     expectLaidOut(window.optionsDialog());
     expectLaidOut(window.scores());
+    // The names share one font, the sheet's own size however long the longest; a name
+    // cut short is whole in its tooltip and for a screen reader.
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        QLabel *name = window.scores()->labName(p);
+        EXPECT_EQ(name->font().pointSizeF(), window.scores()->font().pointSizeF()) << p;
+        EXPECT_EQ(name->font().stretch(), window.scores()->labName(1)->font().stretch()) << p;
+        if (name->text() != g.state.playerName[p]) {
+            EXPECT_EQ(name->toolTip(), g.state.playerName[p]);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name), g.state.playerName[p]);
+        }
+    }
     expectLaidOut(window.recordsWindow());
 
     PlayersDialog players(g);
