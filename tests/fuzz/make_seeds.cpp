@@ -3,7 +3,6 @@
 // once decoded) and die pictures in the formats the user's dice come in.
 #include "Doubles.h"
 #include "ImageStore.h"
-#include "Options.h"
 #include "Random.h"
 #include "Records.h"
 #include "RecordsFile.h"
@@ -11,12 +10,9 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-
-#include <cstdio>
 
 using namespace korbo;
 

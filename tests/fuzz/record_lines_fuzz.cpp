@@ -5,9 +5,6 @@
 #include "Random.h"
 #include "Records.h"
 
-#include <QDate>
-
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,16 +12,13 @@ using namespace korbo;
 
 namespace {
 
-// Fixed, so every run of an input does the same.
-const QDate Today(2026, 12, 6);
-
 // Stops the run, naming what did not hold, so the finding says what it found.
 void check(bool holds, const char *what)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "does not hold: %s\n", what);
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "does not hold: %s\n", what);
+        std::abort();
+    }
 }
 
 } // namespace
@@ -39,20 +33,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(RecordKeyOfLine(line).size() == RecordKeyLength, "a key has the key's width");
         // A month's name gives its number, which gives the name back; a number may
         // be written more than one way (" 2", "02"), so only names are checked.
-        const QString name = line.left(3);
-        const QString number = MonthConvert(name);
+        const QString name = line.left(3), number = MonthConvert(name);
         check(name.size() != 3 || number.isEmpty() || MonthConvert(number) == name,
               "a month's number gives its name back");
         MonthConvert(line.left(2));
         DecodeText(line);
-        // Each line also stands for a player's result: its name and the number it
-        // starts with.
+        // Each line also stands for a player's result: its name and the number it starts with.
         if (results.size() < 6)
             results.append({RecordLineName(line), line.left(5).trimmed().toInt()});
     }
 
-    // Text the game scrambles comes back as it was (spaces and the characters
-    // from 32 up, which is all a record line holds, but "^", which stands for a space).
+    // Text the game scrambles comes back as it was (spaces and the characters from 32
+    // up, which is all a record line holds, but "^", which stands for a space).
     Random random(size);
     QString plain = text;
     for (QChar &ch : plain)
@@ -63,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Records records;
     records.listHI = lines.mid(0, RecordsMaxLines);
     records.listLO = lines.mid(lines.size() / 2, RecordsMaxLines);
-    records.MergeResults(results, Today);
+    records.MergeResults(results, QDate(2026, 12, 6)); // a fixed day: every run of an input does the same
     for (const QStringList *list : {&records.listHI, &records.listLO}) {
         check(list->size() <= RecordsMaxLines, "a list keeps at most 99 lines");
         for (const QString &line : *list)

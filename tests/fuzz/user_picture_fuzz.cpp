@@ -12,12 +12,8 @@
 
 using namespace korbo;
 
-namespace {
-
-QTemporaryDir *folder = nullptr;
-ImageStore *store = nullptr;
-
-} // namespace
+static QTemporaryDir *folder = nullptr;
+static ImageStore *store = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -27,20 +26,6 @@ TEST(Random, RollDieRepeatsForASeedAndGivesEachFaceASixth)
     }
     for (int f = 1; f <= 6; ++f)
         EXPECT_NEAR(count[f], rolls / 6, rolls / 6 * 0.01) << "face " << f;
-}
-
-TEST(Random, ShuffleStringPermutes)
-{
-    Random random(3);
-    QSet<QString> seen;
-    for (int i = 0; i < 2000; ++i) {
-        QString s = ShuffleString(random, QStringLiteral("123456"));
-        seen.insert(s);
-        std::sort(s.begin(), s.end());
-        ASSERT_EQ(s, QStringLiteral("123456"));
-    }
-    EXPECT_GT(seen.size(), 600); // of 720 orders, nearly all turn up
-    EXPECT_EQ(ShuffleString(random, QString()), QString());
 }
 
 TEST(Folders, FollowTheDesktopsBaseFoldersAndTheHome)

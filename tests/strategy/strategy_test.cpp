@@ -1,6 +1,5 @@
-#include "Recorders.h"
+#include "Advisor.h"
 #include "Scoring.h"
-#include "Solitaire.h"
 #include "ValueTable.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +16,6 @@
 
 using namespace korbo;
 using namespace korbo::strategy;
-using korbo::test::builtStrategyTable;
 
 namespace {
 
@@ -60,19 +58,14 @@ public:
     // What the engine's action is worth here.
     double value(const Dice &dice, int throwNo, int jokers, const Action &action)
     {
-        switch (action.move) {
-        case Move::Enter:
+        if (action.move == Move::Enter)
             return enter(dice, action.category, jokers);
-        case Move::Joker:
+        if (action.move == Move::Joker)
             return joker(dice, action.die >= 1 && action.die <= DiceCount ? action.die - 1 : -1, throwNo, jokers);
-        case Move::Throw: {
-            int held = 0;
-            for (int d = 1; d <= DiceCount; ++d)
-                held |= action.hold[d] ? 1 << (d - 1) : 0;
-            return hold(dice, held, throwNo, jokers);
-        }
-        }
-        return -1;
+        int held = 0;
+        for (int d = 1; d <= DiceCount; ++d)
+            held |= action.hold[d] ? 1 << (d - 1) : 0;
+        return hold(dice, held, throwNo, jokers);
     }
 
 private:
@@ -204,48 +197,6 @@ TEST(Strategy, PlaysTurnsAsWellAsPlainEnumeration)
                 }
         }
         EXPECT_EQ(worse, 0) << "positions where the engine's choice, or what it says the choice is worth, is not the best";
-    }
-}
-
-// Why the rules refuse `action`, or null.
-const char *refusal(const GameState &state, const Action &action)
-{
-    const int p = SolitaireGame::Player;
-    if (state.throwNo == 0 && action.move != Move::Throw)
-        return "a joker or an entry before the first throw";
-    switch (action.move) {
-    case Move::Throw:
-        if (state.throwNo >= ThrowsPerTurn)
-            return "a fifth throw";
-        if (state.throwNo > 0 && std::all_of(action.hold.begin() + 1, action.hold.end(), [](bool h) { return h; }))
-            return "a throw with every die held";
-        return nullptr;
-    case Move::Joker:
-        if (state.jokers[p] <= 0)
-            return "a joker with none left";
-        return action.die >= 1 && action.die <= DiceCount ? nullptr : "a joker on no die";
-    case Move::Enter:
-        if (action.category < 1 || action.category > CategoryCount || state.score[p][action.category] != NotScored)
-            return "an entry in a category not open";
-        return nullptr;
-    }
-    return "no move";
-}
-
-TEST(Strategy, PlaysOnlyMovesTheRulesAllow)
-{
-    const auto table = ValueTable::loadAsync(builtStrategyTable()).result();
-    ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
-    constexpr int Games = 1000;
-    for (int seed = 1; seed <= Games; ++seed) {
-        SolitaireGame game(*table, seed);
-        while (!game.over()) {
-            // Each decision worked out afresh, as the game asks.
-            const Action action = advise(*table, game.state(), SolitaireGame::Player).action;
-            const char *why = refusal(game.state(), action);
-            ASSERT_FALSE(why) << why << " in game " << seed;
-            game.play(action);
-        }
     }
 }
 

@@ -16,17 +16,12 @@ public:
     QStringList shown;
     bool yes = false;                 // the answer to every question
     std::function<void()> whileAsking; // runs while a question is up
-    void information(QWidget *, const QString &title, const QString &text, bool) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
+    void information(QWidget *, const QString &title, const QString &text, bool) override { note(title, text); }
+    void warning(QWidget *, const QString &title, const QString &text) override { note(title, text); }
+    void note(const QString &title, const QString &text) { shown << title + QLatin1Char('|') + text; }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
-        shown << title + QLatin1Char('|') + text;
+        note(title, text);
         if (whileAsking)
             whileAsking();
         return yes;

@@ -64,13 +64,12 @@ public:
     QStringList names;                 // what the Players dialog will enter
     bool answerStop = false;           // the answer to "Stop this game?"
     std::optional<QString> testDice;   // the answer to "Enter 6 dice"
-    int playersDialogs = 0, sheetShown = 0, recordsShown = 0;
+    int sheetShown = 0, recordsShown = 0;
     bool printEnabled = false;
     GameState *state = nullptr;
 
     void choosePlayers() override
     {
-        ++playersDialogs;
         state->numPlayers = static_cast<Int16>(names.size());
         for (int i = 1; i <= MaxPlayers; ++i)
             state->playerName[i] = names.value(i - 1);
@@ -108,6 +107,12 @@ struct TestGame {
     }
     // Runs a procedure of the game to its end.
     void run(QCoro::Task<> task) { QCoro::waitFor(std::move(task)); }
+    // Throws the given dice (the game in test-dice mode).
+    void throwAs(const char *dice)
+    {
+        host.testDice = QString::fromLatin1(dice);
+        run(game.throwDice());
+    }
 };
 
 // The strategy table the build made beside the game.

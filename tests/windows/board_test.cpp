@@ -1,4 +1,3 @@
-#include "AboutWindow.h"
 #include "Artwork.h"
 #include "BoardView.h"
 #include "ImageStore.h"
@@ -36,20 +35,19 @@ struct Window : ::testing::Test, WindowGame {
 TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
 {
     g.state.curPlayer = 1;
+    g.state.roundNo = 3;
     g.state.score[1][Twins] = 20;
-    const struct { int textButtons, round; const char *guards; } rows[] = {
-        {1, 3, "text buttons: the category names, no picture"},
-        {0, 0, "no game: every button its open picture, whatever the table holds"},
-        {0, 3, "in a game: the used picture exactly where the current player scored"},
+    const struct { int textButtons; const char *guards; } rows[] = {
+        {1, "text buttons: the category names, no picture"},
+        {0, "the used picture exactly where the current player scored"},
     };
     for (const auto &r : rows) {
         g.options.textButtonsValue = static_cast<std::int16_t>(r.textButtons);
-        g.state.roundNo = static_cast<Int16>(r.round);
         RefreshCategoryButtons(g.board, g.state, g.options);
         for (int c = 1; c <= CategoryCount; ++c) {
             const CategoryButton *button = window.board()->butCat(c);
             EXPECT_EQ(button->text(), r.textButtons ? categoryName(c) : QString()) << r.guards;
-            const QPixmap picture = window.images().categoryPicture(c, r.round && c == Twins);
+            const QPixmap picture = window.images().categoryPicture(c, c == Twins);
             const QImage shown = button->icon().pixmap(picture.deviceIndependentSize().toSize(), 1.0).toImage();
             EXPECT_EQ(shown, r.textButtons ? QImage() : picture.toImage()) << r.guards << ", category " << c;
         }
@@ -63,42 +61,17 @@ TEST(Placement, OuterFramesStayOnTheScreen)
     const QRect area(0, 0, 1280, 1000);
     const QMargins frame(1, 20, 1, 1);
     const QSize board = QSize(396, 450).grownBy(frame);
-    auto sheet = [&](int players) { return QSize(ScoresWindow::widthFor(players), px(5760)).grownBy(frame); };
+    const QSize sheet = QSize(ScoresWindow::widthFor(MaxPlayers), px(5760)).grownBy(frame);
     const QRect centred = centredFrame(area, board);
-    const QRect somewhere(QPoint(3, 7), sheet(6));
-    const auto [pairMain, pairSheet] = arrangedFrames(area, board, somewhere, true);
-    const auto [aloneMain, hiddenSheet] = arrangedFrames(area, board, somewhere, false);
-    const auto [narrowMain, narrowSheet] = arrangedFrames(QRect(0, 0, 800, 600), board, somewhere, true);
-    const auto [roomyMain, roomySheet] = clearOfEachOther(area, centred, besideFrame(area, centred, sheet(6)));
-    const QRect aside(QPoint(0, 0), sheet(2));
-    const struct { const char *guards; QRect got, expected; } cases[] = {
-        {"centred by the outer frame", centred, QRect(441, 264, 398, 471)},
-        {"a narrow sheet right beside the board", besideFrame(area, centred, sheet(2)), QRect(QPoint(839, 264), sheet(2))},
-        {"six players: the sheet inside the right edge", besideFrame(area, centred, sheet(6)), QRect(QPoint(1280 - 597, 264), sheet(6))},
-        {"shown over the board: the board makes room", roomyMain, QRect(QPoint(1280 - 597 - 398, 264), board)},
-        {"shown over the board: the sheet beside it", roomySheet, QRect(QPoint(1280 - 597, 264), sheet(6))},
-        {"shown clear of the board: the sheet stays", clearOfEachOther(area, centred, aside).second, aside},
-        {"Arrange: the pair centred as one block", pairMain, QRect(QPoint((1280 - 398 - 597) / 2, 264), board)},
-        {"Arrange: the sheet beside the board", pairSheet, QRect(QPoint(pairMain.right() + 1, 264), sheet(6))},
-        {"Arrange, sheet hidden: the board alone in the middle", aloneMain, centred},
-        {"Arrange, sheet hidden: only its top follows", hiddenSheet, QRect(QPoint(3, 264), sheet(6))},
-        {"a pair wider than the screen: the board at the left edge", narrowMain, QRect(QPoint(0, 64), board)},
-        {"a pair wider than the screen: the sheet at the right edge", narrowSheet, QRect(QPoint(800 - 597, 64), sheet(6))},
-        {"larger than the screen: the title bar on it", keptInside(QRect(-50, -9, 900, 700), QRect(0, 0, 800, 600)),
-         QRect(0, 0, 900, 700)},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(c.got, c.expected) << c.guards;
+    EXPECT_EQ(centred, QRect(441, 264, 398, 471)) << "centred by the outer frame";
+    const auto roomy = clearOfEachOther(area, centred, besideFrame(area, centred, sheet));
+    const auto arranged = arrangedFrames(area, board, QRect(QPoint(3, 7), sheet), true);
+    for (const auto &[main, beside] : {roomy, arranged})
+        EXPECT_TRUE(area.contains(main) && area.contains(beside) && !main.intersects(beside)
+                    && main.top() == beside.top()) << "a wide sheet shown over the board, or arranged: side by side";
+    EXPECT_EQ(keptInside(QRect(-50, -9, 900, 700), QRect(0, 0, 800, 600)).topLeft(), QPoint(0, 0))
+        << "larger than the screen: the title bar on it";
 }
-
-TEST_F(Window, PlayersDuringAGameOnlySaySo)
-{
-    g.state.roundNo = 2;
-    window.menuPlayersClick();
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("|Can't change players in a game")});
-}
-
-// ---------------------------------------------------------------- Players dialog
 
 struct Players : ::testing::Test {
     Game game;
@@ -184,10 +157,11 @@ TEST_F(Window, ThePlayersDecideTheSheetAndTheMenus)
     EXPECT_TRUE(availableArea(&window).contains(window.scores()->frameGeometry()));
 
     nameThroughTheMenu({});
-    EXPECT_EQ(g.state.numPlayers, 0);
-    EXPECT_FALSE(window.menuScores->isEnabled());
-    EXPECT_FALSE(window.menuPrint->isEnabled());
-    EXPECT_FALSE(window.scores()->isVisible());
+    EXPECT_TRUE(g.state.numPlayers == 0 && !window.menuScores->isEnabled() && !window.menuPrint->isEnabled()
+                && !window.scores()->isVisible());
+    g.state.roundNo = 2; // during a game the menu only says so
+    window.menuPlayersClick();
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("|Can't change players in a game")});
 }
 
 // Guards the board's pictures drawn at 1x on a 2x screen, blurred, which the drawing
@@ -216,26 +190,11 @@ TEST_F(Window, PicturesFollowTheScreensDensity)
     expectDrawnFor(window.images(), window.devicePixelRatio(), "a screen change");
 }
 
-TEST_F(Window, PointingAtTheBoardShowsThePromptAgain)
-{
-    window.show();
-    g.state.promptText = QStringLiteral("Have another throw, Red");
-    g.board.setAnnounce(QStringLiteral("a hint"));
-    const std::pair<QPoint, const char *> moves[] = {
-        {window.board()->labCat(3)->geometry().center(), "a hint"}, // a label leaves the line alone
-        {QPoint(150, 150), "Have another throw, Red"},              // the table shows the prompt
-    };
-    for (const auto &[at, line] : moves) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(window.board(), &move);
-        EXPECT_EQ(g.board.announce(), QLatin1String(line));
-    }
-}
-
-TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
+TEST_F(Window, ThePointerAndAJokerDragTellWhatTheBoardWouldDo)
 {
     // Guards a drag during a throw inviting a drop ("Play a joker on this Die") that
-    // then snapped back, and the table's hint showing while still on the token.
+    // then snapped back, the table's hint showing while still on the token, and the
+    // prompt lost when the pointer crosses the table (a label leaves the line alone).
     t.name({QStringLiteral("Red")});
     t.run(g.throwDice());
     t.run(g.throwDice());
@@ -250,16 +209,22 @@ TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
         return move.isAccepted();
     };
     const QPoint die = board->imgDice(1)->geometry().center();
-    const struct { const char *over; QPoint at; bool busy, taken; const char *line; } rows[] = { // line "-": left as it was
-        {"die, dice in flight", die, true, false, "-"},
-        {"die", die, false, true, "Play a joker on this Die"},
-        {"token", board->joker(1)->geometry().center(), false, false, "-"},
-        {"table", px(4880, 4400), false, false, "Drop the Joker on the Die you would like to throw again"},
+    // line "-": left as it was
+    const struct { const char *over; QPoint at; bool drag, busy, taken; const char *line; } rows[] = {
+        {"a label, pointed at", board->labCat(3)->geometry().center(), false, false, false, "-"},
+        {"the table, pointed at", QPoint(150, 150), false, false, false, "Sort your dice and throw again, Red"},
+        {"die, dice in flight", die, true, true, false, "-"},
+        {"die", die, true, false, true, "Play a joker on this Die"},
+        {"token", board->joker(1)->geometry().center(), true, false, false, "-"},
+        {"table", px(4880, 4400), true, false, false, "Drop the Joker on the Die you would like to throw again"},
     };
     for (const auto &row : rows) {
         g.board.setAnnounce(QStringLiteral("-"));
         g.state.busy = row.busy;
-        EXPECT_EQ(dragOver(row.at), row.taken) << row.over;
+        QMouseEvent move(QEvent::MouseMove, QPointF(row.at), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        if (!row.drag)
+            QApplication::sendEvent(board, &move);
+        EXPECT_EQ(row.drag && dragOver(row.at), row.taken) << row.over;
         EXPECT_EQ(g.board.announce(), QLatin1String(row.line)) << row.over;
     }
     g.state.busy = false;
@@ -268,25 +233,6 @@ TEST_F(Window, AJokerDragShowsWhetherItsDropWouldBeTaken)
     QDropEvent drop(die, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(board, &drop);
     EXPECT_TRUE(QTest::qWaitFor([&] { return g.state.jokers[1] == JokersPerGame - 1; }));
-}
-
-TEST(About, EachLinkOpensItsTargetAndNoAddressShowsNoLink)
-{
-    ImageStore images;
-    AboutWindow about(images, QStringLiteral("http://korbo.example.org/"), QStringLiteral("help@korbo.example.org"));
-    QStringList opened;
-    about.setOpener([&](const QUrl &url) { opened << url.toString(); });
-    about.labURLClick(0);
-    about.labURLClick(1);
-    EXPECT_EQ(opened, (QStringList{"http://korbo.example.org/", "mailto:help@korbo.example.org"}));
-    EXPECT_EQ(MainWindow::updateAddress(QStringLiteral("http://korbo.example.org/home/")),
-              QStringLiteral("http://korbo.example.org/update.cfm?referrer=exe&vers=4.01"));
-
-    AboutWindow bare(images, QString(), QString());
-    bare.show();
-    EXPECT_FALSE(bare.labURL(0)->isVisible() || bare.labURL(1)->isVisible());
-    EXPECT_TRUE(bare.labVersion()->isVisible());
-    EXPECT_EQ(MainWindow::updateAddress(QString()), QString());
 }
 
 } // namespace

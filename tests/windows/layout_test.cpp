@@ -40,14 +40,11 @@ const struct { const char *pairs, *why; } kIntended[] = {
 
 bool intended(const QWidget *a, const QWidget *b)
 {
-    const QString pair = a->objectName() + QLatin1Char('|') + (b ? b->objectName() : QString());
-    const QString reversed = b ? b->objectName() + QLatin1Char('|') + a->objectName() : pair;
-    for (const auto &i : kIntended) {
+    const QString x = a->objectName(), y = b ? b->objectName() : QString();
+    return std::any_of(std::begin(kIntended), std::end(kIntended), [&](const auto &i) {
         const QStringList pairs = QString::fromLatin1(i.pairs).split(QLatin1Char(' '));
-        if (pairs.contains(pair) || pairs.contains(reversed))
-            return true;
-    }
-    return false;
+        return pairs.contains(x + QLatin1Char('|') + y) || (b && pairs.contains(y + QLatin1Char('|') + x));
+    });
 }
 
 QString nameOf(const QWidget *w)
@@ -59,9 +56,6 @@ bool fits(const QFont &font, const QRect &area, int flags, const QString &text)
 {
     return area.contains(QFontMetrics(font).boundingRect(area, flags, text));
 }
-
-// Pixels a push button keeps clear between its caption and its edges.
-constexpr int kButtonMargin = 2;
 
 // Whether the control's caption stays whole where the control draws it.
 bool captionFits(QWidget *w)
@@ -89,20 +83,15 @@ bool captionFits(QWidget *w)
     const QStyle::SubElement contents = qobject_cast<QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
                                         : qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
                                                                           : QStyle::SE_PushButtonContents;
-    const QRect area = qobject_cast<QPushButton *>(w)
-        ? button->style()->subElementRect(contents, &option, button).adjusted(kButtonMargin, 0, -kButtonMargin, 0)
+    const QRect area = qobject_cast<QPushButton *>(w) // a push button keeps 2 pixels clear at each side
+        ? button->style()->subElementRect(contents, &option, button).adjusted(2, 0, -2, 0)
         : contents != QStyle::SE_PushButtonContents ? button->style()->subElementRect(contents, &option, button)
                                                     : button->contentsRect();
     return fits(button->font(), area, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
 }
 
-// Controls are checked as wholes; only windows, the board and frames are looked into.
-bool holdsControls(const QWidget *w)
-{
-    return w->isWindow() || qobject_cast<const QGroupBox *>(w) || qobject_cast<const BoardView *>(w);
-}
-
-// Walks the visible controls of `parent`, and of the containers among them.
+// Walks the visible controls of `parent`, and of the frames and the board among them
+// (other controls are checked as wholes).
 void expectLaidOut(QWidget *parent, const QString &where)
 {
     QList<QWidget *> shown;
@@ -118,7 +107,7 @@ void expectLaidOut(QWidget *parent, const QString &where)
             EXPECT_TRUE(!w->geometry().intersects(shown[j]->geometry()) || intended(w, shown[j]))
                 << path.toStdString() << " overlaps " << nameOf(shown[j]).toStdString();
         EXPECT_TRUE(captionFits(w)) << path.toStdString() << " cuts its caption";
-        if (holdsControls(w))
+        if (qobject_cast<QGroupBox *>(w) || qobject_cast<BoardView *>(w))
             expectLaidOut(w, path);
     }
 }
@@ -128,58 +117,44 @@ void expectLaidOut(QWidget *window)
     SCOPED_TRACE(nameOf(window).toStdString());
     window->show();
     expectLaidOut(window, nameOf(window));
+    // Guards controls with no caption (the Players dialog's name and PC boxes, the records
+    // lists, the name to find) that a screen reader could only call "edit" or "check box".
+    for (QWidget *control : window->findChildren<QWidget *>())
+        EXPECT_TRUE(!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window)
+                    || !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << nameOf(control).toStdString() << " has no name to be read";
 }
 
-// A control's text taken away while it lives, and given back after: what the text
-// adds to the window is then what the player reads.
-class Untexted {
-public:
-    explicit Untexted(QWidget *w) : m_w(w) { swap(); }
-    ~Untexted() { swap(); }
-    static bool hasText(QWidget *w)
-    {
-        if (auto *label = qobject_cast<QLabel *>(w))
-            return !label->text().isEmpty();
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            return !button->text().isEmpty();
-        if (auto *box = qobject_cast<QGroupBox *>(w))
-            return !box->title().isEmpty();
-        if (auto *edit = qobject_cast<QLineEdit *>(w))
-            return !edit->text().isEmpty();
-        if (auto *list = qobject_cast<QListWidget *>(w))
-            return list->count() > 0;
-        return qobject_cast<QMenuBar *>(w);
-    }
+// The texts a control shows; with `set`, replaced by those (the first by the first...).
+QStringList texts(QWidget *w, const QStringList *set = nullptr)
+{
+    QStringList was;
+    const auto take = [&](const QString &text, auto put) {
+        if (set)
+            put(set->value(was.size()));
+        was << text;
+    };
+    if (auto *status = qobject_cast<StatusLine *>(w))
+        take(status->text(), [status](const QString &t) { status->setStatus(t); });
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        take(label->text(), [label](const QString &t) { label->setText(t); });
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        take(button->text(), [button](const QString &t) { button->setText(t); });
+    else if (auto *box = qobject_cast<QGroupBox *>(w))
+        take(box->title(), [box](const QString &t) { box->setTitle(t); });
+    else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        take(edit->text(), [edit](const QString &t) { edit->setText(t); });
+    else if (auto *list = qobject_cast<QListWidget *>(w))
+        for (int i = 0; i < list->count(); ++i)
+            take(list->item(i)->text(), [item = list->item(i)](const QString &t) { item->setText(t); });
+    else if (auto *bar = qobject_cast<QMenuBar *>(w))
+        for (QAction *action : bar->actions())
+            take(action->text(), [action](const QString &t) { action->setText(t); });
+    return was;
+}
 
-private:
-    // Puts the kept texts in, keeping the ones that were there.
-    void swap()
-    {
-        QStringList now;
-        const auto take = [&](const QString &text) { now << text; return m_kept.value(now.size() - 1); };
-        if (auto *status = qobject_cast<StatusLine *>(m_w))
-            status->setStatus(take(status->text()));
-        else if (auto *label = qobject_cast<QLabel *>(m_w))
-            label->setText(take(label->text()));
-        else if (auto *button = qobject_cast<QAbstractButton *>(m_w))
-            button->setText(take(button->text()));
-        else if (auto *box = qobject_cast<QGroupBox *>(m_w))
-            box->setTitle(take(box->title()));
-        else if (auto *edit = qobject_cast<QLineEdit *>(m_w))
-            edit->setText(take(edit->text()));
-        else if (auto *list = qobject_cast<QListWidget *>(m_w))
-            for (int i = 0; i < list->count(); ++i)
-                list->item(i)->setText(take(list->item(i)->text()));
-        else if (auto *bar = qobject_cast<QMenuBar *>(m_w))
-            for (QAction *action : bar->actions())
-                action->setText(take(action->text()));
-        m_kept = now;
-    }
-    QWidget *m_w;
-    QStringList m_kept;
-};
-
-// The window drawn with the control's text and without it, within the control.
+// The window drawn with the control's text and without it (taken away and given back),
+// within the control: what the text adds is then what the player reads.
 struct TextPixels {
     QImage with, without;
     QRect area;
@@ -187,20 +162,19 @@ struct TextPixels {
         : with(window->grab().toImage()),
           area(QRect(control->mapTo(window, QPoint(0, 0)), control->size()).intersected(window->rect()))
     {
-        Untexted gone(control);
+        const QStringList kept = texts(control), none;
+        texts(control, &none);
         without = window->grab().toImage();
+        texts(control, &kept);
     }
-    // Rows that the text draws on: the first and the last, or -1 for none.
-    std::pair<int, int> rows() const
+    // The first row the text draws on, or -1.
+    int firstRow() const
     {
-        int first = -1, last = -1;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (with.pixel(x, y) != without.pixel(x, y)) {
-                    first = first < 0 ? y : first;
-                    last = y;
-                }
-        return {first, last};
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    return y;
+        return -1;
     }
     // The contrast of the text's strongest pixel with what lies behind it, as a screen
     // reader's guidelines measure it (1 to 21).
@@ -224,7 +198,9 @@ struct TextPixels {
 };
 
 struct Layout : ::testing::Test, WindowGame {
-    BoardView *board() { return window.board(); }
+    UserDiceDialog dice{window.images(), messages, QString()};
+    AboutWindow about{window.images(), MainWindow::homePage(), MainWindow::supportAddress()};
+    VarsMonitor monitor{g.state};
 };
 
 TEST_F(Layout, TheBoardAtEveryStage)
@@ -247,9 +223,9 @@ TEST_F(Layout, TheBoardAtEveryStage)
     for (const QString &text : {word, word + word}) {
         g.board.setAnnounce(text);
         expectLaidOut(&window);
-        EXPECT_EQ(board()->announce()->shown().lines.size(), 2);
-        EXPECT_EQ(board()->announce()->toolTip().isEmpty(), text == word);
-        EXPECT_EQ(board()->announce()->text(), text) << "what a screen reader reads";
+        EXPECT_EQ(window.board()->announce()->shown().lines.size(), 2);
+        EXPECT_EQ(window.board()->announce()->toolTip().isEmpty(), text == word);
+        EXPECT_EQ(window.board()->announce()->text(), text) << "what a screen reader reads";
     }
 }
 
@@ -260,7 +236,7 @@ TEST_F(Layout, CaptionsOfARowOfCategoriesStandAtOneHeight)
     for (int row : {Ones, Twins}) {
         std::set<int> heights;
         for (int c = row; c < row + 7; ++c)
-            heights.insert(TextPixels(&window, board()->butCat(c)).rows().first); // every caption a capital first
+            heights.insert(TextPixels(&window, window.board()->butCat(c)).firstRow()); // every caption a capital first
         EXPECT_EQ(heights.size(), 1u) << "row from " << categoryName(row).toStdString();
     }
 }
@@ -291,17 +267,15 @@ TEST_F(Layout, EveryTextStandsOutUnderADarkTheme)
     window.recordsWindow()->showRecords();
     window.optionsDialog()->show();
     PlayersDialog players(g);
-    UserDiceDialog dice(window.images(), messages, QString());
-    AboutWindow about(window.images(), QStringLiteral("http://example.org"), QStringLiteral("help@example.org"));
-    VarsMonitor monitor(g.state);
     for (QWidget *shown : std::initializer_list<QWidget *>{&window, window.scores(), window.recordsWindow(),
                                                            window.optionsDialog(), &players, &dice, &about, &monitor}) {
         shown->show();
         for (QWidget *control : shown->findChildren<QWidget *>())
             if (control->window() == shown && control->isVisibleTo(shown) && control->isEnabled()
-                && Untexted::hasText(control))
+                && !texts(control).join(QString()).isEmpty()) {
                 EXPECT_GE(TextPixels(shown, control).contrast(), 4.5)
                     << nameOf(shown).toStdString() << "/" << nameOf(control).toStdString();
+            }
     }
     QApplication::setPalette(before);
 }
@@ -334,13 +308,8 @@ TEST_F(Layout, EveryOtherWindow)
     expectLaidOut(window.recordsWindow());
 
     PlayersDialog players(g);
-    expectLaidOut(&players);
-    UserDiceDialog dice(window.images(), messages, QString());
-    expectLaidOut(&dice);
-    AboutWindow about(window.images(), MainWindow::homePage(), MainWindow::supportAddress());
-    expectLaidOut(&about);
-    VarsMonitor monitor(g.state);
-    expectLaidOut(&monitor);
+    for (QWidget *other : std::initializer_list<QWidget *>{&players, &dice, &about, &monitor})
+        expectLaidOut(other);
 }
 
 } // namespace
