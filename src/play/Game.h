@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "Engine.h"
 #include "GameState.h"
 #include "Options.h"
 #include "Random.h"
@@ -52,13 +53,6 @@ public:
     virtual void strategyUnavailable(const QString &why) { Q_UNUSED(why); }
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
     virtual std::optional<QString> askTestDice() { return std::nullopt; }
-};
-
-// The names of a game's seats as the Players dialog leaves them: a name per seat
-// (the empty ones last) and whether the computer plays it.
-struct Seats {
-    Table1<QString, MaxPlayers> names{};
-    Table1<bool, MaxPlayers> computer{};
 };
 
 // The game in play: the state record, the options, the board the main window draws,

@@ -151,6 +151,21 @@ CategoryScore ScoreCategory(GameState &state, int category)
     return ScoreCategory(state.dice, category);
 }
 
+int ExtraPoints(bool korboScored, bool sixOfAKind)
+{
+    return korboScored && sixOfAKind ? ExtraKorboPoints : 0;
+}
+
+int ExtraPoints(Int16 korboEntry, const DiceArray &dice)
+{
+    return ExtraPoints(korboEntry > 0, ScoreCategory(dice, Korbo).score > 0);
+}
+
+int BonusEarned(int upperBefore, int upperAfter)
+{
+    return upperBefore < UpperBonusThreshold && upperAfter >= UpperBonusThreshold ? UpperBonusPoints : 0;
+}
+
 Int16 UpperSubtotal(const GameState &state, int player)
 {
     int sum = 0, entered = 0;

@@ -25,6 +25,14 @@ CategoryScore ScoreCategory(const DiceArray &dice, int category);
 // The same for the current dice; refreshes the state's diceString on the way.
 CategoryScore ScoreCategory(GameState &state, int category);
 
+// What a further six of a kind adds to Korbo's entry, wherever the dice are entered,
+// once Korbo holds a score above 0: ExtraKorboPoints; otherwise nothing.
+int ExtraPoints(bool korboScored, bool sixOfAKind);
+int ExtraPoints(Int16 korboEntry, const DiceArray &dice);
+// The upper bonus an entry earns: UpperBonusPoints when it takes the upper sum from
+// below the threshold to the threshold or above; otherwise nothing.
+int BonusEarned(int upperBefore, int upperAfter);
+
 // The sum of a player's entered upper scores; NotScored while none is entered.
 Int16 UpperSubtotal(const GameState &state, int player);
 

@@ -1,5 +1,7 @@
 #include "Sheet.h"
 
+#include "Scoring.h"
+
 #include <algorithm>
 #include <set>
 
@@ -121,8 +123,7 @@ SheetSpace::Entry SheetSpace::enter(int index, int category, int slot) const
         const int before = next.upperSum;
         next.upperSum += category * slot;
         // A sum standing for sums that cannot reach the bonus cannot reach it from here.
-        if (before < UpperBonusThreshold && next.upperSum >= UpperBonusThreshold)
-            entry.bonus = UpperBonusPoints;
+        entry.bonus = BonusEarned(before, next.upperSum);
     } else if (category == Korbo) {
         next.korboScored = slot > 0;
     }

@@ -1,5 +1,7 @@
 #include "Turn.h"
 
+#include "Scoring.h"
+
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -17,7 +19,7 @@ using JokerValues = std::array<PerJoker, FiveCount>;
 
 int extraPoints(const Outcomes &outcomes, int roll)
 {
-    return outcomes.korboScored && Hands::instance().sixOfAKind(roll) ? ExtraKorboPoints : 0;
+    return ExtraPoints(outcomes.korboScored, Hands::instance().sixOfAKind(roll));
 }
 
 double entryValue(const Outcomes &outcomes, int roll, int category, int jokers)

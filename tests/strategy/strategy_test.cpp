@@ -1,4 +1,6 @@
 #include "Advisor.h"
+#include "Recorders.h"
+#include "Solitaire.h"
 #include "Scoring.h"
 #include "ValueTable.h"
 
@@ -198,6 +200,18 @@ TEST(Strategy, PlaysTurnsAsWellAsPlainEnumeration)
         }
         EXPECT_EQ(worse, 0) << "positions where the engine's choice, or what it says the choice is worth, is not the best";
     }
+}
+
+TEST(Strategy, PlaysOnlyMovesTheRulesAllow)
+{
+    // Guards best play asking for a move the game's rules refuse (a fifth throw, a throw
+    // with every die held, a joker with none left, an entry in a filled category) in a
+    // thousand seeded games, each decision worked out afresh as the game asks.
+    const auto table = ValueTable::load(korbo::test::builtStrategyTable());
+    ASSERT_TRUE(table);
+    for (std::uint32_t seed = 1; seed <= 1000; ++seed)
+        for (SolitaireGame game(*table, seed); !game.over();)
+            ASSERT_TRUE(game.play(advise(*table, game.state(), SolitaireGame::Player).action)) << "game " << seed;
 }
 
 TEST(StrategyTable, RefusesATableMadeForOtherRulesOrDamaged)
