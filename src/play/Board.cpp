@@ -150,7 +150,7 @@ void RefreshCategoryButtons(Board &board, const GameState &state, const Options 
     for (int c = 1; c <= CategoryCount; ++c) {
         if (options.textButtons()) {
             board.setCategoryPicture(c, ButtonPicture::None);
-            board.setCategoryCaption(c, state.catName[c]);
+            board.setCategoryCaption(c, categoryName(c));
             board.setCategoryPressedPicture(c, false);
         } else {
             board.setCategoryCaption(c, QString());

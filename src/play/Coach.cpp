@@ -32,7 +32,7 @@ QString hintText(const GameState &state, const strategy::Action &action)
     case strategy::Move::Joker:
         return QStringLiteral("Play a joker on the %1").arg(state.dice[action.die]);
     case strategy::Move::Enter:
-        return QStringLiteral("Enter %1").arg(state.catName[action.category]);
+        return QStringLiteral("Enter %1").arg(categoryName(action.category));
     }
     return {};
 }
@@ -52,7 +52,7 @@ QString choiceText(const GameState &state, const strategy::Action &action, bool 
         text = QStringLiteral("a joker on the %1").arg(state.dice[action.die]);
         break;
     case strategy::Move::Enter:
-        return state.catName[action.category];
+        return categoryName(action.category);
     }
     if (!best)
         text[0] = text[0].toUpper();
@@ -112,7 +112,7 @@ void Game::judge(const strategy::Action &chosen, By by)
     if (chosen.move == strategy::Move::Enter) {
         // Told now, and again with the next greeting, since the turn passes on at once.
         m_coachsWord = QStringLiteral("%1 cost %2 %3 points on average; %4 was best.")
-                           .arg(state.catName[chosen.category], state.playerName[p])
+                           .arg(categoryName(chosen.category), state.playerName[p])
                            .arg(cost, 0, 'f', 1)
                            .arg(choiceText(state, best.action, true));
         board.setAnnounce(m_coachsWord);

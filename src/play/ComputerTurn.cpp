@@ -123,7 +123,7 @@ QCoro::Task<> Game::playComputerTurn()
             co_await playJoker(action.die, AnyJoker, By::Computer);
             break;
         case strategy::Move::Enter:
-            line = name + QStringLiteral(" chooses ") + state.catName[action.category];
+            line = name + QStringLiteral(" chooses ") + categoryName(action.category);
             co_await Announce(line);
             co_await enterCategory(action.category, By::Computer);
             co_return;

@@ -473,7 +473,7 @@ void Game::explainCategory(int c)
     else if (state.gameOver)
         board.setAnnounce(state.promptText);
     else
-        board.setAnnounce(state.catName[c] + QLatin1String(" - ") + state.catDesc[c]);
+        board.setAnnounce(categoryName(c) + QLatin1String(" - ") + categoryDescription(c));
 }
 
 bool Game::canChooseCategory(int c) const
@@ -509,7 +509,7 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
     }
     board.clearMarks();
     state.busy = true;
-    const CategoryScore entry = ScoreCategory(state, c);
+    const CategoryScore entry = ScoreCategory(state.dice, c);
     board.setCategoryLabel(c, QString::number(entry.score));
     co_await clock.yield();
     if (!state.catShown[c]) {

@@ -82,16 +82,11 @@ QString GetWindowsDir()
 void InitTables(GameState &state, Random &random, const QString &settingsFolder)
 {
     state.busy = false;
-    state.lineBreak = QStringLiteral("\r");
     random.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     state.promptText = QStringLiteral("Welcome to Korbo");
     state.winDir = settingsFolder;
     if (!state.winDir.endsWith(QLatin1Char('/')))
         state.winDir += QLatin1Char('/');
-    for (int c = 1; c <= CategoryCount; ++c) {
-        state.catName[c] = categoryName(c);
-        state.catDesc[c] = categoryDescription(c);
-    }
 }
 
 } // namespace korbo

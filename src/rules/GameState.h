@@ -53,7 +53,6 @@ struct GameState {
     // Dice
     DiceArray dice{};
     Table1<bool, DiceCount> diceToThrow{};
-    QString diceString;
 
     // Turn and game progress
     Int16 roundNo = 0;
@@ -61,24 +60,18 @@ struct GameState {
     Int16 throwNo = 0;
     Table1<bool, CategoryCount> catShown{};
     bool busy = false;
-    Int16 pauseTicks = 0;
     QString promptText;
     // From the end of a complete game until the next one starts: the prompt is
     // "Game Over", and the categories say so too.
     bool gameOver = false;
 
-    // Category texts
-    Table1<QString, CategoryCount> catName{};
-    Table1<QString, CategoryCount> catDesc{};
     // For the current dice, what entering each open category is worth to the player
     // whose turn it is under best play: its score now and the points expected after
     // it; 0 for entered categories and before the first throw. Worked out only while
     // someone watches (the variables monitor).
     Table1<double, CategoryCount> catEval{};
 
-    // Working values
-    bool loading = false;
-    QString lineBreak;
+    // The settings folder, ending in a separator.
     QString winDir;
 
     GameState();

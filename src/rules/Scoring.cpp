@@ -55,11 +55,6 @@ QString BuildDiceString(const DiceArray &dice)
     return SortDigits(s);
 }
 
-void BuildDiceString(GameState &state)
-{
-    state.diceString = BuildDiceString(state.dice);
-}
-
 int DiceTotal(const DiceArray &dice)
 {
     int total = 0;
@@ -143,12 +138,6 @@ CategoryScore ScoreCategory(const DiceArray &dice, int category)
         break;
     }
     return result;
-}
-
-CategoryScore ScoreCategory(GameState &state, int category)
-{
-    BuildDiceString(state);
-    return ScoreCategory(state.dice, category);
 }
 
 int ExtraPoints(bool korboScored, bool sixOfAKind)

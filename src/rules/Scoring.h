@@ -15,15 +15,12 @@ QString SortDigits(const QString &text);
 
 // The six faces as digits, sorted ascending.
 QString BuildDiceString(const DiceArray &dice);
-void BuildDiceString(GameState &state);
 
 int DiceTotal(const DiceArray &dice);
 
 // What `category` would score for these dice. Works on any six dice, so a hint
 // or a computer player can ask without touching the game in progress.
 CategoryScore ScoreCategory(const DiceArray &dice, int category);
-// The same for the current dice; refreshes the state's diceString on the way.
-CategoryScore ScoreCategory(GameState &state, int category);
 
 // What a further six of a kind adds to Korbo's entry, wherever the dice are entered,
 // once Korbo holds a score above 0: ExtraKorboPoints; otherwise nothing.

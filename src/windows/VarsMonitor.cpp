@@ -87,7 +87,7 @@ void VarsMonitor::Command1Click()
     // Spelled so, small "true" and capital "False".
     m_labelflag->setText(m_state.busy ? QStringLiteral("true") : QStringLiteral("False"));
     for (int i = 1; i <= CategoryCount; ++i) {
-        m_labCatPC[i]->setText(m_state.catName[i]);
+        m_labCatPC[i]->setText(categoryName(i));
         m_labCatPCval[i]->setText(QString::number(m_state.catEval[i], 'g', 4));
     }
 }

@@ -94,10 +94,6 @@ struct TestGame {
         game.setSoundPlayer(&sound);
         game.setHost(&host);
         host.state = &game.state;
-        for (int c = 1; c <= CategoryCount; ++c) {
-            game.state.catName[c] = categoryName(c);
-            game.state.catDesc[c] = categoryDescription(c);
-        }
     }
 
     void name(const QStringList &players)
