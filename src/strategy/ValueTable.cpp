@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace korbo::strategy {
@@ -21,16 +22,30 @@ namespace {
 // throws, jokers, the upper bonus, the extra Korbo.
 constexpr std::uint32_t TurnRulesRevision = 1;
 
+// The rule constants a table is worked out for, named in its header, so a table made
+// for other rules says which rule differs.
+struct RuleConstant {
+    const char *name;
+    int value;
+};
+constexpr RuleConstant kRules[] = {
+    {"throws a turn", ThrowsPerTurn},           {"jokers a game", JokersPerGame},
+    {"upper sum for the bonus", UpperBonusThreshold}, {"points of the upper bonus", UpperBonusPoints},
+    {"points for a further Korbo", ExtraKorboPoints},
+};
+constexpr int RuleCount = int(std::size(kRules));
+
 // The file: this header, then the values as little-endian 16-bit numbers. The digest
 // is the SHA-256 of the values, so a table damaged anywhere is refused rather than
 // played from.
-constexpr char Magic[4] = {'K', 'R', 'B', '2'};
+constexpr char Magic[4] = {'K', 'R', 'B', '3'};
 constexpr int DigestSize = 32;
 struct Header {
     char magic[4];
     std::uint32_t scale;
     std::uint64_t rulesVersion;
     std::uint64_t count;
+    std::int32_t rules[RuleCount];
     char digest[DigestSize];
 };
 
@@ -113,6 +128,8 @@ bool ValueTable::save(const QString &path, std::uint64_t version) const
     header.scale = qToLittleEndian<std::uint32_t>(Scale);
     header.rulesVersion = qToLittleEndian(version);
     header.count = qToLittleEndian<std::uint64_t>(m_values.size());
+    for (int i = 0; i < RuleCount; ++i)
+        header.rules[i] = qToLittleEndian<std::int32_t>(kRules[i].value);
     QByteArray data(HeaderSize + qsizetype(m_values.size() * sizeof(std::uint16_t)), Qt::Uninitialized);
     qToLittleEndian<std::uint16_t>(m_values.data(), qsizetype(m_values.size()), data.data() + HeaderSize);
     std::memcpy(header.digest, digestOf(QByteArrayView(data).sliced(HeaderSize)).constData(), DigestSize);
@@ -136,6 +153,9 @@ std::shared_ptr<const ValueTable> ValueTable::load(const QString &path, QString 
     if (file.read(reinterpret_cast<char *>(&header), HeaderSize) != HeaderSize
         || std::memcmp(header.magic, Magic, sizeof Magic) != 0)
         return fail(QStringLiteral("not a strategy table"));
+    for (int i = 0; i < RuleCount; ++i)
+        if (const int made = qFromLittleEndian(header.rules[i]); made != kRules[i].value)
+            return fail(QStringLiteral("made for %1 %2, not %3").arg(made).arg(QLatin1String(kRules[i].name)).arg(kRules[i].value));
     if (qFromLittleEndian(header.rulesVersion) != rulesVersion()
         || qFromLittleEndian(header.scale) != std::uint32_t(Scale))
         return fail(QStringLiteral("made for other rules"));

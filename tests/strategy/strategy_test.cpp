@@ -220,6 +220,7 @@ TEST(StrategyTable, RefusesATableMadeForOtherRulesOrDamaged)
         {ValueTable::rulesVersion(), -1, true, "a table for these rules is taken"},
         {ValueTable::rulesVersion() + 1, -1, false, "a table for other rules is refused"},
         {ValueTable::rulesVersion(), 1'000'000, false, "a table with its header right but a value changed is refused"},
+        {ValueTable::rulesVersion(), 28, false, "a table for another number of jokers a game is refused"},
     };
     const ValueTable table = ValueTable::rounded(ExactValues::compute(openOnly({Korbo}), 1));
     QTemporaryDir dir;
