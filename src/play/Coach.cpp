@@ -93,7 +93,7 @@ void Game::setCoach(bool on)
     values.coach = on;
     setOptions(values);
     if (on)
-        fireAndForget([](QPointer<Game> game) -> QCoro::Task<> { co_await game->strategyValues(); }(this));
+        run([](QPointer<Game> game) -> QCoro::Task<> { co_await game->strategyValues(); }(this));
 }
 
 void Game::judge(const strategy::Action &chosen, By by)

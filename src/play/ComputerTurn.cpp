@@ -55,7 +55,7 @@ QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> Game::strategyValu
 void Game::evaluateCategories()
 {
     m_evaluating = true;
-    fireAndForget([](QPointer<Game> game) -> QCoro::Task<> {
+    run([](QPointer<Game> game) -> QCoro::Task<> {
         co_await game->strategyValues();
         if (game)
             game->updateEvaluations();

@@ -6,6 +6,10 @@
 #include "Scoring.h"
 #include "Ticks.h"
 
+#include <QPointer>
+
+#include <algorithm>
+
 namespace korbo {
 
 namespace {
@@ -20,6 +24,63 @@ Game::Game(QObject *parent) : QObject(parent)
 {
     for (int d = 1; d <= DiceCount; ++d)
         state.diceToThrow[d] = true;
+}
+
+QString Game::throwCaption(int throwsMade)
+{
+    static const char *const captions[] = {"1st Throw", "2nd Throw", "3rd Throw", "4th Throw", "Finished"};
+    return QLatin1String(captions[std::clamp(throwsMade, 0, MaxThrows)]);
+}
+
+void Game::run(QCoro::Task<> command)
+{
+    // The command's task is kept by a procedure of its own, which resumes when it ends
+    // and sees how: a stopped game's cancelled waits are a normal end.
+    [](QPointer<Game> game, QCoro::Task<> task) -> QCoro::Task<> {
+        QString failure;
+        try {
+            co_await std::move(task);
+        } catch (const WaitCancelled &) {
+        } catch (const std::exception &e) {
+            failure = QString::fromLocal8Bit(e.what());
+        } catch (...) {
+            failure = QStringLiteral("an unknown exception");
+        }
+        if (!failure.isEmpty() && game)
+            game->recover(failure);
+    }(this, std::move(command));
+}
+
+void Game::recover(const QString &failure)
+{
+    qWarning("Korbo: a command failed (%s); the board is put back as the game stands", qPrintable(failure));
+    // The board as the state has it, with every die where its side says.
+    const bool playing = state.gameInProgress();
+    const int p = state.curPlayer;
+    board.clearMarks();
+    for (int d = 1; d <= DiceCount; ++d) {
+        board.setDieFace(d, state.dice[d]);
+        if (!state.diceToThrow[d])
+            board.setDieTop(d, geometry::HeldTop);
+        else if (!geometry::inThrowingArea(board.die(d).top))
+            board.setDieTop(d, paths::BackInTray);
+        board.setDieVisible(d, playing && state.throwNo > 0);
+    }
+    for (int k = 1; k <= JokersPerGame; ++k)
+        board.setJokerVisible(k, playing && k <= state.jokers[p]);
+    for (int c = 1; c <= CategoryCount; ++c) {
+        const bool entered = playing && state.score[p][c] != NotScored;
+        const bool shown = playing && state.catShown[c];
+        board.setCategoryLabel(c, entered ? QString::number(state.score[p][c])
+                                  : shown ? QString::number(ScoreCategory(state.dice, c).score)
+                                          : QString());
+        board.setCategoryLabelColour(c, shown && !entered ? PreviewYellow : ScoreGreen);
+    }
+    RefreshCategoryButtons(board, state, options);
+    board.setThrowCaption(playing ? throwCaption(state.throwNo) : QStringLiteral("Start Game"));
+    board.setThrowEnabled(!playing || state.throwNo < MaxThrows);
+    board.setAnnounce(state.promptText);
+    state.busy = false;
 }
 
 QString Game::turnText(int round)
@@ -147,7 +208,7 @@ QCoro::Task<> Game::StartTurn()
                 board.setCategoryPicture(c, ButtonPicture::Used);
         }
     }
-    board.setThrowCaption(QStringLiteral("1st Throw"));
+    board.setThrowCaption(throwCaption(0));
     board.setThrowEnabled(true);
     state.throwNo = 0;
     for (int k = 1; k <= JokersPerGame; ++k)
@@ -165,7 +226,7 @@ QCoro::Task<> Game::StartTurn()
     co_await clock.yield();
     state.busy = false;
     if (computersTurn())
-        fireAndForget(playComputerTurn());
+        run(playComputerTurn());
 }
 
 // ---------------------------------------------------------------- throwing
@@ -291,21 +352,18 @@ QCoro::Task<> Game::rollDice()
     updateEvaluations();
 
     const QString &name = state.currentName();
+    board.setThrowCaption(throwCaption(state.throwNo));
     switch (state.throwNo) {
     case 1:
-        board.setThrowCaption(QStringLiteral("2nd Throw"));
         state.promptText = QLatin1String("Sort your dice and throw again, ") + name;
         break;
     case 2:
-        board.setThrowCaption(QStringLiteral("3rd Throw"));
         state.promptText = QLatin1String("Have another throw, ") + name;
         break;
     case 3:
-        board.setThrowCaption(QStringLiteral("4th Throw"));
         state.promptText = QLatin1String("One more throw left on this go, ") + name;
         break;
     default:
-        board.setThrowCaption(QStringLiteral("Finished"));
         board.setThrowEnabled(false);
         state.promptText = QLatin1String("Throwing over ") + name + QLatin1String(", choose your catagory");
         break;

@@ -25,11 +25,6 @@ class TurnStartValues;
 struct Action;
 }
 
-// Starts a procedure from an event handler and lets it run on by itself: it keeps
-// going through its waits after the handler has returned. A procedure of a stopped
-// game ends quietly at its next wait (WaitCancelled goes no further than this).
-inline void fireAndForget(QCoro::Task<> task) { Q_UNUSED(task); }
-
 // What the game asks of the windows around the board. The defaults do nothing, so
 // the game can be played without any window (tests, benchmarks).
 class GameHost {
@@ -87,6 +82,12 @@ public:
     // With "debug" on the command line every throw ends with typed-in dice.
     void setTestDiceMode(bool on) { m_testDice = on; }
     bool testDiceMode() const { return m_testDice; }
+
+    // Starts a command from an event handler; it runs on by itself through its waits
+    // after the handler has returned. A stopped game's cancelled waits end it quietly;
+    // anything else it throws is told on the error output, and the board is put back
+    // as the state has it and the busy flag cleared, so the player can go on.
+    void run(QCoro::Task<> command);
 
     // ---- A game
     // Game / New: with no players yet, they are asked for first; during a game it
@@ -183,8 +184,12 @@ public:
 
     // Turn title for a round: "1st turn", …, "13th turn", "last go".
     static QString turnText(int round);
+    // The throw button's caption after a number of throws: "1st Throw" … "Finished".
+    static QString throwCaption(int throwsMade);
 
 private:
+    // After a command failed: the board as the state has it, and nobody busy.
+    void recover(const QString &failure);
     void showDieFace(int d, int face);
     QCoro::Task<> playThrowSound(int diceThrown);
     QCoro::Task<> playCategorySound(int c, bool bonusFlag);

@@ -93,15 +93,15 @@ bool BoardKeys::keyPressed(QWidget *control, const QKeyEvent *key)
     case Qt::Key_T: act = [this] { m_board.butThrow()->click(); }; break;
     case Qt::Key_F:
         if (die)
-            act = [this, d = die->index()] { fireAndForget(m_game.moveFace(d)); };
+            act = [this, d = die->index()] { m_game.run(m_game.moveFace(d)); };
         break;
     case Qt::Key_J:
         if (die)
-            act = [this, d = die->index()] { fireAndForget(m_game.playJoker(d)); };
+            act = [this, d = die->index()] { m_game.run(m_game.playJoker(d)); };
         break;
     case Qt::Key_S:
         if (category)
-            act = [this, c = category->category()] { fireAndForget(m_game.sampleCategorySound(c)); };
+            act = [this, c = category->category()] { m_game.run(m_game.sampleCategorySound(c)); };
         break;
     default:
         if (k >= Qt::Key_1 && k < Qt::Key_1 + DiceCount) {

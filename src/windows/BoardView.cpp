@@ -106,7 +106,7 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
 
 void DieWidget::toggleHold()
 {
-    fireAndForget(m_game.toggleHold(m_index));
+    m_game.run(m_game.toggleHold(m_index));
 }
 
 void DieWidget::tellChanges(int face, bool held)
@@ -134,7 +134,7 @@ void DieWidget::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         toggleHold();
     else
-        fireAndForget(m_game.moveFace(m_index));
+        m_game.run(m_game.moveFace(m_index));
 }
 
 // ---------------------------------------------------------------- joker
@@ -363,7 +363,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_butThrow->setObjectName(QStringLiteral("butThrow"));
     m_butThrow->setGeometry(pxRect(4980, 2760, 780, 780));
     m_butThrow->setFont(font);
-    connect(m_butThrow, &QPushButton::clicked, this, [this] { fireAndForget(m_game.throwDice()); });
+    connect(m_butThrow, &QPushButton::clicked, this, [this] { m_game.run(m_game.throwDice()); });
     // Its caption says which throw comes next, or "Start Game".
     m_butThrow->setAccessibleDescription(QStringLiteral("Throws the dice in play, or starts a game"));
 
@@ -626,7 +626,7 @@ void BoardView::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    fireAndForget(m_game.playJoker(die->index(), k));
+    m_game.run(m_game.playJoker(die->index(), k));
 }
 
 } // namespace korbo

@@ -66,10 +66,10 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
         options->raise();
         options->activateWindow();
     });
-    connect(m_board, &BoardView::categoryClicked, this, [this](int c) { fireAndForget(m_game.chooseCategory(c)); });
+    connect(m_board, &BoardView::categoryClicked, this, [this](int c) { m_game.run(m_game.chooseCategory(c)); });
     connect(m_board, &BoardView::categoryHovered, this, [this](int c) { m_game.explainCategory(c); });
     connect(m_board, &BoardView::categoryAltReleased, this,
-            [this](int c) { fireAndForget(m_game.sampleCategorySound(c)); });
+            [this](int c) { m_game.run(m_game.sampleCategorySound(c)); });
     setWindowTitle(game.board.title());
     connect(&game.board, &Board::titleChanged, this, [this] { setWindowTitle(m_game.board.title()); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -123,9 +123,9 @@ void MainWindow::buildMenus()
     help->addSeparator();
     menuAbout = add(help, "menuAbout", "&About");
 
-    connect(menuNew, &QAction::triggered, this, [this] { fireAndForget(m_game.newGame()); });
+    connect(menuNew, &QAction::triggered, this, [this] { m_game.run(m_game.newGame()); });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
-    connect(menuHint, &QAction::triggered, this, [this] { fireAndForget(m_game.showHint()); });
+    connect(menuHint, &QAction::triggered, this, [this] { m_game.run(m_game.showHint()); });
     connect(menuCoach, &QAction::toggled, this, [this](bool on) { m_game.setCoach(on); });
     // The menu shows whether a hint is there now; its key works whenever the game can
     // give one.

@@ -289,9 +289,9 @@ void OptionsDialog::soundClick(int i)
     storeControls();
     SoundPlayer &player = m_game.sound();
     switch (i) {
-    case 0: fireAndForget(player.play(Sound::SoundsOff, SoundMode::Background)); break;
-    case 1: fireAndForget(player.play(Sound::SoundsOn, SoundMode::Background)); break;
-    case 2: fireAndForget(playZany(player)); break;
+    case 0: m_game.run(player.play(Sound::SoundsOff, SoundMode::Background)); break;
+    case 1: m_game.run(player.play(Sound::SoundsOn, SoundMode::Background)); break;
+    case 2: m_game.run(playZany(player)); break;
     default: break;
     }
 }
@@ -299,7 +299,7 @@ void OptionsDialog::soundClick(int i)
 void OptionsDialog::noThrowSoundsClick()
 {
     if (m_noThrowSounds->checkState() == Qt::Unchecked)
-        fireAndForget(m_game.sound().play(Sound::Shake1, SoundMode::Background));
+        m_game.run(m_game.sound().play(Sound::Shake1, SoundMode::Background));
 }
 
 void OptionsDialog::diceStyleClick(int i)

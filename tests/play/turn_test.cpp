@@ -142,3 +142,36 @@ TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Turn, ACommandThatFailsIsToldAndTheNextOneWorks)
+{
+    // Guards an unexpected exception lost with the command that threw it, the busy flag
+    // left set and the board frozen for good.
+    struct FailingOnce : RecordingSoundPlayer {
+        bool failed = false;
+        QCoro::Task<> play(Sound, SoundMode) override
+        {
+            if (!std::exchange(failed, true))
+                throw std::runtime_error("the sound card fell out");
+            co_return;
+        }
+    } failing;
+    static QStringList told;
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { told << m; });
+    g.options.animationValue = 0;
+    g.setSoundPlayer(&failing);
+    startGame();
+    g.run(g.throwDice());
+    for (int spin = 0; spin < 1000 && g.state.busy; ++spin)
+        QCoreApplication::processEvents();
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(!g.state.busy && told.join(QLatin1Char('|')).contains(QStringLiteral("the sound card fell out")));
+    for (int d = 1; d <= DiceCount; ++d)
+        EXPECT_TRUE(g.board.die(d).visible && g.board.die(d).face == g.state.dice[d]) << d;
+    t.run(g.throwDice());
+    EXPECT_TRUE(g.state.throwNo == 2 && g.board.throwCaption() == QStringLiteral("3rd Throw"));
+}
+
+} // namespace
