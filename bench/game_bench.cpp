@@ -26,26 +26,26 @@ public:
 QCoro::Task<> playGame(Game &game)
 {
     co_await game.throwDice(); // start
-    while (game.state.roundNo != 0) {
+    while (game.state().roundNo != 0) {
         for (int t = 0; t < 3; ++t) {
             co_await game.throwDice();
             int count[7] = {};
             for (int d = 1; d <= 6; ++d)
-                ++count[game.state.dice[d]];
+                ++count[game.state().dice[d]];
             int keep = 1;
             for (int f = 2; f <= 6; ++f)
                 if (count[f] >= count[keep])
                     keep = f;
             for (int d = 1; d <= 6; ++d)
-                if ((game.state.dice[d] == keep) == game.state.diceToThrow[d])
-                    co_await game.ToggleDie(d);
+                if ((game.state().dice[d] == keep) == game.state().diceToThrow[d])
+                    co_await game.toggleHold(d);
         }
-        const int p = game.state.curPlayer;
+        const int p = game.state().curPlayer;
         int best = 0, top = -1;
         for (int c = 1; c <= CategoryCount; ++c) {
-            if (game.state.score[p][c] != NotScored)
+            if (game.state().score[p][c] != NotScored)
                 continue;
-            const int s = ScoreCategory(game.state.dice, c).score;
+            const int s = ScoreCategory(game.state().dice, c).score;
             if (s > top) {
                 top = s;
                 best = c;
@@ -66,11 +66,12 @@ int main(int argc, char **argv)
     CountingSoundPlayer sound;
     game.setSoundPlayer(&sound);
     game.clock.setTickLength(std::chrono::nanoseconds(0));
-    game.random.seed(1);
+    game.seed(1);
     game.options.sound = SoundChoice::Zany;
-    game.state.numPlayers = 6;
+    Seats seats;
     for (int p = 1; p <= 6; ++p)
-        game.state.playerName[p] = QStringLiteral("Player %1").arg(p);
+        seats.names[p] = QStringLiteral("Player %1").arg(p);
+    game.setPlayers(seats);
 
     const int games = 20;
     QElapsedTimer timer;

@@ -19,13 +19,16 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     Game game;
     game.options.sound = SoundChoice::Off;
-    game.state.numPlayers = 1;
-    game.state.playerName[1] = QStringLiteral("Bench");
+    Seats seats;
+    seats.names[1] = QStringLiteral("Bench");
+    game.setPlayers(seats);
+    game.clock.setTickLength(std::chrono::nanoseconds(0));
+    QCoro::waitFor(game.throwDice()); // start a game: the turn begins with no dice
     std::vector<double> ratios;
     for (int run = 0; run < 7; ++run) {
-        game.state.roundNo = 0;
         game.clock.setTickLength(std::chrono::nanoseconds(0));
-        QCoro::waitFor(game.throwDice()); // start a game: the turn begins with no dice
+        if (game.state().throwNo > 0) // the next turn begins with no dice
+            QCoro::waitFor(game.enterCategory(run));
         game.clock.setTickLength(TickClock::DefaultTick);
         QElapsedTimer timer;
         timer.start();

@@ -16,8 +16,8 @@ QString shown(const QString &path)
 }
 } // namespace
 
-RecordsStore::RecordsStore(Records &records, Random &random, std::function<QDate()> today)
-    : m_records(records), m_random(random), m_today(std::move(today))
+RecordsStore::RecordsStore(Records &records, std::uint32_t seed, std::function<QDate()> today)
+    : m_records(records), m_random(seed), m_today(std::move(today))
 {
 }
 

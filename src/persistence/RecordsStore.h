@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Random.h"
 #include "SaveFile.h"
 
 #include <QDate>
@@ -11,7 +12,6 @@
 
 namespace korbo {
 
-class Random;
 class Records;
 
 // The records file's whole life: read at start-up, a damaged file kept aside, and the
@@ -22,7 +22,8 @@ class Records;
 class RecordsStore : public QObject {
     Q_OBJECT
 public:
-    RecordsStore(Records &records, Random &random, std::function<QDate()> today);
+    // `seed` starts the generator of the file's encoding, which nothing else draws from.
+    RecordsStore(Records &records, std::uint32_t seed, std::function<QDate()> today);
 
     // Reads the file at `path` into the lists; every later save writes there.
     void load(const QString &path);
@@ -39,7 +40,7 @@ public:
 
 private:
     Records &m_records;
-    Random &m_random;
+    Random m_random;
     std::function<QDate()> m_today;
     QString m_path;
     // The lists as the file held them when this copy last read or wrote it.

@@ -63,7 +63,7 @@ QString choiceText(const GameState &state, const strategy::Action &action, bool 
 
 bool Game::hintAvailable() const
 {
-    return state.gameInProgress() && !computersTurn() && state.throwNo >= 1 && !state.busy && !m_strategyMissing;
+    return m_shown.gameInProgress() && !computersTurn() && m_shown.throwNo >= 1 && !m_busy && !m_strategyMissing;
 }
 
 QCoro::Task<> Game::showHint()
@@ -76,6 +76,7 @@ QCoro::Task<> Game::showHint()
     // The table may have been loading while the game went on.
     if (!self || serial != m_turnSerial || !hintAvailable())
         co_return;
+    const GameState &state = m_engine.state();
     const strategy::Advice advice = strategy::advise(*values, state, state.curPlayer);
     const strategy::Action &action = advice.action;
     Table1<bool, DiceCount> dice{};
@@ -98,6 +99,8 @@ void Game::setCoach(bool on)
 
 void Game::judge(const strategy::Action &chosen, By by)
 {
+    // The decision is judged on the game as the rules have it, whatever is still moving.
+    const GameState &state = m_engine.state();
     if (!options.coach || by != By::Person || !m_values || m_strategyMissing || !state.gameInProgress())
         return;
     const int p = state.curPlayer;
@@ -132,6 +135,7 @@ QString Game::coachSummary() const
     strategy::Position start;
     start.jokers = JokersPerGame;
     const double best = strategy::TurnPlanner(*m_values, strategy::Sheet{}, 0).best(start).expected;
+    const GameState &state = m_shown;
     QStringList lines;
     for (int p = 1; p <= state.numPlayers; ++p) {
         if (state.pcPlayer[p])

@@ -64,6 +64,7 @@ void Game::evaluateCategories()
 
 void Game::updateEvaluations()
 {
+    const GameState &state = m_engine.state();
     if (!m_evaluating || !m_values || !state.gameInProgress() || state.throwNo == 0)
         return;
     const int p = state.curPlayer;
@@ -75,7 +76,7 @@ void Game::updateEvaluations()
         strategy::Action entry;
         entry.move = strategy::Move::Enter;
         entry.category = c;
-        state.catEval[c] = state.score[p][c] == NotScored ? planner.expected(position, entry) - points : 0;
+        m_catEval[c] = state.score[p][c] == NotScored ? planner.expected(position, entry) - points : 0;
     }
 }
 
@@ -87,6 +88,8 @@ QCoro::Task<> Game::playComputerTurn()
     const auto stillMine = [&] { return self && m_turnSerial == serial && computersTurn(); };
     if (!stillMine())
         co_return;
+    // The computer decides on the game as the rules have it.
+    const GameState &state = m_engine.state();
     const int p = state.curPlayer;
     for (;;) {
         co_await clock.wait(ticks::ComputerThinks);

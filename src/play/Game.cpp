@@ -8,6 +8,8 @@
 
 #include <QPointer>
 
+#include <QCoro/QCoroSignal>
+
 #include <algorithm>
 
 namespace korbo {
@@ -22,8 +24,21 @@ const QString kJokerDieHint = QStringLiteral("Play a joker on this Die");
 
 Game::Game(QObject *parent) : QObject(parent)
 {
-    for (int d = 1; d <= DiceCount; ++d)
-        state.diceToThrow[d] = true;
+    seed(1);
+}
+
+void Game::seed(std::uint32_t seed)
+{
+    m_script.clear();
+    m_gameSeeds.seed(seed);
+    // The decoration's generator starts elsewhere in the sequence, so it never
+    // repeats the dice.
+    m_random.seed(seed ^ 0x9E3779B9u);
+}
+
+void Game::setDice(QList<int> faces)
+{
+    m_script = std::move(faces);
 }
 
 QString Game::throwCaption(int throwsMade)
@@ -51,10 +66,27 @@ void Game::run(QCoro::Task<> command)
     }(this, std::move(command));
 }
 
+void Game::setBusy(bool on)
+{
+    m_busy = on;
+    if (!on)
+        emit idle();
+}
+
+QCoro::Task<> Game::untilIdle()
+{
+    QPointer<Game> self(this);
+    while (self && m_busy)
+        co_await qCoro(this, &Game::idle);
+}
+
 void Game::recover(const QString &failure)
 {
     qWarning("Korbo: a command failed (%s); the board is put back as the game stands", qPrintable(failure));
-    // The board as the state has it, with every die where its side says.
+    // The board as the engine has the game, with every die where its side says.
+    m_shown = m_engine.state();
+    m_sheet.refresh();
+    const GameState &state = m_shown;
     const bool playing = state.gameInProgress();
     const int p = state.curPlayer;
     board.clearMarks();
@@ -79,8 +111,8 @@ void Game::recover(const QString &failure)
     RefreshCategoryButtons(board, state, options);
     board.setThrowCaption(playing ? throwCaption(state.throwNo) : QStringLiteral("Start Game"));
     board.setThrowEnabled(!playing || state.throwNo < MaxThrows);
-    board.setAnnounce(state.promptText);
-    state.busy = false;
+    board.setAnnounce(m_prompt);
+    setBusy(false);
 }
 
 QString Game::turnText(int round)
@@ -95,87 +127,91 @@ QString Game::turnText(int round)
 
 QCoro::Task<> Game::newGame()
 {
-    if (state.numPlayers == 0) {
-        m_host->choosePlayers();
-        if (state.numPlayers == 0)
+    QPointer<Game> self(this);
+    if (m_shown.numPlayers == 0) {
+        co_await m_host->choosePlayers();
+        if (!self || m_shown.numPlayers == 0)
             co_return;
     }
-    if (state.roundNo != 0) {
+    if (m_shown.roundNo != 0) {
         co_await stopGame();
         co_return;
     }
-    co_await NewGame();
+    co_await beginGame();
 }
 
 QCoro::Task<> Game::stopGame()
 {
+    if (m_shown.roundNo == 0)
+        co_return;
+    QPointer<Game> self(this);
+    const bool stop = co_await m_host->confirmStopGame();
     // The game may have ended while the question was open.
-    if (state.roundNo != 0 && m_host->confirmStopGame() && state.roundNo != 0)
-        co_await GameOver();
+    if (!self || !stop)
+        co_return;
+    const Outcome stopped = m_engine.stopGame();
+    if (stopped)
+        co_await GameOver(std::get<event::GameEnded>(stopped.events.back()));
 }
 
 bool Game::setPlayers(const Seats &seats)
 {
-    if (state.gameInProgress())
+    if (!m_engine.setPlayers(seats))
         return false;
-    Int16 count = 0;
-    for (int i = 1; i <= MaxPlayers; ++i) {
-        state.playerName[i] = seats.names[i];
-        state.pcPlayer[i] = seats.computer[i];
-        if (!seats.names[i].isEmpty())
-            ++count;
-    }
-    state.numPlayers = count;
     // The sheet starts empty for the new company.
-    ResetScoreTable();
+    m_shown = m_engine.state();
+    m_sheet.refresh();
     return true;
 }
 
 QCoro::Task<> Game::throwDice(By by)
 {
     // After the fourth throw the button is disabled; the guard holds for any caller.
-    if (state.busy || !playsNow(by) || (state.roundNo != 0 && state.throwNo >= MaxThrows))
+    if (m_busy || !playsNow(by) || (m_shown.roundNo != 0 && m_shown.throwNo >= MaxThrows))
         co_return;
-    if (state.roundNo == 0) {
+    if (m_shown.roundNo == 0) {
         co_await newGame();
         co_return;
     }
-    if (state.throwNo >= 1) {
+    const GameState &rules = m_engine.state();
+    if (rules.throwNo >= 1) {
         strategy::Action holds;
         for (int d = 1; d <= DiceCount; ++d)
-            holds.hold[d] = !state.diceToThrow[d];
+            holds.hold[d] = !rules.diceToThrow[d];
         judge(holds, by);
     }
-    co_await ThrowDice();
+    setBusy(true);
+    co_await rollDice();
+    setBusy(false);
 }
 
-void Game::ResetScoreTable()
+void Game::clearScores()
 {
-    for (int p = 1; p <= MaxPlayers; ++p)
-        for (int c = 1; c <= CategoryCount; ++c)
-            state.score[p][c] = NotScored;
-    sheet.refresh();
+    for (auto &row : m_shown.score)
+        row.fill(NotScored);
+    m_sheet.refresh();
 }
 
-QCoro::Task<> Game::NewGame()
+QCoro::Task<> Game::beginGame()
 {
-    state.gameOver = false;
+    // Each game throws dice of its own: a generator seeded for it, or a test's script.
+    if (m_script.isEmpty())
+        m_engine.setDice(std::make_unique<SeededDice>(m_gameSeeds.next32()));
+    else
+        m_engine.setDice(std::make_unique<ScriptedDice>(m_script));
+    if (!m_engine.newGame())
+        co_return;
     m_coachsWord.clear();
-    state.roundNo = 1;
-    state.curPlayer = 1;
-    state.throwNo = 0;
+    m_shown = m_engine.state();
     const int style = options.diceStyle >= StyleStandard && options.diceStyle < StyleUserDefined
         ? options.diceStyle
         : StyleUserDefined;
-    for (int i = 1; i <= MaxPlayers; ++i) {
-        state.jokers[i] = JokersPerGame;
-        state.diceToThrow[i] = true;
-        if (state.playerDiceStyle[i] == 0)
-            state.playerDiceStyle[i] = static_cast<Int16>(style);
-    }
-    ResetScoreTable();
+    for (int i = 1; i <= MaxPlayers; ++i)
+        if (m_diceStyles[i] == 0)
+            m_diceStyles[i] = static_cast<Int16>(style);
+    m_sheet.refresh();
     m_pointsLost.fill(0);
-    sheet.setSummary({});
+    m_sheet.setSummary({});
     m_host->setPrintEnabled(true);
     co_await StartTurn();
 }
@@ -184,19 +220,18 @@ QCoro::Task<> Game::StartTurn()
 {
     ++m_turnSerial;
     board.clearMarks();
-    state.busy = true;
+    setBusy(true);
+    // The turn as the engine has begun it: no dice yet, every one to throw.
+    m_shown = m_engine.state();
+    const GameState &state = m_shown;
     const int p = state.curPlayer;
     board.setTitle(state.playerName[p] + QLatin1String("'s ") + turnText(state.roundNo));
-    board.applyDiceStyle(state.playerDiceStyle[p]);
+    board.applyDiceStyle(m_diceStyles[p]);
+    m_catEval.fill(0);
     for (int c = 1; c <= CategoryCount; ++c) {
-        state.catShown[c] = false;
         board.setCategoryLabelColour(c, ScoreGreen);
-        state.catEval[c] = 0;
-        if (c <= DiceCount) {
-            state.dice[c] = 0;
+        if (c <= DiceCount)
             board.setDieVisible(c, false);
-            state.diceToThrow[c] = true;
-        }
         if (state.score[p][c] == NotScored) {
             board.setCategoryLabel(c, QString());
             board.setCategoryEnabled(c, true);
@@ -210,13 +245,12 @@ QCoro::Task<> Game::StartTurn()
     }
     board.setThrowCaption(throwCaption(0));
     board.setThrowEnabled(true);
-    state.throwNo = 0;
     for (int k = 1; k <= JokersPerGame; ++k)
         board.setJokerVisible(k, k <= state.jokers[p]);
     const QString prompt = QLatin1String("Off you go, ") + state.playerName[p];
     // What the last entry cost stays on the line with the greeting, to be read.
     co_await Announce(withCoachsWord(prompt));
-    state.promptText = prompt;
+    m_prompt = prompt;
     // The turn start stays busy through its automatic throw: were the throw to clear
     // the flag itself, a click in the moment before the turn start ends could start
     // a second throw, or a joker, that the turn start's own end would then leave
@@ -224,17 +258,12 @@ QCoro::Task<> Game::StartTurn()
     if (options.autoThrow())
         co_await rollDice();
     co_await clock.yield();
-    state.busy = false;
+    setBusy(false);
     if (computersTurn())
         run(playComputerTurn());
 }
 
 // ---------------------------------------------------------------- throwing
-
-void Game::showDieFace(int d, int face)
-{
-    board.setDieFace(d, face);
-}
 
 QCoro::Task<> Game::playThrowSound(int diceThrown)
 {
@@ -245,51 +274,53 @@ QCoro::Task<> Game::playThrowSound(int diceThrown)
     co_await m_sound->play(shake, SoundMode::ToEnd);
 }
 
-void Game::applyTestDice()
+QCoro::Task<> Game::applyTestDice()
 {
-    const std::optional<QString> answer = m_host->askTestDice();
+    QPointer<Game> self(this);
+    const std::optional<QString> answer = co_await m_host->askTestDice();
     // Only a full answer of six faces counts; anything else leaves the dice as thrown,
     // so a die never shows a face it cannot have.
-    if (!answer || answer->size() < DiceCount)
-        return;
-    for (int k = 0; k < DiceCount; ++k)
-        if (answer->at(k) < u'1' || answer->at(k) > u'6')
-            return;
+    if (!self || !answer || answer->size() < DiceCount)
+        co_return;
+    DiceArray faces{};
+    for (int k = 1; k <= DiceCount; ++k)
+        faces[k] = static_cast<Int16>(answer->at(k - 1).isDigit() ? answer->at(k - 1).digitValue() : 0);
+    if (!m_engine.fixDice(faces))
+        co_return;
     for (int k = 1; k <= DiceCount; ++k) {
-        state.dice[k] = static_cast<Int16>(answer->at(k - 1).digitValue());
-        showDieFace(k, state.dice[k]);
+        m_shown.dice[k] = faces[k];
+        board.setDieFace(k, faces[k]);
     }
-}
-
-QCoro::Task<> Game::ThrowDice()
-{
-    state.busy = true;
-    co_await rollDice();
-    state.busy = false;
 }
 
 QCoro::Task<> Game::rollDice()
 {
-    int count = 0;
-    for (int d = 1; d <= DiceCount; ++d)
-        count += state.diceToThrow[d] ? 1 : 0;
-    if (count == 0)
+    const Outcome thrown = m_engine.throwDice();
+    if (!thrown)
         co_return;
+    const Table1<bool, DiceCount> &fly = std::get<event::DiceThrown>(thrown.events.front()).dice;
+    const DiceArray &faces = m_engine.state().dice;
+    const int count = static_cast<int>(std::count(fly.begin() + 1, fly.end(), true));
     board.clearMarks();
-    ++state.throwNo;
+    m_shown.throwNo = m_engine.state().throwNo;
     for (int c = 1; c <= CategoryCount; ++c) {
-        if (state.catShown[c]) {
-            state.catShown[c] = false;
+        if (m_shown.catShown[c]) {
+            m_shown.catShown[c] = false;
             board.setCategoryLabel(c, QString());
         }
     }
+    // A die comes to rest on the face the engine threw.
+    auto land = [&](int d) {
+        m_shown.dice[d] = faces[d];
+        board.setDieFace(d, faces[d]);
+    };
 
     const bool animate = options.animation();
-    if (state.throwNo > 1) {
+    if (m_shown.throwNo > 1) {
         // The dice to throw again are picked up one by one.
-        for (QChar ch : ShuffleString(random, QStringLiteral("654321"))) {
+        for (QChar ch : ShuffleString(m_random, QStringLiteral("654321"))) {
             const int d = ch.digitValue();
-            if (!state.diceToThrow[d])
+            if (!fly[d])
                 continue;
             if (animate)
                 co_await clock.wait(ticks::RethrowLift);
@@ -300,35 +331,37 @@ QCoro::Task<> Game::rollDice()
     std::array<int, DiceCount + 1> target{};
     if (!animate) {
         for (int d = 1; d <= DiceCount; ++d) {
-            if (!state.diceToThrow[d])
+            if (!fly[d])
                 continue;
-            state.dice[d] = static_cast<Int16>(RollDie(random));
-            showDieFace(d, state.dice[d]);
-            board.setDieTop(d, random.below(paths::DropSpread) + paths::DropTop);
+            land(d);
+            board.setDieTop(d, m_random.below(paths::DropSpread) + paths::DropTop);
         }
     } else {
         for (int d = 1; d <= DiceCount; ++d)
-            target[d] = random.below(paths::AimSpread) + paths::AimTop;
+            target[d] = m_random.below(paths::AimSpread) + paths::AimTop;
     }
 
     co_await playThrowSound(count);
 
     if (!animate) {
         for (int d = 1; d <= DiceCount; ++d)
-            if (state.diceToThrow[d])
+            if (fly[d])
                 board.setDieVisible(d, true);
     } else {
         // Each die flies in from below and rises to rest; the one thrown before it keeps
-        // tumbling (a fresh face every step) and drifts up a little as the next lands.
+        // tumbling (a fresh face every step) and drifts up a little as the next lands,
+        // coming to rest on its own face as that one appears.
         int prev = 0;
-        for (QChar ch : ShuffleString(random, QStringLiteral("123456"))) {
+        for (QChar ch : ShuffleString(m_random, QStringLiteral("123456"))) {
             const int d = ch.digitValue();
             if (prev > 0) {
-                state.dice[prev] = static_cast<Int16>(RollDie(random));
-                showDieFace(prev, state.dice[prev]);
+                if (fly[d])
+                    land(prev);
+                else
+                    board.setDieFace(prev, RollDie(m_random));
                 co_await clock.wait(ticks::Step);
             }
-            if (!state.diceToThrow[d])
+            if (!fly[d])
                 continue;
             board.setDieTop(d, target[d] + paths::ShowBelowAim);
             board.setDieVisible(d, true);
@@ -341,31 +374,30 @@ QCoro::Task<> Game::rollDice()
             prev = d;
         }
         if (prev > 0) {
-            state.dice[prev] = static_cast<Int16>(RollDie(random));
-            showDieFace(prev, state.dice[prev]);
+            land(prev);
             board.setDieTop(prev, board.die(prev).top - paths::LastPush);
         }
     }
 
     if (m_testDice)
-        applyTestDice();
+        co_await applyTestDice();
     updateEvaluations();
 
-    const QString &name = state.currentName();
-    board.setThrowCaption(throwCaption(state.throwNo));
-    switch (state.throwNo) {
+    const QString &name = m_shown.currentName();
+    board.setThrowCaption(throwCaption(m_shown.throwNo));
+    switch (m_shown.throwNo) {
     case 1:
-        state.promptText = QLatin1String("Sort your dice and throw again, ") + name;
+        m_prompt = QLatin1String("Sort your dice and throw again, ") + name;
         break;
     case 2:
-        state.promptText = QLatin1String("Have another throw, ") + name;
+        m_prompt = QLatin1String("Have another throw, ") + name;
         break;
     case 3:
-        state.promptText = QLatin1String("One more throw left on this go, ") + name;
+        m_prompt = QLatin1String("One more throw left on this go, ") + name;
         break;
     default:
         board.setThrowEnabled(false);
-        state.promptText = QLatin1String("Throwing over ") + name + QLatin1String(", choose your catagory");
+        m_prompt = QLatin1String("Throwing over ") + name + QLatin1String(", choose your catagory");
         break;
     }
 
@@ -377,21 +409,30 @@ QCoro::Task<> Game::rollDice()
 
 QCoro::Task<> Game::toggleHold(int d, By by)
 {
-    if (d >= 1 && d <= DiceCount && playsNow(by))
-        co_await ToggleDie(d);
+    // Only a die on the table can be moved: during the first throw the dice still to
+    // come are hidden.
+    if (d < 1 || d > DiceCount || !board.die(d).visible || !playsNow(by))
+        co_return;
+    QPointer<Game> self(this);
+    co_await untilIdle();
+    if (!self || !playsNow(by))
+        co_return;
+    const Outcome moved = m_engine.toggleHold(d);
+    if (moved)
+        co_await showMove(std::get<event::DieMoved>(moved.events.front()));
 }
 
 QCoro::Task<> Game::moveFace(int d, By by)
 {
-    if (d < 1 || d > DiceCount || !playsNow(by))
+    if (d < 1 || d > DiceCount || !board.die(d).visible || !playsNow(by))
         co_return;
-    // Only dice on the table count: during the first throw the dice still to come
-    // are hidden and have no face yet, as has the one in flight.
-    const bool side = state.diceToThrow[d];
-    co_await ToggleDie(d);
-    for (int i = 1; i <= DiceCount; ++i)
-        if (i != d && board.die(i).visible && state.dice[i] == state.dice[d] && state.diceToThrow[i] == side)
-            co_await ToggleDie(i);
+    QPointer<Game> self(this);
+    co_await untilIdle();
+    if (!self || !playsNow(by))
+        co_return;
+    const Outcome moved = m_engine.moveFace(d);
+    for (const Event &e : moved.events)
+        co_await showMove(std::get<event::DieMoved>(e));
 }
 
 QCoro::Task<> Game::SlideDie(int d, int from, int to)
@@ -405,34 +446,31 @@ QCoro::Task<> Game::SlideDie(int d, int from, int to)
     co_await clock.wait(ticks::Step);
 }
 
-QCoro::Task<> Game::ToggleDie(int d)
+QCoro::Task<> Game::showMove(const event::DieMoved &moved)
 {
-    // A hidden die is not on the table: moving it would keep it from the next throw.
-    if (!board.die(d).visible)
-        co_return;
+    const int d = moved.die;
     board.clearMarks();
     const bool animate = options.animation();
-    if (geometry::inThrowingArea(board.die(d).top)) {
+    if (moved.held) {
         if (animate) {
             co_await SlideDie(d, board.die(d).top, paths::HeldSlideEnd);
             co_await clock.wait(ticks::HeldSettle);
         }
         board.setDieTop(d, geometry::HeldTop);
-        state.diceToThrow[d] = false;
     } else {
         if (!animate) {
             board.setDieTop(d, paths::BackInTray);
         } else {
             co_await SlideDie(d, board.die(d).top, paths::BackInTray);
             board.setDieTop(d, paths::BackInTray);
-            const int hops = random.below(paths::HopsSpread) + paths::FewestHops;
+            const int hops = m_random.below(paths::HopsSpread) + paths::FewestHops;
             for (int y = paths::HopStep; y <= paths::HopStep * hops; y += paths::HopStep) {
                 co_await clock.wait(ticks::Step);
                 board.setDieTop(d, paths::BackInTray - y);
             }
         }
-        state.diceToThrow[d] = true;
     }
+    m_shown.diceToThrow[d] = !moved.held;
 }
 
 // ---------------------------------------------------------------- jokers
@@ -453,13 +491,11 @@ int Game::anyJoker() const
 bool Game::canPlayJoker(int d, int token, By by) const
 {
     const int k = token == AnyJoker ? anyJoker() : token;
-    if (!playsNow(by))
-        return false;
-    // Refused while a throw, a commit or a turn start runs: in the pause after a commit
-    // the token would be charged to the next player and change a die that the next
-    // turn resets anyway.
-    return !state.busy && state.roundNo != 0 && k >= 1 && k <= JokersPerGame && d >= 1 && d <= DiceCount
-        && board.jokerVisible(k) && board.die(d).visible && state.jokers[state.curPlayer] > 0;
+    // Refused while a throw, a commit or a turn start is shown: in the pause after a
+    // commit the token would be charged to the next player and change a die that the
+    // next turn resets anyway. The token played and the die must be on the table.
+    return !m_busy && playsNow(by) && m_engine.canPlayJoker(d) && k >= 1 && k <= JokersPerGame
+        && board.jokerVisible(k) && board.die(d).visible;
 }
 
 QCoro::Task<> Game::playJoker(int d, int token, By by)
@@ -472,25 +508,25 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
     joker.die = d;
     judge(joker, by);
     board.clearMarks();
-    state.busy = true;
-    const int p = state.curPlayer;
-    int face = 0;
+    setBusy(true);
+    const int p = m_shown.curPlayer;
+    m_engine.playJoker(d);
+    const int face = m_engine.state().dice[d];
     if (options.animation()) {
-        const int landing = random.below(paths::JokerRestSpread) + paths::JokerRestTop;
+        const int landing = m_random.below(paths::JokerRestSpread) + paths::JokerRestTop;
         for (int y = board.die(d).top; y >= paths::JokerPeak; y -= paths::SlideStep) {
             board.setDieTop(d, y);
             co_await clock.wait(ticks::Step);
         }
         board.setDieTop(d, paths::JokerPeak);
-        showDieFace(d, RollDie(random));
+        board.setDieFace(d, RollDie(m_random));
         co_await clock.wait(ticks::Step);
         for (int y = paths::JokerFallStart; y <= paths::JokerFallEnd; y += paths::JokerFallStep) {
             board.setDieTop(d, y);
             co_await clock.wait(ticks::Step);
         }
         board.setDieTop(d, paths::JokerBounce);
-        face = RollDie(random);
-        showDieFace(d, face);
+        board.setDieFace(d, face);
         co_await clock.wait(ticks::Step);
         for (int y = paths::JokerRiseStart; y >= landing; y -= paths::JokerRiseStep) {
             board.setDieTop(d, y);
@@ -498,22 +534,21 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
         }
         // A held die goes back to the held row, so where it lies and whether the next
         // throw rolls it still agree.
-        if (!state.diceToThrow[d]) {
+        if (!m_shown.diceToThrow[d]) {
             co_await SlideDie(d, board.die(d).top, paths::HeldSlideEnd);
             board.setDieTop(d, geometry::HeldTop);
         }
     } else {
         board.setDieVisible(d, false);
         co_await clock.wait(ticks::JokerHidden);
-        face = RollDie(random);
-        showDieFace(d, face);
+        board.setDieFace(d, face);
         board.setDieVisible(d, true);
     }
-    state.dice[d] = static_cast<Int16>(face);
-    --state.jokers[p];
+    m_shown.dice[d] = static_cast<Int16>(face);
+    --m_shown.jokers[p];
     board.setJokerVisible(k, false);
     updateEvaluations();
-    state.busy = false;
+    setBusy(false);
 }
 
 // ---------------------------------------------------------------- categories
@@ -522,6 +557,7 @@ void Game::explainCategory(int c)
 {
     if (c < 1 || c > CategoryCount)
         return;
+    const GameState &state = m_shown;
     const int p = state.curPlayer;
     const bool scored = p >= 1 && state.score[p][c] != NotScored;
     if (scored && state.roundNo > 0)
@@ -529,20 +565,19 @@ void Game::explainCategory(int c)
     else if (!scored && state.throwNo == 0 && state.roundNo > 0)
         board.setAnnounce(QStringLiteral("Throw some dice first!"));
     else if (state.gameOver)
-        board.setAnnounce(state.promptText);
+        board.setAnnounce(m_prompt);
     else
         board.setAnnounce(categoryName(c) + QLatin1String(" - ") + categoryDescription(c));
 }
 
 bool Game::canChooseCategory(int c) const
 {
-    return !state.busy && c >= 1 && c <= CategoryCount && state.roundNo != 0 && state.throwNo != 0
-        && state.score[state.curPlayer][c] == NotScored;
+    return !m_busy && m_engine.canEnter(c);
 }
 
 QCoro::Task<> Game::previewCategory(int c, By by)
 {
-    if (canChooseCategory(c) && !state.catShown[c])
+    if (canChooseCategory(c) && !m_shown.catShown[c])
         co_await chooseCategory(c, by);
 }
 
@@ -550,7 +585,7 @@ QCoro::Task<> Game::enterCategory(int c, By by)
 {
     if (!canChooseCategory(c))
         co_return;
-    if (!state.catShown[c])
+    if (!m_shown.catShown[c])
         co_await chooseCategory(c, by);
     co_await chooseCategory(c, by);
 }
@@ -559,83 +594,79 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
 {
     if (!canChooseCategory(c) || !playsNow(by))
         co_return;
-    if (state.catShown[c]) {
+    const bool shown = m_shown.catShown[c];
+    if (shown) {
         strategy::Action entry;
         entry.move = strategy::Move::Enter;
         entry.category = c;
         judge(entry, by);
     }
     board.clearMarks();
-    state.busy = true;
-    const CategoryScore entry = ScoreCategory(state.dice, c);
-    board.setCategoryLabel(c, QString::number(entry.score));
+    setBusy(true);
+    const Outcome outcome = shown ? m_engine.enter(c) : m_engine.preview(c);
+    board.setCategoryLabel(c, QString::number(ScoreCategory(m_shown.dice, c).score));
     co_await clock.yield();
-    if (!state.catShown[c]) {
+    if (!shown) {
         // First click: show what it would score.
-        state.catShown[c] = true;
+        m_shown.catShown[c] = true;
         board.setCategoryLabelColour(c, PreviewYellow);
         co_await clock.wait(ticks::PreviewHold);
-        state.busy = false;
+        setBusy(false);
         co_return;
     }
-    co_await commit(c, entry);
+    co_await commit(outcome);
 }
 
-QCoro::Task<> Game::commit(int c, CategoryScore entry)
+QCoro::Task<> Game::commit(const Outcome &entered)
 {
-    const int p = state.curPlayer;
-    const Int16 s = entry.score;
+    const int p = m_shown.curPlayer;
+    for (const Event &e : entered.events) {
+        if (const auto *grew = std::get_if<event::KorboGrew>(&e)) {
+            // Another six of a kind after a Korbo was entered with a score: Korbo's
+            // entry grows first, with a growl.
+            m_shown.score[p][Korbo] = static_cast<Int16>(m_shown.score[p][Korbo] + grew->points);
+            m_sheet.refresh();
+            co_await clock.yield();
+            if (options.sound != SoundChoice::Off)
+                co_await m_sound->play(Sound::Growl, SoundMode::ToEnd);
+        } else if (const auto *score = std::get_if<event::ScoreEntered>(&e)) {
+            const int c = score->category;
+            const Int16 s = score->entry.score;
+            if (!options.textButtons())
+                board.setCategoryPicture(c, ButtonPicture::Used);
+            board.setCategoryLabelColour(c, ScoreGreen);
+            co_await clock.yield();
 
-    // Another six of a kind after a Korbo was entered with a score earns 60 more,
-    // whichever category these dice go into.
-    if (state.score[p][Korbo] > 0 && ScoreCategory(state.dice, Korbo).score > 0) {
-        state.score[p][Korbo] = static_cast<Int16>(state.score[p][Korbo] + ExtraKorboPoints);
-        sheet.refresh();
-        co_await clock.yield();
-        if (options.sound != SoundChoice::Off)
-            co_await m_sound->play(Sound::Growl, SoundMode::ToEnd);
-    }
+            // The sheet shows the entry with the subtotal, bonus and total that follow from it.
+            m_shown.score[p][c] = s;
+            m_sheet.refresh();
 
-    if (!options.textButtons())
-        board.setCategoryPicture(c, ButtonPicture::Used);
-    board.setCategoryLabelColour(c, ScoreGreen);
-    co_await clock.yield();
+            if (options.underlineWinner())
+                UnderlineLeader();
 
-    // The sheet shows the entry with the subtotal, bonus and total that follow from it.
-    state.score[p][c] = s;
-    sheet.refresh();
-
-    if (options.underlineWinner())
-        UnderlineLeader();
-
-    if (s == 0) {
-        if (options.sound == SoundChoice::On) {
-            co_await m_sound->play(Sound::UhOh, SoundMode::ToEnd);
-        } else if (options.sound == SoundChoice::Zany) {
-            co_await m_sound->play(Sound::OhDear, SoundMode::ToEnd);
-            co_await m_sound->play(Sound::Zero, SoundMode::Background);
-        }
-    } else {
-        co_await playCategorySound(c, entry.bonusFlag);
-    }
-
-    ++state.curPlayer;
-    if (state.curPlayer > state.numPlayers) {
-        state.curPlayer = 1;
-        ++state.roundNo;
-        if (state.roundNo > RoundCount) {
-            co_await GameOver();
-            co_return;
+            if (s == 0) {
+                if (options.sound == SoundChoice::On) {
+                    co_await m_sound->play(Sound::UhOh, SoundMode::ToEnd);
+                } else if (options.sound == SoundChoice::Zany) {
+                    co_await m_sound->play(Sound::OhDear, SoundMode::ToEnd);
+                    co_await m_sound->play(Sound::Zero, SoundMode::Background);
+                }
+            } else {
+                co_await playCategorySound(c, score->entry.bonusFlag);
+            }
+        } else if (const auto *ended = std::get_if<event::GameEnded>(&e)) {
+            co_await GameOver(*ended);
+        } else if (std::holds_alternative<event::TurnPassed>(e)) {
+            co_await clock.wait(m_shown.numPlayers > 1 ? ticks::BetweenTurns : ticks::BetweenTurnsSolo);
+            co_await StartTurn();
         }
     }
-    co_await clock.wait(state.numPlayers > 1 ? ticks::BetweenTurns : ticks::BetweenTurnsSolo);
-    co_await StartTurn();
 }
 
 QCoro::Task<> Game::playCategorySound(int c, bool bonusFlag)
 {
-    const int twins = state.curPlayer >= 1 ? state.score[state.curPlayer][Twins] : NotScored;
-    co_await PlayCategorySound(*m_sound, options, random, clock, c, bonusFlag, twins);
+    const int twins = m_shown.curPlayer >= 1 ? m_shown.score[m_shown.curPlayer][Twins] : NotScored;
+    co_await PlayCategorySound(*m_sound, options, m_random, clock, c, bonusFlag, twins);
 }
 
 QCoro::Task<> Game::sampleCategorySound(int c)
@@ -646,57 +677,64 @@ QCoro::Task<> Game::sampleCategorySound(int c)
 
 void Game::UnderlineLeader(bool force)
 {
-    if (state.roundNo == 0)
+    if (m_shown.roundNo == 0)
         return;
-    for (int p = 1; p <= state.numPlayers; ++p)
-        sheet.setUnderlined(p, false);
+    for (int p = 1; p <= m_shown.numPlayers; ++p)
+        m_sheet.setUnderlined(p, false);
     if (!force && !options.underlineWinner())
         return;
-    if (const int leader = FindLeader(state))
-        sheet.setUnderlined(leader, true);
+    if (const int leader = FindLeader(m_shown))
+        m_sheet.setUnderlined(leader, true);
 }
 
 // ---------------------------------------------------------------- end of a game
 
-void Game::ResetBoard()
+void Game::clearBoard()
 {
     ResetBoardArea(board);
     m_host->resetBoardWindow();
 }
 
-QCoro::Task<> Game::GameOver()
+QCoro::Task<> Game::welcome()
 {
+    co_await clock.yield();
+    co_await Announce(m_prompt);
+}
+
+QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
+{
+    const bool complete = !ended.results.isEmpty();
     // A stopped game: whatever of it still waits (dice in flight, a joker, sounds, the
     // pause before the next turn) ends where it waits and never touches the board.
-    if (state.roundNo <= RoundCount)
+    if (!complete)
         clock.cancelWaits();
     ++m_turnSerial;
     board.clearMarks();
-    state.busy = true;
+    setBusy(true);
     board.setTitle(QStringLiteral("Korbo"));
     // A complete game is over; a stopped one leaves the version on the line.
-    state.gameOver = state.roundNo > RoundCount;
-    state.promptText = state.gameOver ? QStringLiteral("Game Over") : QLatin1String("Korbo v") + VersionText;
-    board.setAnnounce(state.gameOver ? withCoachsWord(state.promptText) : state.promptText);
+    m_shown.gameOver = complete;
+    m_prompt = complete ? QStringLiteral("Game Over") : QLatin1String("Korbo v") + VersionText;
+    board.setAnnounce(complete ? withCoachsWord(m_prompt) : m_prompt);
     board.setThrowCaption(QStringLiteral("Start Game"));
-    ResetBoard();
+    clearBoard();
     QList<RecordResult> results; // a complete game's totals
-    if (state.roundNo <= RoundCount) {
+    if (!complete) {
         // A stopped game leaves no trace.
-        ResetScoreTable();
+        clearScores();
     } else {
         // The winner is marked whatever the Show Leader option says.
         UnderlineLeader(true);
         if (options.coach)
-            sheet.setSummary(coachSummary());
+            m_sheet.setSummary(coachSummary());
         m_host->showScoreSheet();
-        for (int p = 1; p <= state.numPlayers; ++p)
-            results.append({state.playerName[p], static_cast<Int16>(PlayerTotal(state, p))});
+        for (const Result &r : ended.results)
+            results.append({r.name, static_cast<Int16>(r.total)});
     }
-    state.roundNo = 0;
+    m_shown = m_engine.state();
     // With no game on, every button shows its open picture again; otherwise the last
     // player's used pictures would stay on an empty board.
-    RefreshCategoryButtons(board, state, options);
+    RefreshCategoryButtons(board, m_shown, options);
     board.setThrowEnabled(true);
     m_host->focusBoard();
     // New records come up over the board and take the keys, so Escape closes them
@@ -706,7 +744,7 @@ QCoro::Task<> Game::GameOver()
         m_host->saveRecords();
     if (options.showRecords() && changed)
         m_host->showRecords();
-    state.busy = false;
+    setBusy(false);
     co_return;
 }
 
@@ -727,14 +765,14 @@ QString Game::withCoachsWord(const QString &text)
 
 void Game::showPrompt()
 {
-    board.setAnnounce(state.promptText);
+    board.setAnnounce(m_prompt);
 }
 
 // ---------------------------------------------------------------- windows and options
 
 void Game::showScoreSheet()
 {
-    if (state.numPlayers != 0)
+    if (m_shown.numPlayers != 0)
         m_host->showScoreSheet();
 }
 
@@ -744,14 +782,14 @@ void Game::setOptions(const OptionValues &values)
     emit options.changed();
 }
 
-void Game::ApplyOptions()
+void Game::showOptions()
 {
     UnderlineLeader();
-    RefreshCategoryButtons(board, state, options);
+    RefreshCategoryButtons(board, m_shown, options);
     const int style = options.diceStyle;
     // The player whose turn it is takes the new style at once; the others keep theirs.
-    if (state.roundNo > 0)
-        state.playerDiceStyle[state.curPlayer] = static_cast<Int16>(style);
+    if (m_shown.roundNo > 0)
+        m_diceStyles[m_shown.curPlayer] = static_cast<Int16>(style);
     board.applyDiceStyle(style);
 }
 

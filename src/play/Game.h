@@ -30,10 +30,10 @@ struct Action;
 class GameHost {
 public:
     virtual ~GameHost() = default;
-    // The Players dialog, modal; names and player count land in the game state.
-    virtual void choosePlayers() {}
-    // "Stop this game?": true when the player answers Yes.
-    virtual bool confirmStopGame() { return false; }
+    // The Players dialog, awaited; the names it keeps reach the game through setPlayers.
+    virtual QCoro::Task<> choosePlayers() { co_return; }
+    // "Stop this game?", awaited: true when the player answers Yes.
+    virtual QCoro::Task<bool> confirmStopGame() { co_return false; }
     virtual void setPrintEnabled(bool) {}
     // The window's part of clearing the board: its size and the dialogs' places.
     virtual void resetBoardWindow() {}
@@ -47,34 +47,54 @@ public:
     // The strategy table cannot be used (why): told to the player, once.
     virtual void strategyUnavailable(const QString &why) { Q_UNUSED(why); }
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
-    virtual std::optional<QString> askTestDice() { return std::nullopt; }
+    virtual QCoro::Task<std::optional<QString>> askTestDice() { co_return std::nullopt; }
 };
 
-// The game in play: the state record, the options, the board the main window draws,
-// the chance, the clock and the sounds, and the procedures of a turn. Procedures that
-// pause are coroutines; a window starts one from an event handler and lets it run.
+// The game on the board: it sends each command to the rules engine and plays what
+// happened on the board through the tick clock, with the sounds, prompts and paths of
+// each step. Procedures that pause are coroutines; a window starts one with run() from
+// an event handler and lets it run.
 //
 // Everything a player can do goes through one command below, whoever asks: a click,
-// a key, or a computer seat. Each command checks the rules itself and does nothing
-// when they refuse, so a caller never needs to know whether the moment is right.
-// The commands of a turn also check whose turn it is: a person's clicks do nothing
-// in a computer seat's turn, and the computer plays only its own.
-// Outside the game the state, the options, the board and the score sheet are read,
-// never written.
+// a key, or a computer seat. The engine decides what the rules allow; the game adds
+// what the board allows (nothing while a throw or an entry is being shown, only the
+// tokens and dice that are on the table) and whose turn it is: a person's clicks do
+// nothing in a computer seat's turn, and the computer plays only its own.
+// The state windows read is the game as the board shows it so far; it catches up with
+// the engine's as each step is shown.
 class Game : public QObject {
     Q_OBJECT
 public:
     explicit Game(QObject *parent = nullptr);
 
-    GameState state;
     Options options;
     Board board;
-    Random random;
     TickClock clock;
-    ScoreSheet sheet{state};
     Records records;
     // Today's date for the records; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+    // The game as the board shows it: the engine's state, step by step.
+    const GameState &state() const { return m_shown; }
+    const ScoreSheet &sheet() const { return m_sheet; }
+    // A command is being shown on the board (a throw, a joker, an entry, a turn start).
+    bool busy() const { return m_busy; }
+    // The prompt of the moment: greeting, throw advice, "Game Over".
+    const QString &prompt() const { return m_prompt; }
+    // For the current dice, what entering each open category is worth to the player
+    // whose turn it is under best play: its score now and the points expected after
+    // it; 0 for entered categories and before the first throw. Worked out only after
+    // evaluateCategories (the variables monitor).
+    const Table1<double, CategoryCount> &categoryValues() const { return m_catEval; }
+    // The dice style a player's turns show; each player keeps the one in effect when
+    // they first played.
+    int diceStyleOf(int player) const { return m_diceStyles[player]; }
+
+    // Chance: `seed` decides every game's dice from now on, and the decoration
+    // (tumbling faces, landing spots, hops, sound shuffles) from its own generator.
+    void seed(std::uint32_t seed);
+    // Every game from now on throws these dice, in order (tests).
+    void setDice(QList<int> faces);
 
     void setHost(GameHost *host) { m_host = host ? host : &m_noHost; }
     void setSoundPlayer(SoundPlayer *player) { m_sound = player ? player : &m_silence; }
@@ -86,8 +106,16 @@ public:
     // Starts a command from an event handler; it runs on by itself through its waits
     // after the handler has returned. A stopped game's cancelled waits end it quietly;
     // anything else it throws is told on the error output, and the board is put back
-    // as the state has it and the busy flag cleared, so the player can go on.
+    // as the engine has the game and the busy flag cleared, so the player can go on.
     void run(QCoro::Task<> command);
+    // Nothing of the game runs any more: the program is closing.
+    void halt() { clock.halt(); }
+
+    // ---- The board between games
+    // The board cleared as before any game, the window told.
+    void clearBoard();
+    // The greeting on a cleared board.
+    QCoro::Task<> welcome();
 
     // ---- A game
     // Game / New: with no players yet, they are asked for first; during a game it
@@ -102,7 +130,8 @@ public:
     enum class By { Person, Computer };
     // The throw button: the next throw of the turn, or a new game when none is on.
     QCoro::Task<> throwDice(By by = By::Person);
-    // A die in play goes to the held row, a held die back into play.
+    // A die in play goes to the held row, a held die back into play. Asked while a
+    // throw or a joker is shown, the move waits for it.
     QCoro::Task<> toggleHold(int d, By by = By::Person);
     // Die d goes over, and with it every die on its side that shows the same face.
     QCoro::Task<> moveFace(int d, By by = By::Person);
@@ -118,7 +147,7 @@ public:
     // A click on a category: the first shows its score, the second enters it.
     QCoro::Task<> chooseCategory(int c, By by = By::Person);
     // Whether the player whose turn it is sits at the keyboard or is the computer.
-    bool computersTurn() const { return state.gameInProgress() && state.pcPlayer[state.curPlayer]; }
+    bool computersTurn() const { return m_shown.gameInProgress() && m_shown.pcPlayer[m_shown.curPlayer]; }
     // The sounds a category plays when entered with its bonus, for the player to hear.
     QCoro::Task<> sampleCategorySound(int c);
 
@@ -137,7 +166,7 @@ public:
     void setOptions(const OptionValues &values);
     // The options put into effect on the board: buttons, leader, the dice style of
     // the player whose turn it is.
-    void ApplyOptions();
+    void showOptions();
 
     // ---- The computer's play
     // What best play makes of each turn start. Loaded from the game's table the first
@@ -147,7 +176,7 @@ public:
     void setStrategyValues(std::shared_ptr<const strategy::TurnStartValues> values, const QString &whyNone = {});
     bool strategyMissing() const { return m_strategyMissing; }
     QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> strategyValues();
-    // From now on every throw and joker works out catEval for the current dice.
+    // From now on every throw and joker works out categoryValues for the current dice.
     void evaluateCategories();
     // Counts the turns started and the games ended, so a computer's turn that is
     // still waiting can tell that the game has moved on without it.
@@ -166,41 +195,46 @@ public:
     // The points each seat's choices cost this game, on average.
     double pointsLost(int player) const { return m_pointsLost[player]; }
 
-    // ---- The procedures behind the commands
-    QCoro::Task<> NewGame();
-    void ResetScoreTable();
-    QCoro::Task<> StartTurn();
-    QCoro::Task<> ThrowDice();
-    QCoro::Task<> ToggleDie(int d);
-    QCoro::Task<> SlideDie(int d, int from, int to);
-    // The leader underlined on the score sheet, as the Show Leader option says, or
-    // whatever it says when `force` is set (the winner at the end of a game).
-    void UnderlineLeader(bool force = false);
-    // End of a game: complete after round 14, or stopped through New.
-    QCoro::Task<> GameOver();
-    void ResetBoard();
-    // The status line blanks a moment, then shows the text.
-    QCoro::Task<> Announce(QString text);
-
     // Turn title for a round: "1st turn", …, "13th turn", "last go".
     static QString turnText(int round);
     // The throw button's caption after a number of throws: "1st Throw" … "Finished".
     static QString throwCaption(int throwsMade);
 
+signals:
+    // The command being shown has ended: the board is free again.
+    void idle();
+
 private:
-    // After a command failed: the board as the state has it, and nobody busy.
+    void setBusy(bool on);
+    // Waits for the command being shown to end.
+    QCoro::Task<> untilIdle();
+    // After a command failed: the board as the engine has the game, and nobody busy.
     void recover(const QString &failure);
-    void showDieFace(int d, int face);
-    QCoro::Task<> playThrowSound(int diceThrown);
-    QCoro::Task<> playCategorySound(int c, bool bonusFlag);
-    QCoro::Task<> commit(int c, CategoryScore entry);
-    void applyTestDice();
+
+    QCoro::Task<> beginGame();
+    void clearScores();
+    QCoro::Task<> StartTurn();
     // The throw itself, for whoever holds the busy flag.
     QCoro::Task<> rollDice();
+    QCoro::Task<> playThrowSound(int diceThrown);
+    QCoro::Task<> applyTestDice();
+    QCoro::Task<> SlideDie(int d, int from, int to);
+    // A die's move to the held row or back into play, shown.
+    QCoro::Task<> showMove(const event::DieMoved &moved);
+    QCoro::Task<> commit(const Outcome &entered);
+    QCoro::Task<> playCategorySound(int c, bool bonusFlag);
+    // The leader underlined on the score sheet, as the Show Leader option says, or
+    // whatever it says when `force` is set (the winner at the end of a game).
+    void UnderlineLeader(bool force = false);
+    // End of a game: complete after round 14 (with its results), or stopped.
+    QCoro::Task<> GameOver(const event::GameEnded &ended);
+    // The status line blanks a moment, then shows the text.
+    QCoro::Task<> Announce(QString text);
+
     bool canChooseCategory(int c) const;
     int anyJoker() const;
     // Whether `by` may act in the turn now: the seat's own player, or anyone between games.
-    bool playsNow(By by) const { return !state.gameInProgress() || computersTurn() == (by == By::Computer); }
+    bool playsNow(By by) const { return !m_shown.gameInProgress() || computersTurn() == (by == By::Computer); }
     void updateEvaluations();
     QCoro::Task<> playComputerTurn();
     // The coach's word on a person's decision about to be carried out.
@@ -209,6 +243,19 @@ private:
     // `text` after the coach's word on the entry just made, if there is one; the word
     // is told once.
     QString withCoachsWord(const QString &text);
+
+    Engine m_engine;
+    GameState m_shown;
+    ScoreSheet m_sheet{m_shown};
+    // Decoration only: what it draws never changes a game.
+    Random m_random;
+    // Seeds each game's dice; empty with a script of dice in their place.
+    Random m_gameSeeds;
+    QList<int> m_script;
+    bool m_busy = false;
+    QString m_prompt = QStringLiteral("Welcome to Korbo");
+    Table1<double, CategoryCount> m_catEval{};
+    Table1<Int16, MaxPlayers> m_diceStyles{};
 
     GameHost m_noHost;
     GameHost *m_host = &m_noHost;

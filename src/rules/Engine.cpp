@@ -81,6 +81,15 @@ Outcome Engine::throwDice()
     return {false, {thrown}};
 }
 
+Outcome Engine::fixDice(const DiceArray &faces)
+{
+    if (!m_state.gameInProgress() || m_state.throwNo == 0
+        || std::any_of(faces.begin() + 1, faces.end(), [](Int16 f) { return f < 1 || f > 6; }))
+        return {};
+    std::copy(faces.begin() + 1, faces.end(), m_state.dice.begin() + 1);
+    return {false, {}};
+}
+
 bool Engine::canMove(int die) const
 {
     return m_state.gameInProgress() && m_state.throwNo > 0 && die >= 1 && die <= DiceCount;

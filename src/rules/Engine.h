@@ -136,6 +136,9 @@ public:
     // The dice entered in an open category; the turn passes on, or the game ends.
     Outcome enter(int category);
 
+    // Test dice: the dice on the table show the given faces (1..6) instead.
+    Outcome fixDice(const DiceArray &faces);
+
     bool canThrow() const;
     bool canMove(int die) const;
     bool canPlayJoker(int die) const;

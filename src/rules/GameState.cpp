@@ -1,10 +1,7 @@
 #include "GameState.h"
 
-#include "Random.h"
-
 #include <QDir>
 #include <QFile>
-#include <QTime>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -77,16 +74,6 @@ QString UserFolder(const char *variable, const char *underHome)
 QString GetWindowsDir()
 {
     return UserFolder("XDG_CONFIG_HOME", ".config");
-}
-
-void InitTables(GameState &state, Random &random, const QString &settingsFolder)
-{
-    state.busy = false;
-    random.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
-    state.promptText = QStringLiteral("Welcome to Korbo");
-    state.winDir = settingsFolder;
-    if (!state.winDir.endsWith(QLatin1Char('/')))
-        state.winDir += QLatin1Char('/');
 }
 
 } // namespace korbo

@@ -37,15 +37,15 @@ template <typename T, int N> using Table1 = std::array<T, N + 1>;
 using Int16 = std::int16_t;
 using DiceArray = Table1<Int16, DiceCount>;
 
-// The one record of everything the game knows about the game in progress.
-// A window that shows a value reads it from here at the moment it draws.
+// Everything the rules know of a game: the players, the score table, the dice and
+// where the game stands. The engine keeps it; the board shows a copy that follows it
+// step by step.
 struct GameState {
     // Players
     Int16 numPlayers = 0;
     Table1<QString, MaxPlayers> playerName{};
     Table1<bool, MaxPlayers> pcPlayer{};
     Table1<Int16, MaxPlayers> jokers{};
-    Table1<Int16, MaxPlayers> playerDiceStyle{};
 
     // Score table: score[player][category], NotScored until entered.
     std::array<Table1<Int16, CategoryCount>, MaxPlayers + 1> score{};
@@ -58,21 +58,10 @@ struct GameState {
     Int16 roundNo = 0;
     Int16 curPlayer = 0;
     Int16 throwNo = 0;
+    // Categories whose score for these dice has been shown, not yet entered.
     Table1<bool, CategoryCount> catShown{};
-    bool busy = false;
-    QString promptText;
-    // From the end of a complete game until the next one starts: the prompt is
-    // "Game Over", and the categories say so too.
+    // From the end of a complete game until the next one starts.
     bool gameOver = false;
-
-    // For the current dice, what entering each open category is worth to the player
-    // whose turn it is under best play: its score now and the points expected after
-    // it; 0 for entered categories and before the first throw. Worked out only while
-    // someone watches (the variables monitor).
-    Table1<double, CategoryCount> catEval{};
-
-    // The settings folder, ending in a separator.
-    QString winDir;
 
     GameState();
 
@@ -85,12 +74,6 @@ QString categoryName(int category);
 QString categoryDescription(int category);
 // The captions the category buttons carry before they are first refreshed.
 QString initialCategoryCaption(int category);
-
-class Random;
-
-// Start-up initialisation of the game state. `settingsFolder` is where the
-// settings file lives; a trailing separator is added when it lacks one.
-void InitTables(GameState &state, Random &random, const QString &settingsFolder);
 
 // The user's home folder: HOME, or the account's own when HOME is unset or relative.
 QString HomeFolder();

@@ -18,6 +18,9 @@ public:
     // A value in [0, 1). 24 random bits make every result an exact float below 1.
     float next() { return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f); }
 
+    // 32 random bits, to seed another generator with.
+    std::uint32_t next32() { return m_engine(); }
+
     // Int(R * n): a whole number in 0 .. n-1.
     int below(int n) { return static_cast<int>(next() * static_cast<float>(n)); }
 

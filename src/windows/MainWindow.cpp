@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +30,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPointer>
 #include <QScreen>
+#include <QTime>
 #include <QUrl>
+
+#include <QCoro/QCoroSignal>
 
 namespace korbo {
 
@@ -39,7 +44,8 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                               | Qt::CustomizeWindowHint),
       m_game(game), m_messages(messages),
-      m_recordsStore(game.records, game.random, [&game] { return game.today(); })
+      m_recordsStore(game.records, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()),
+                     [&game] { return game.today(); })
 {
     setObjectName(QStringLiteral("korbo"));
     InstallGameStyle(); // before the menu bar is made
@@ -151,21 +157,21 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
 {
     m_folders = folders;
     setSamplesMuted(true);
-    InitTables(m_game.state, m_game.random, folders.settings);
+    // Every start plays other games.
+    m_game.seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     LoadSettings();
     adjustSize();
     CentreOnScreen(this);
     ResetBoard();
     show();
-    co_await m_game.clock.yield();
-    co_await m_game.Announce(QStringLiteral("Welcome to Korbo"));
+    co_await m_game.welcome();
     if (!m_startNotes.isEmpty())
         m_messages.warning(this, ProgramName, std::exchange(m_startNotes, {}).join(QLatin1String("\n\n")));
     // The board is up: now the sounds get ready, out of the way of the start.
     m_game.sound().prepare();
     // "debug" on the command line: the game's counters in a window of their own.
     if (m_game.testDiceMode()) {
-        (new VarsMonitor(m_game.state, this))->show();
+        (new VarsMonitor(m_game, this))->show();
         m_game.evaluateCategories();
     }
     setSamplesMuted(false);
@@ -260,7 +266,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (m_game.state.gameInProgress()
+    if (m_game.state().gameInProgress()
         && !m_messages.askYesNo(this, QStringLiteral("Quit Korbo"), QStringLiteral("Are you sure you want to quit?"))) {
         event->ignore();
         return;
@@ -270,7 +276,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_messages.warning(this, ProgramName,
                            QStringLiteral("Korbo could not save:") + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
     m_stored = true;
-    m_game.clock.halt();
+    m_game.halt();
     // The other windows go with the board, without their own close handling; with no
     // window left the program ends.
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -286,7 +292,7 @@ void MainWindow::saveAndLeave()
             qWarning("Korbo could not save %s", qPrintable(failure));
         m_stored = true;
     }
-    m_game.clock.halt();
+    m_game.halt();
     // Every window goes, an open dialog too, which ends its wait. The program ends
     // once the procedure that waited on it, maybe the close question itself, has
     // unwound: closing the board now would be lost in a close already under way.
@@ -297,7 +303,7 @@ void MainWindow::saveAndLeave()
 
 void MainWindow::ResetBoard()
 {
-    m_game.ResetBoard();
+    m_game.clearBoard();
 }
 
 void MainWindow::resetBoardWindow()
@@ -338,7 +344,7 @@ ScoresWindow *MainWindow::scores()
 
 void MainWindow::menuScoresClick()
 {
-    if (m_game.state.numPlayers == 0) {
+    if (m_game.state().numPlayers == 0) {
         menuScores->setChecked(false);
         return;
     }
@@ -366,7 +372,7 @@ void MainWindow::showScoreSheet()
 
 void MainWindow::menuPrintClick()
 {
-    if (!m_game.state.gameInProgress())
+    if (!m_game.state().gameInProgress())
         return;
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
@@ -462,46 +468,59 @@ void MainWindow::focusBoard()
 
 void MainWindow::menuPlayersClick()
 {
-    if (m_game.state.gameInProgress()) {
+    if (m_game.state().gameInProgress()) {
         m_messages.information(this, QString(), QStringLiteral("Can't change players in a game"), false);
         return;
     }
-    const int before = m_game.state.numPlayers;
-    runPlayersDialog();
-    if (m_game.state.numPlayers != before) {
-        scores()->setPlayerCount(m_game.state.numPlayers);
+    PlayersDialog dialog(m_game, this);
+    placePlayersDialog(&dialog);
+    const int before = m_game.state().numPlayers;
+    dialog.exec();
+    playersChosen(before, dialog.saved());
+}
+
+QCoro::Task<> MainWindow::choosePlayers()
+{
+    // Asked by New itself: the game's command awaits the dialog.
+    QPointer<PlayersDialog> dialog = new PlayersDialog(m_game, this);
+    placePlayersDialog(dialog);
+    const int before = m_game.state().numPlayers;
+    dialog->open();
+    co_await qCoro(dialog.data(), &QDialog::finished);
+    if (!dialog)
+        co_return;
+    playersChosen(before, dialog->saved());
+    dialog->deleteLater();
+}
+
+void MainWindow::placePlayersDialog(QDialog *dialog)
+{
+    const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(dialog).size());
+    placeFrame(dialog, keptInside(frame, availableArea(this)));
+}
+
+void MainWindow::playersChosen(int before, bool saved)
+{
+    if (saved) {
+        const bool anyone = m_game.state().numPlayers != 0;
+        menuScores->setEnabled(anyone);
+        if (!anyone) {
+            menuPrint->setEnabled(false);
+            if (m_scores)
+                m_scores->hide();
+            menuScores->setChecked(false);
+        }
+    }
+    if (m_game.state().numPlayers != before) {
+        scores()->setPlayerCount(m_game.state().numPlayers);
         keepOnScreen(m_scores); // a wider sheet may now reach past the screen's edge
     }
     scores()->refreshNames();
 }
 
-bool MainWindow::runPlayersDialog()
+QCoro::Task<bool> MainWindow::confirmStopGame()
 {
-    PlayersDialog dialog(m_game, this);
-    const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(&dialog).size());
-    placeFrame(&dialog, keptInside(frame, availableArea(this)));
-    dialog.exec();
-    if (!dialog.saved())
-        return false;
-    const bool anyone = m_game.state.numPlayers != 0;
-    menuScores->setEnabled(anyone);
-    if (!anyone) {
-        menuPrint->setEnabled(false);
-        if (m_scores)
-            m_scores->hide();
-        menuScores->setChecked(false);
-    }
-    return true;
-}
-
-void MainWindow::choosePlayers()
-{
-    menuPlayersClick();
-}
-
-bool MainWindow::confirmStopGame()
-{
-    return m_messages.askYesNo(this, QStringLiteral("Quit Current Game?"), QStringLiteral("Stop this game?"));
+    co_return co_await m_messages.ask(this, QStringLiteral("Quit Current Game?"), QStringLiteral("Stop this game?"));
 }
 
 void MainWindow::setPrintEnabled(bool on)
@@ -520,9 +539,9 @@ void MainWindow::strategyUnavailable(const QString &why)
                                 "and Hint and Coach are not available."));
 }
 
-std::optional<QString> MainWindow::askTestDice()
+QCoro::Task<std::optional<QString>> MainWindow::askTestDice()
 {
-    return m_messages.input(this, QStringLiteral("Test Dice"), QStringLiteral("Enter 6 dice"));
+    co_return co_await m_messages.input(this, QStringLiteral("Test Dice"), QStringLiteral("Enter 6 dice"));
 }
 
 // ---------------------------------------------------------------- the desktop

@@ -96,8 +96,8 @@ public:
     static QString helpPage();
 
     // GameHost
-    void choosePlayers() override;
-    bool confirmStopGame() override;
+    QCoro::Task<> choosePlayers() override;
+    QCoro::Task<bool> confirmStopGame() override;
     void setPrintEnabled(bool on) override;
     void resetBoardWindow() override;
     void showScoreSheet() override;
@@ -105,7 +105,7 @@ public:
     void focusBoard() override;
     void saveRecords() override;
     void strategyUnavailable(const QString &why) override;
-    std::optional<QString> askTestDice() override;
+    QCoro::Task<std::optional<QString>> askTestDice() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -114,8 +114,10 @@ protected:
 
 private:
     void buildMenus();
-    // The Players dialog, modal; afterwards the sheet and the menus follow the names.
-    bool runPlayersDialog();
+    // The Players dialog is placed over the board; once it is closed the sheet and
+    // the menus follow the names (`saved`: it kept them).
+    void placePlayersDialog(QDialog *dialog);
+    void playersChosen(int playersBefore, bool saved);
 
     Game &m_game;
     Messages &m_messages;

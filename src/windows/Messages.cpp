@@ -3,6 +3,11 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+
+#include <QCoro/QCoroSignal>
+
+#include <memory>
 
 namespace korbo {
 
@@ -33,22 +38,52 @@ void Messages::warning(QWidget *parent, const QString &title, const QString &tex
     box.exec();
 }
 
-bool Messages::askYesNo(QWidget *parent, const QString &title, const QString &text)
+namespace {
+QMessageBox *yesNoBox(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, titleOrProgram(title), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    auto *box = new QMessageBox(QMessageBox::NoIcon, titleOrProgram(title), text,
+                                QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    return box;
 }
 
-std::optional<QString> Messages::input(QWidget *parent, const QString &title, const QString &prompt)
+// Shows a dialog, modal to its window, and waits for its answer; the dialog goes
+// afterwards. Nothing when the dialog went first (its window closed).
+QCoro::Task<std::optional<int>> answerOf(QDialog *dialog)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, titleOrProgram(title), prompt,
-                                               QLineEdit::Normal, QString(), &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
+    QPointer<QDialog> guard(dialog);
+    dialog->open();
+    const int answer = co_await qCoro(dialog, &QDialog::finished);
+    if (!guard)
+        co_return std::nullopt;
+    dialog->deleteLater();
+    co_return answer;
+}
+} // namespace
+
+bool Messages::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    std::unique_ptr<QMessageBox> box(yesNoBox(parent, title, text));
+    return box->exec() == QMessageBox::Yes;
+}
+
+QCoro::Task<bool> Messages::ask(QWidget *parent, const QString &title, const QString &text)
+{
+    const std::optional<int> answer = co_await answerOf(yesNoBox(parent, title, text));
+    co_return answer == QMessageBox::Yes;
+}
+
+QCoro::Task<std::optional<QString>> Messages::input(QWidget *parent, const QString &title, const QString &prompt)
+{
+    auto *dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(titleOrProgram(title));
+    dialog->setLabelText(prompt);
+    dialog->setTextEchoMode(QLineEdit::Normal);
+    QPointer<QInputDialog> guard(dialog);
+    const std::optional<int> answer = co_await answerOf(dialog);
+    if (!guard || answer != QDialog::Accepted)
+        co_return std::nullopt;
+    co_return dialog->textValue();
 }
 
 } // namespace korbo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QString>
 
 #include <optional>
@@ -26,8 +27,10 @@ public:
     virtual void warning(QWidget *parent, const QString &title, const QString &text);
     // A Yes/No question without an icon, No the default. True for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text);
-    // A one-line input prompt; nothing when cancelled.
-    virtual std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt);
+    // The same question, awaited by the procedure that asks it.
+    virtual QCoro::Task<bool> ask(QWidget *parent, const QString &title, const QString &text);
+    // A one-line input prompt, awaited; nothing when cancelled.
+    virtual QCoro::Task<std::optional<QString>> input(QWidget *parent, const QString &title, const QString &prompt);
 };
 
 } // namespace korbo

@@ -219,11 +219,6 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     showValues();
 }
 
-QString OptionsDialog::userDiceFolder() const
-{
-    return m_userDiceFolder.isEmpty() ? m_game.state.winDir : m_userDiceFolder;
-}
-
 void OptionsDialog::storeControls()
 {
     if (m_loadingControls)
@@ -340,7 +335,7 @@ void ApplyOptions(Game &game, QWidget *mainWindow)
         else
             mainWindow->unsetCursor();
     }
-    game.ApplyOptions();
+    game.showOptions();
 }
 
 void OptionsDialog::applyOptions()

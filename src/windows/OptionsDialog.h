@@ -77,9 +77,9 @@ public:
     // Left over the middle of the board, top level with the board's top.
     void placeOver(QWidget *main);
 
-    // Where the user's dice pictures are copied; the settings folder unless set.
+    // Where the user's dice pictures are copied.
     void setUserDiceFolder(const QString &folder) { m_userDiceFolder = folder; }
-    QString userDiceFolder() const;
+    const QString &userDiceFolder() const { return m_userDiceFolder; }
 
     // While muted the sound choices play no sample: the game is starting up.
     void setSamplesMuted(bool muted) { m_samplesMuted = muted; }

@@ -62,7 +62,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         box->setStyleSheet(QStringLiteral(
             "QLineEdit { background: white; color: %1; border: 1px solid rgb(128,128,128);"
             " padding: 0px; }").arg(TextGreen.name()));
-        box->setText(game.state.playerName[i].left(MaxNameLength));
+        box->setText(game.state().playerName[i].left(MaxNameLength));
         box->installEventFilter(this);
         // The boxes have no captions: a screen reader is told what each is for.
         box->setAccessibleName(QStringLiteral("Player %1 name").arg(i));
@@ -71,7 +71,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         auto *pc = new QCheckBox(this);
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
-        pc->setChecked(game.state.pcPlayer[i]);
+        pc->setChecked(game.state().pcPlayer[i]);
         pc->setAccessibleName(QStringLiteral("Player %1 played by the PC").arg(i));
         pc->installEventFilter(this);
         m_pc[i] = pc;
@@ -147,7 +147,8 @@ void PlayersDialog::closeEvent(QCloseEvent *event)
         m_cancelled = false;
     else
         SaveSettings();
-    setResult(m_saved ? QDialog::Accepted : QDialog::Rejected);
+    // Ends the dialog as its answer: whoever waits for it hears that it finished.
+    done(m_saved ? QDialog::Accepted : QDialog::Rejected);
     event->accept();
 }
 

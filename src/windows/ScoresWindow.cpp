@@ -97,10 +97,10 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     m_summary->setObjectName(QStringLiteral("labCoach"));
     m_summary->setWordWrap(true);
     colour(m_summary, kOddRow);
-    setPlayerCount(game.state.numPlayers);
+    setPlayerCount(game.state().numPlayers);
     refreshNames();
     refresh();
-    connect(&game.sheet, &ScoreSheet::changed, this, &ScoresWindow::refresh);
+    connect(&game.sheet(), &ScoreSheet::changed, this, &ScoresWindow::refresh);
 }
 
 int ScoresWindow::widthFor(int players)
@@ -118,7 +118,7 @@ void ScoresWindow::fitSummary()
 {
     const int width = widthFor(m_players);
     const int margin = px(120);
-    m_summary->setText(m_game.sheet.summary());
+    m_summary->setText(m_game.sheet().summary());
     const int height = m_summary->text().isEmpty() ? 0 : m_summary->heightForWidth(width - 2 * margin);
     m_summary->setGeometry(margin, px(kClientHeight), width - 2 * margin, height);
     m_summary->setVisible(height > 0);
@@ -137,13 +137,13 @@ void ScoresWindow::refreshNames()
         shared.setStretch(stretch);
         const QFontMetrics metrics(shared);
         const auto fits = [&](const QString &name) { return metrics.horizontalAdvance(name) <= width; };
-        if (std::all_of(m_game.state.playerName.begin(), m_game.state.playerName.end(), fits))
+        if (std::all_of(m_game.state().playerName.begin(), m_game.state().playerName.end(), fits))
             break;
     }
     const QFontMetrics metrics(shared);
     for (int p = 1; p <= MaxPlayers; ++p) {
         QLabel *label = m_names[p];
-        const QString &name = m_game.state.playerName[p];
+        const QString &name = m_game.state().playerName[p];
         const QString shown = metrics.elidedText(name, Qt::ElideRight, width);
         label->setText(shown);
         label->setToolTip(shown == name ? QString() : name);
@@ -159,7 +159,7 @@ void ScoresWindow::nameCells()
 {
     // "Ann, Twos: 8", "Ann, Korbo" while empty, "Ann, Total: 364".
     for (int p = 1; p <= MaxPlayers; ++p) {
-        const QString &player = m_game.state.playerName[p];
+        const QString &player = m_game.state().playerName[p];
         const auto name = [&player](QLabel *cell, const QString &what) {
             const QString text = player.isEmpty() ? QString()
                 : player + QStringLiteral(", ") + what + (cell->text().isEmpty() ? QString() : QStringLiteral(": ") + cell->text());
@@ -174,7 +174,7 @@ void ScoresWindow::nameCells()
 
 void ScoresWindow::refresh()
 {
-    const ScoreSheet &sheet = m_game.sheet;
+    const ScoreSheet &sheet = m_game.sheet();
     if (sheet.summary() != m_summary->text())
         fitSummary();
     for (int i = 1; i <= ScoreSheet::CellCount; ++i)

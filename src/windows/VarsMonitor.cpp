@@ -1,5 +1,7 @@
 #include "VarsMonitor.h"
 
+#include "Game.h"
+
 #include "GameState.h"
 #include "Keyboard.h"
 #include "Twips.h"
@@ -34,10 +36,10 @@ QLabel *label(QWidget *parent, const QString &name, int left, int top, int width
 
 } // namespace
 
-VarsMonitor::VarsMonitor(const GameState &state, QWidget *parent)
+VarsMonitor::VarsMonitor(const Game &game, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                   | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_state(state)
+      m_game(game)
 {
     setObjectName(QStringLiteral("varsMonitor"));
     AnswerStandardKeys(this);
@@ -81,14 +83,14 @@ QString VarsMonitor::signedText(int value)
 
 void VarsMonitor::Command1Click()
 {
-    m_labelthrow->setText(signedText(m_state.throwNo));
-    m_labelgo->setText(signedText(m_state.roundNo));
-    m_labelplayergo->setText(signedText(m_state.curPlayer));
+    m_labelthrow->setText(signedText(m_game.state().throwNo));
+    m_labelgo->setText(signedText(m_game.state().roundNo));
+    m_labelplayergo->setText(signedText(m_game.state().curPlayer));
     // Spelled so, small "true" and capital "False".
-    m_labelflag->setText(m_state.busy ? QStringLiteral("true") : QStringLiteral("False"));
+    m_labelflag->setText(m_game.busy() ? QStringLiteral("true") : QStringLiteral("False"));
     for (int i = 1; i <= CategoryCount; ++i) {
         m_labCatPC[i]->setText(categoryName(i));
-        m_labCatPCval[i]->setText(QString::number(m_state.catEval[i], 'g', 4));
+        m_labCatPCval[i]->setText(QString::number(m_game.categoryValues()[i], 'g', 4));
     }
 }
 

@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace korbo {
 
-struct GameState;
+class Game;
 
 // "VarsMonitor": a look at the turn counters, the busy flag and what the computer
 // player last made of each category. Only made when the game starts with "debug"
@@ -20,7 +20,7 @@ struct GameState;
 class VarsMonitor : public QWidget {
     Q_OBJECT
 public:
-    explicit VarsMonitor(const GameState &state, QWidget *parent = nullptr);
+    explicit VarsMonitor(const Game &game, QWidget *parent = nullptr);
 
     QLabel *labelthrow() const { return m_labelthrow; }
     QLabel *labelgo() const { return m_labelgo; }
@@ -40,7 +40,7 @@ public slots:
     void Command1Click();
 
 private:
-    const GameState &m_state;
+    const Game &m_game;
     QLabel *m_labelthrow = nullptr;
     QLabel *m_labelgo = nullptr;
     QLabel *m_labelplayergo = nullptr;

@@ -29,8 +29,8 @@ struct Coach : ::testing::Test {
     }
     double expectedAfter(const strategy::Action &action) const
     {
-        const strategy::TurnPlanner planner(*table, g.state, 1);
-        return planner.expected(strategy::Position::of(g.state, 1), action);
+        const strategy::TurnPlanner planner(*table, g.state(), 1);
+        return planner.expected(strategy::Position::of(g.state(), 1), action);
     }
 };
 
@@ -43,11 +43,11 @@ TEST_F(Coach, HintNamesTheBestActionAndMarksIt)
     };
     for (const auto &row : rows) {
         t.throwAs(row.dice);
-        const GameState before = g.state;
+        const GameState before = g.state();
         t.run(g.showHint());
         EXPECT_TRUE(g.board.announce().startsWith(QLatin1String(row.says))) << qPrintable(g.board.announce());
         EXPECT_EQ(g.board.markedCategory(), row.category);
-        EXPECT_TRUE(g.state.dice == before.dice && g.state.score == before.score);
+        EXPECT_TRUE(g.state().dice == before.dice && g.state().score == before.score);
         t.run(g.enterCategory(row.category));
         EXPECT_EQ(g.board.markedCategory(), 0); // gone with the next action
     }
@@ -81,7 +81,7 @@ TEST_F(Coach, CostlyEntriesAreToldWithTheEnginesDifferenceAndAddedUp)
         EXPECT_EQ(g.board.announce(), QStringLiteral("%1 cost Ann %2 points on average; Korbo was best. Off you go, Ann")
                                           .arg(categoryName(entry))
                                           .arg(cost, 0, 'f', 1));
-        EXPECT_EQ(g.state.score[1][entry], 0); // the player's choice stands
+        EXPECT_EQ(g.state().score[1][entry], 0); // the player's choice stands
     }
     EXPECT_DOUBLE_EQ(g.pointsLost(1), lost);
 }
@@ -92,19 +92,19 @@ TEST_F(Coach, OffSaysNothingNewAndOnSumsUpTheGame)
     for (bool coach : {false, true}) {
         g.setCoach(coach);
         lines.clear();
-        while (g.state.roundNo != 0) {
+        while (g.state().roundNo != 0) {
             t.throwAs("112346");
             int c = 1;
-            while (g.state.score[1][c] != NotScored)
+            while (g.state().score[1][c] != NotScored)
                 ++c;
             t.run(g.enterCategory(c));
         }
         const bool told = !lines.filter(QStringLiteral(" points on average")).isEmpty();
         EXPECT_EQ(told, coach);
-        EXPECT_EQ(g.sheet.summary().isEmpty(), !coach);
+        EXPECT_EQ(g.sheet().summary().isEmpty(), !coach);
         t.run(g.throwDice()); // the next game
     }
-    EXPECT_TRUE(g.sheet.summary().isEmpty()); // a new game starts without the last one's
+    EXPECT_TRUE(g.sheet().summary().isEmpty()); // a new game starts without the last one's
 }
 
 } // namespace

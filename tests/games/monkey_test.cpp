@@ -152,10 +152,10 @@ private:
                                   Qt::Key_T, Qt::Key_J, Qt::Key_F, Qt::Key_S, Qt::Key_1, Qt::Key_6};
             QWidget *focus = QApplication::focusWidget();
             QTest::keyClick(focus && focus->window() == &m_window ? focus : &m_window, keys[below(keys.size())]);
-        } else if (pick < 97 || m_game.state.numPlayers == 0) {
+        } else if (pick < 97 || m_game.state().numPlayers == 0) {
             QAction *entry = menus[below(menus.size())];
             // Stopping a game is kept rare, or hardly a game would reach its end.
-            if (entry != m_window.menuNew || below(8) == 0 || m_game.state.roundNo == 0)
+            if (entry != m_window.menuNew || below(8) == 0 || m_game.state().roundNo == 0)
                 entry->trigger();
         }
     }
@@ -184,7 +184,7 @@ private:
 
     void check()
     {
-        const GameState &s = m_game.state;
+        const GameState &s = m_game.state();
         if (s.roundNo < 0 || s.roundNo > RoundCount || s.throwNo < 0 || s.throwNo > MaxThrows)
             fail(QStringLiteral("round %1, throw %2").arg(s.roundNo).arg(s.throwNo));
         if (s.roundNo > 0 && (s.curPlayer < 1 || s.curPlayer > s.numPlayers))
@@ -206,7 +206,7 @@ private:
                     && !newGame)
                     fail(QStringLiteral("player %1 category %2 entered again: %3 then %4").arg(p).arg(c).arg(before).arg(now));
             }
-            const QString shown = m_game.sheet.total(p);
+            const QString shown = m_game.sheet().total(p);
             const int total = sum + (UpperBonus(s, p) == 40 ? 40 : 0);
             if (s.roundNo > 0 && !shown.isEmpty() && shown.toInt() != total)
                 fail(QStringLiteral("player %1 total %2, entries and bonus %3").arg(p).arg(shown).arg(total));

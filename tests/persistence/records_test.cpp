@@ -223,8 +223,7 @@ struct Store : ::testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath(RecordsFileName);
     Records records;
-    Random random{5};
-    RecordsStore store{records, random, [] { return QDate(2026, 12, 6); }};
+    RecordsStore store{records, 5, [] { return QDate(2026, 12, 6); }};
 
     // The names in the highs of the file as it is now.
     QStringList namesOnFile()
@@ -271,7 +270,7 @@ TEST_F(Store, EachSaveTakesInWhatAnotherCopyAddedAndKeepsADamagedFileAside)
     // lost, and a file damaged while the game ran written over.
     store.load(path);
     Records other;
-    RecordsStore otherStore(other, random, [] { return QDate(2026, 12, 6); });
+    RecordsStore otherStore(other, 5, [] { return QDate(2026, 12, 6); });
     otherStore.load(path);
     records.MergeResults({{QStringLiteral("Ann"), 300}}, June15);
     ASSERT_TRUE(store.save());

@@ -17,23 +17,37 @@ struct Turn : ::testing::Test {
         t.name({QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Green")});
         t.run(g.throwDice());
     }
+    // The game in progress stopped and a new one started.
+    void freshGame()
+    {
+        t.host.answerStop = true;
+        t.run(g.stopGame());
+        t.run(g.newGame());
+    }
 };
 
 TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
 {
+    // An earlier game: Blue takes another style in its turn, dice are thrown, a score
+    // entered and a joker played.
     g.options.diceStyle = StyleRainbow;
-    g.state.playerDiceStyle[2] = StylePhoto; // chosen in an earlier game
-    g.state.dice = {0, 3, 3, 3, 3, 3, 3};
-    g.state.score[1][Sixes] = 36;
-    g.state.jokers[MaxPlayers] = 0;
+    g.options.animationValue = 0;
     startGame();
-    EXPECT_TRUE(g.state.throwNo == 0 && g.state.score[1][Sixes] == NotScored && t.host.printEnabled);
+    t.run(g.throwDice());
+    t.run(g.enterCategory(Sixes));
+    g.options.diceStyle = StylePhoto;
+    g.showOptions();
+    t.run(g.throwDice());
+    t.run(g.playJoker(1));
+    g.options.diceStyle = StyleRainbow;
+    freshGame();
+    EXPECT_TRUE(g.state().throwNo == 0 && g.state().score[1][Sixes] == NotScored && t.host.printEnabled);
     for (int p = 1; p <= MaxPlayers; ++p) {
-        EXPECT_EQ(g.state.jokers[p], JokersPerGame) << p; // slots beyond the players too
-        EXPECT_EQ(g.state.playerDiceStyle[p], p == 2 ? StylePhoto : StyleRainbow) << p;
+        EXPECT_EQ(g.state().jokers[p], JokersPerGame) << p; // slots beyond the players too
+        EXPECT_EQ(g.diceStyleOf(p), p == 2 ? StylePhoto : StyleRainbow) << p;
     }
     for (int d = 1; d <= DiceCount; ++d)
-        EXPECT_TRUE(g.state.dice[d] == 0 && g.state.diceToThrow[d] && !g.board.die(d).visible) << d;
+        EXPECT_TRUE(g.state().dice[d] == 0 && g.state().diceToThrow[d] && !g.board.die(d).visible) << d;
     for (int k = 1; k <= JokersPerGame; ++k)
         EXPECT_TRUE(g.board.jokerVisible(k));
 
@@ -41,10 +55,9 @@ TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
     // with Auto 1st Throw its first turn starts with a throw.
     g.options.diceStyle = StyleUserDefined;
     g.options.autoThrowValue = 1;
-    g.state.roundNo = 0;
-    t.run(g.NewGame());
-    EXPECT_TRUE(g.state.throwNo == 1 && g.state.playerDiceStyle[1] == StyleRainbow
-                && g.state.playerDiceStyle[2] == StylePhoto);
+    freshGame();
+    EXPECT_TRUE(g.state().throwNo == 1 && g.diceStyleOf(1) == StyleRainbow
+                && g.diceStyleOf(2) == StylePhoto);
 }
 
 // Unanimated throws once landed in the held row. Each round throws, holds a die and
@@ -56,17 +69,16 @@ TEST_F(Turn, DiceLandWhereTheyBelongWhenThrownHeldAndRethrownByAJoker)
     for (int round = 0; round < 150; ++round) {
         const bool animate = round % 2;
         g.options.animationValue = animate;
-        g.state.jokers[1] = JokersPerGame;
-        t.run(g.StartTurn());
+        freshGame();
         t.run(g.throwDice());
         for (int d = 1; d <= DiceCount; ++d)
             EXPECT_TRUE(inArea(g.board.die(d).top)) << "thrown: " << g.board.die(d).top;
-        const DiceArray before = g.state.dice;
-        t.run(g.ToggleDie(3));
+        const DiceArray before = g.state().dice;
+        t.run(g.toggleHold(3));
         EXPECT_EQ(g.board.die(3).top, geometry::HeldTop);
-        t.run(g.ToggleDie(3));
-        EXPECT_TRUE(g.state.diceToThrow[3] && inArea(g.board.die(3).top)) << "held and freed: " << g.board.die(3).top;
-        t.run(g.ToggleDie(5));
+        t.run(g.toggleHold(3));
+        EXPECT_TRUE(g.state().diceToThrow[3] && inArea(g.board.die(3).top)) << "held and freed: " << g.board.die(3).top;
+        t.run(g.toggleHold(5));
         const int top = g.board.die(2).top;
         t.run(g.playJoker(2, 3));
         t.run(g.playJoker(5, 2));
@@ -74,12 +86,12 @@ TEST_F(Turn, DiceLandWhereTheyBelongWhenThrownHeldAndRethrownByAJoker)
         // and a held die goes back to its row.
         EXPECT_TRUE(animate ? inArea(g.board.die(2).top) : g.board.die(2).top == top) << g.board.die(2).top;
         EXPECT_EQ(g.board.die(5).top, geometry::HeldTop);
-        EXPECT_TRUE(g.state.diceToThrow[2] && !g.state.diceToThrow[5] && g.board.die(2).visible
-                    && g.board.die(2).face == g.state.dice[2]);
+        EXPECT_TRUE(g.state().diceToThrow[2] && !g.state().diceToThrow[5] && g.board.die(2).visible
+                    && g.board.die(2).face == g.state().dice[2]);
         for (int d : {1, 3, 4, 6})
-            EXPECT_EQ(g.state.dice[d], before[d]) << d;
-        EXPECT_TRUE(g.state.jokers[1] == 1 && !g.board.jokerVisible(3) && !g.board.jokerVisible(2));
-        EXPECT_EQ(g.state.throwNo, 1); // a joker is no throw
+            EXPECT_EQ(g.state().dice[d], before[d]) << d;
+        EXPECT_TRUE(g.state().jokers[1] == 1 && !g.board.jokerVisible(3) && !g.board.jokerVisible(2));
+        EXPECT_EQ(g.state().throwNo, 1); // a joker is no throw
     }
 }
 
@@ -89,23 +101,17 @@ TEST_F(Turn, JokerRefusedWhileBusyOrWithoutAToken)
     g.options.animationValue = 0;
     startGame();
     t.run(g.throwDice());
-    const DiceArray dice = g.state.dice;
-    g.state.busy = true;
-    t.run(g.playJoker(1, 1));
-    g.state.busy = false;
-    EXPECT_TRUE(g.state.jokers[1] == 3 && g.board.jokerVisible(1) && g.state.dice == dice);
-
-    // A throw in progress is busy too: a drop during it is refused.
+    // A throw in progress is busy: a drop during it is refused.
     auto throwing = g.throwDice();
-    ASSERT_TRUE(g.state.busy);
+    ASSERT_TRUE(g.busy());
     t.run(g.playJoker(1, 1));
     t.run(std::move(throwing));
-    EXPECT_EQ(g.state.jokers[1], 3);
+    EXPECT_EQ(g.state().jokers[1], 3);
 
     t.run(g.playJoker(1, 1));
-    EXPECT_EQ(g.state.jokers[1], 2);
+    EXPECT_EQ(g.state().jokers[1], 2);
     t.run(g.playJoker(1, 1)); // that token is gone
-    EXPECT_EQ(g.state.jokers[1], 2);
+    EXPECT_EQ(g.state().jokers[1], 2);
 }
 
 TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
@@ -118,23 +124,24 @@ TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
     };
     for (const auto &r : rows) {
         for (int d = 1; d <= DiceCount; ++d)
-            if (g.state.diceToThrow[d] == (d <= r.held))
-                t.run(g.ToggleDie(d));
-        const DiceArray dice = g.state.dice;
+            if (g.state().diceToThrow[d] == (d <= r.held))
+                t.run(g.toggleHold(d));
+        const DiceArray dice = g.state().dice;
         t.sound.played.clear();
         t.run(g.throwDice());
         EXPECT_EQ(t.sound.played.join(QLatin1Char(' ')), QLatin1String(r.played)) << r.held << " held";
-        EXPECT_EQ(g.state.throwNo, r.throwNo) << r.held << " held";
-        EXPECT_TRUE(r.held < DiceCount || g.state.dice == dice) << "every die held, yet a die changed";
+        EXPECT_EQ(g.state().throwNo, r.throwNo) << r.held << " held";
+        EXPECT_TRUE(r.held < DiceCount || g.state().dice == dice) << "every die held, yet a die changed";
     }
     // Mute Dice and sound off keep a throw quiet; Zany rattles as the standard style does.
     const struct { int mute; SoundChoice sound; const char *played; } quiet[] = {
         {1, SoundChoice::On, ""}, {0, SoundChoice::Off, ""}, {0, SoundChoice::Zany, "shake5"},
     };
+    int category = Ones;
     for (const auto &q : quiet) {
         g.options.noThrowSoundsValue = static_cast<std::int16_t>(q.mute);
         g.options.sound = q.sound;
-        t.run(g.StartTurn());
+        t.run(g.enterCategory(category++)); // the next player's turn
         t.sound.played.clear();
         t.run(g.throwDice());
         EXPECT_EQ(t.sound.played.join(QLatin1Char(' ')), QLatin1String(q.played)) << q.mute;
@@ -164,14 +171,14 @@ TEST_F(Turn, ACommandThatFailsIsToldAndTheNextOneWorks)
     g.setSoundPlayer(&failing);
     startGame();
     g.run(g.throwDice());
-    for (int spin = 0; spin < 1000 && g.state.busy; ++spin)
+    for (int spin = 0; spin < 1000 && g.busy(); ++spin)
         QCoreApplication::processEvents();
     qInstallMessageHandler(before);
-    EXPECT_TRUE(!g.state.busy && told.join(QLatin1Char('|')).contains(QStringLiteral("the sound card fell out")));
+    EXPECT_TRUE(!g.busy() && told.join(QLatin1Char('|')).contains(QStringLiteral("the sound card fell out")));
     for (int d = 1; d <= DiceCount; ++d)
-        EXPECT_TRUE(g.board.die(d).visible && g.board.die(d).face == g.state.dice[d]) << d;
+        EXPECT_TRUE(g.board.die(d).visible && g.board.die(d).face == g.state().dice[d]) << d;
     t.run(g.throwDice());
-    EXPECT_TRUE(g.state.throwNo == 2 && g.board.throwCaption() == QStringLiteral("3rd Throw"));
+    EXPECT_TRUE(g.state().throwNo == 2 && g.board.throwCaption() == QStringLiteral("3rd Throw"));
 }
 
 } // namespace

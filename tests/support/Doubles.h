@@ -26,6 +26,10 @@ public:
             whileAsking();
         return yes;
     }
+    QCoro::Task<bool> ask(QWidget *parent, const QString &title, const QString &text) override
+    {
+        co_return askYesNo(parent, title, text);
+    }
 };
 
 // A file's bytes, or "(none)" when it cannot be read.

@@ -66,19 +66,26 @@ public:
     std::optional<QString> testDice;   // the answer to "Enter 6 dice"
     int sheetShown = 0, recordsShown = 0;
     bool printEnabled = false;
-    GameState *state = nullptr;
+    Game *game = nullptr;
 
-    void choosePlayers() override
+    QCoro::Task<> choosePlayers() override
     {
-        state->numPlayers = static_cast<Int16>(names.size());
-        for (int i = 1; i <= MaxPlayers; ++i)
-            state->playerName[i] = names.value(i - 1);
+        name();
+        co_return;
     }
-    bool confirmStopGame() override { return answerStop; }
+    void name()
+    {
+        Seats seats;
+        for (int i = 1; i <= MaxPlayers; ++i)
+            seats.names[i] = names.value(i - 1);
+        game->setPlayers(seats);
+    }
+    QCoro::Task<bool> confirmStopGame() override { co_return answerStop; }
     void showScoreSheet() override { ++sheetShown; }
     void showRecords() override { ++recordsShown; }
     void setPrintEnabled(bool on) override { printEnabled = on; }
-    std::optional<QString> askTestDice() override { return testDice; }
+    // A copy: handed a member, the task's promise would move out of it.
+    QCoro::Task<std::optional<QString>> askTestDice() override { co_return std::optional<QString>(testDice); }
 };
 
 // A game with zero-length ticks, a fixed seed and recording doubles.
@@ -90,16 +97,26 @@ struct TestGame {
     explicit TestGame(quint32 seed = 1)
     {
         game.clock.setTickLength(std::chrono::nanoseconds(0));
-        game.random.seed(seed);
+        game.seed(seed);
         game.setSoundPlayer(&sound);
         game.setHost(&host);
-        host.state = &game.state;
+        host.game = &game;
     }
 
     void name(const QStringList &players)
     {
         host.names = players;
-        host.choosePlayers();
+        host.name();
+    }
+    // Round by round every seat throws once and enters the round's category.
+    void playRounds(const QList<int> &categories)
+    {
+        for (int c : categories)
+            for (int p = 1; p <= game.state().numPlayers; ++p) {
+                if (game.state().throwNo == 0)
+                    run(game.throwDice());
+                run(game.enterCategory(c));
+            }
     }
     // Runs a procedure of the game to its end.
     void run(QCoro::Task<> task) { QCoro::waitFor(std::move(task)); }

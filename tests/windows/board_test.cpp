@@ -34,16 +34,19 @@ struct Window : ::testing::Test, WindowGame {
 
 TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
 {
-    g.state.curPlayer = 1;
-    g.state.roundNo = 3;
-    g.state.score[1][Twins] = 20;
+    // Ann enters Twins, Bob something else: Ann's turn again.
+    g.options.animationValue = 0;
+    g.setDice({1, 1, 2, 2, 3, 4});
+    t.name({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    t.run(g.newGame());
+    t.playRounds({Twins});
     const struct { int textButtons; const char *guards; } rows[] = {
         {1, "text buttons: the category names, no picture"},
         {0, "the used picture exactly where the current player scored"},
     };
     for (const auto &r : rows) {
         g.options.textButtonsValue = static_cast<std::int16_t>(r.textButtons);
-        RefreshCategoryButtons(g.board, g.state, g.options);
+        RefreshCategoryButtons(g.board, g.state(), g.options);
         for (int c = 1; c <= CategoryCount; ++c) {
             const CategoryButton *button = window.board()->butCat(c);
             EXPECT_EQ(button->text(), r.textButtons ? categoryName(c) : QString()) << r.guards;
@@ -75,7 +78,7 @@ TEST(Placement, OuterFramesStayOnTheScreen)
 
 struct Players : ::testing::Test {
     Game game;
-    GameState &state = game.state;
+    const GameState &state = game.state();
 };
 
 TEST_F(Players, GapsCloseNamesAreCountedAndEnterMovesOnOrCloses)
@@ -157,9 +160,10 @@ TEST_F(Window, ThePlayersDecideTheSheetAndTheMenus)
     EXPECT_TRUE(availableArea(&window).contains(window.scores()->frameGeometry()));
 
     nameThroughTheMenu({});
-    EXPECT_TRUE(g.state.numPlayers == 0 && !window.menuScores->isEnabled() && !window.menuPrint->isEnabled()
+    EXPECT_TRUE(g.state().numPlayers == 0 && !window.menuScores->isEnabled() && !window.menuPrint->isEnabled()
                 && !window.scores()->isVisible());
-    g.state.roundNo = 2; // during a game the menu only says so
+    nameThroughTheMenu({QStringLiteral("Ann")});
+    t.run(g.newGame()); // during a game the menu only says so
     window.menuPlayersClick();
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("|Can't change players in a game")});
 }
@@ -220,19 +224,23 @@ TEST_F(Window, ThePointerAndAJokerDragTellWhatTheBoardWouldDo)
     };
     for (const auto &row : rows) {
         g.board.setAnnounce(QStringLiteral("-"));
-        g.state.busy = row.busy;
+        // Dice in flight: a throw under way, its ticks not yet run.
+        std::optional<QCoro::Task<>> throwing;
+        if (row.busy)
+            throwing = g.throwDice();
         QMouseEvent move(QEvent::MouseMove, QPointF(row.at), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         if (!row.drag)
             QApplication::sendEvent(board, &move);
         EXPECT_EQ(row.drag && dragOver(row.at), row.taken) << row.over;
         EXPECT_EQ(g.board.announce(), QLatin1String(row.line)) << row.over;
+        if (throwing)
+            t.run(std::move(*throwing));
     }
-    g.state.busy = false;
     // The drop itself plays the joker on that die.
     dragOver(die);
     QDropEvent drop(die, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(board, &drop);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return g.state.jokers[1] == JokersPerGame - 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.state().jokers[1] == JokersPerGame - 1; }));
 }
 
 } // namespace

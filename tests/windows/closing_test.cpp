@@ -49,7 +49,7 @@ struct Closing : ::testing::Test, WindowGame {
         players->show();
         const QString name = QStringLiteral("Red%1").arg(++named);
         players->txtPlayerName(1)->setText(name);
-        return {players, players->butCancel(), players->butClose(), [this, name] { return g.state.playerName[1] == name; }};
+        return {players, players->butCancel(), players->butClose(), [this, name] { return g.state().playerName[1] == name; }};
     }
     Opened openUserDice()
     {
@@ -83,7 +83,7 @@ struct Closing : ::testing::Test, WindowGame {
         made->show();
         return {made, nullptr, nullptr, [] { return false; }};
     }
-    Opened openMonitor() { return openMade(new VarsMonitor(g.state, &window)); }
+    Opened openMonitor() { return openMade(new VarsMonitor(g, &window)); }
     Opened openAbout() { return openMade(new AboutWindow(window.images(), {}, {}, &window)); }
 };
 

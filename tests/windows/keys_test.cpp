@@ -28,7 +28,7 @@ struct Keys : ::testing::Test, WindowGame {
 
     void SetUp() override
     {
-        g.random.seed(2026);
+        g.seed(2026);
         g.options.animationValue = 0;
         g.today = [] { return QDate(2026, 12, 6); };
         window.show();
@@ -41,7 +41,7 @@ struct Keys : ::testing::Test, WindowGame {
     {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), key);
-        for (int step = 0; step < 1000 && (g.state.busy || g.clock.activeWaits() > 0); ++step)
+        for (int step = 0; step < 1000 && (g.busy() || g.clock.activeWaits() > 0); ++step)
             QCoreApplication::processEvents();
     }
 
@@ -76,7 +76,8 @@ TEST_F(Keys, AWholeGameByKeysAlone)
     });
     ASSERT_EQ(QApplication::focusWidget(), board->butThrow());
     press(Qt::Key_Space);
-    ASSERT_EQ(g.state.roundNo, 1);
+    // The game starts once the dialog is answered.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.state().roundNo == 1 && !g.busy() && g.clock.activeWaits() == 0; }));
     window.activateWindow(); // as the desktop does when the dialog goes
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
@@ -84,37 +85,37 @@ TEST_F(Keys, AWholeGameByKeysAlone)
         press(Qt::Key_T);
         if (round == 1) {
             press(Qt::Key_3);
-            EXPECT_FALSE(g.state.diceToThrow[3]) << "3 holds die 3";
-            const int held = g.state.dice[3];
+            EXPECT_FALSE(g.state().diceToThrow[3]) << "3 holds die 3";
+            const int held = g.state().dice[3];
             press(Qt::Key_T);
-            EXPECT_EQ(g.state.throwNo, 2) << "T throws again";
-            EXPECT_EQ(g.state.dice[3], held) << "the held die stays out of it";
+            EXPECT_EQ(g.state().throwNo, 2) << "T throws again";
+            EXPECT_EQ(g.state().dice[3], held) << "the held die stays out of it";
             press(Qt::Key_J);
-            EXPECT_EQ(g.state.jokers[1], JokersPerGame - 1) << "J plays a joker on the focused die";
+            EXPECT_EQ(g.state().jokers[1], JokersPerGame - 1) << "J plays a joker on the focused die";
             EXPECT_EQ(QApplication::focusWidget(), board->imgDice(3)) << "the focus waits through its re-throw";
             // F on a die in play: every die of its face on that side goes to the held row.
             int first = 0, twin = 0;
             for (int i = 1; i <= DiceCount; ++i)
                 for (int j = i + 1; j <= DiceCount && !twin; ++j)
-                    if (g.state.dice[i] == g.state.dice[j] && g.state.diceToThrow[i] && g.state.diceToThrow[j])
+                    if (g.state().dice[i] == g.state().dice[j] && g.state().diceToThrow[i] && g.state().diceToThrow[j])
                         first = i, twin = j;
             ASSERT_NE(twin, 0) << "the seed gives two dice alike in play";
             walkTo(board->imgDice(first));
             press(Qt::Key_F);
-            EXPECT_FALSE(g.state.diceToThrow[twin]) << "F moves its twin too";
+            EXPECT_FALSE(g.state().diceToThrow[twin]) << "F moves its twin too";
         }
         int c = 1;
-        while (g.state.score[1][c] != NotScored)
+        while (g.state().score[1][c] != NotScored)
             ++c;
         walkTo(board->butCat(c));
         EXPECT_EQ(g.board.announce(), categoryName(c) + QLatin1String(" - ") + categoryDescription(c))
             << "the focus explains a category as the pointer does";
         press(Qt::Key_Return);
-        EXPECT_TRUE(g.state.catShown[c]) << "the first Enter shows the score";
+        EXPECT_TRUE(g.state().catShown[c]) << "the first Enter shows the score";
         press(Qt::Key_Return);
-        EXPECT_NE(g.state.score[1][c], NotScored) << "the second enters it";
+        EXPECT_NE(g.state().score[1][c], NotScored) << "the second enters it";
     }
-    EXPECT_EQ(g.state.roundNo, 0);
+    EXPECT_EQ(g.state().roundNo, 0);
     RecordsWindow *records = window.recordsWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(records)) << "new records come up and take the keys";
     press(Qt::Key_Escape);
@@ -153,10 +154,10 @@ TEST_F(Keys, TheBoardReadsOutToAScreenReader)
     };
     walk(QAccessible::queryAccessibleInterface(&window));
     const struct { const char *name; QString value; const char *description, *guards; } rows[] = {
-        {"Die 2", QString::number(g.state.dice[2]), "Held", "a held die, by its face"},
-        {"Die 5", QString::number(g.state.dice[5]), "In play", "the face a joker gave"},
+        {"Die 2", QString::number(g.state().dice[2]), "Held", "a held die, by its face"},
+        {"Die 5", QString::number(g.state().dice[5]), "In play", "the face a joker gave"},
         {"Twins", board->labCat(Twins)->text(), "Preview", "a score shown, not entered"},
-        {"Ones", QString::number(g.state.score[1][Ones]), "Entered", "an entered score"},
+        {"Ones", QString::number(g.state().score[1][Ones]), "Entered", "an entered score"},
         {"Triples", QString(), "", "the category's name, whatever the button's caption (\"Triplets\", or none)"},
         {"Joker", QString(), "2 jokers left", "the jokers left"},
         {"2nd Throw", QString(), "Throws the dice in play, or starts a game", "the throw button by its caption"},
@@ -172,7 +173,7 @@ TEST_F(Keys, TheBoardReadsOutToAScreenReader)
     // A score sheet's cell, read on its own, says whose score it is and for what.
     auto *ones = window.scores()->findChild<QLabel *>(QStringLiteral("labScore%1").arg(ScoreSheet::cellIndex(1, Ones)));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(ones)->text(QAccessible::Name),
-              QStringLiteral("Kim, Ones: %1").arg(g.state.score[1][Ones]));
+              QStringLiteral("Kim, Ones: %1").arg(g.state().score[1][Ones]));
 }
 
 TEST_F(Keys, TheKeysComeBackToTheBoardWhenAnotherWindowCloses)
@@ -184,7 +185,7 @@ TEST_F(Keys, TheKeysComeBackToTheBoardWhenAnotherWindowCloses)
     press(Qt::Key_Space);
     window.menuOptions->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.optionsDialog()));
-    while (g.state.throwNo < MaxThrows)
+    while (g.state().throwNo < MaxThrows)
         t.run(g.throwDice());
     press(Qt::Key_Escape);
     window.activateWindow(); // as the desktop does when a window goes
@@ -193,7 +194,7 @@ TEST_F(Keys, TheKeysComeBackToTheBoardWhenAnotherWindowCloses)
     t.run(g.enterCategory(Ones));
     EXPECT_EQ(QApplication::focusWidget(), board->butThrow()) << "back once the button is";
     press(Qt::Key_T);
-    EXPECT_EQ(g.state.throwNo, 1);
+    EXPECT_EQ(g.state().throwNo, 1);
 }
 
 } // namespace

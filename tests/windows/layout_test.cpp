@@ -200,7 +200,7 @@ struct TextPixels {
 struct Layout : ::testing::Test, WindowGame {
     UserDiceDialog dice{window.images(), messages, QString()};
     AboutWindow about{window.images(), MainWindow::homePage(), MainWindow::supportAddress()};
-    VarsMonitor monitor{g.state};
+    VarsMonitor monitor{g};
 };
 
 TEST_F(Layout, TheBoardAtEveryStage)
@@ -211,7 +211,7 @@ TEST_F(Layout, TheBoardAtEveryStage)
     t.run(g.throwDice());
     expectLaidOut(&window); // dice on the table, jokers out
     g.options.textButtonsValue = 1;
-    RefreshCategoryButtons(g.board, g.state, g.options);
+    RefreshCategoryButtons(g.board, g.state(), g.options);
     for (int c = 1; c <= CategoryCount; ++c)
         g.board.setCategoryLabel(c, QStringLiteral("120"));
     g.board.setThrowCaption(QStringLiteral("Finished"));
@@ -284,9 +284,12 @@ TEST_F(Layout, EveryOtherWindow)
 {
     const QString longest = QStringLiteral("WWWWWWWWWWWW");
     t.name({longest, QStringLiteral("Al"), QStringLiteral("Bartholomews"), longest, longest, longest});
-    for (int p = 1; p <= MaxPlayers; ++p)
-        g.state.score[p][Korbo] = 1234; // wider than any total
-    g.sheet.refresh();
+    // Six of a kind in every throw: Korbo grows to its widest, the totals pass 1000.
+    g.options.animationValue = 0;
+    g.setDice(QList<int>(DiceCount * MaxPlayers * RoundCount, 6));
+    t.run(g.newGame());
+    t.playRounds({Korbo, Ones, Twos, Threes, Fours, Fives, Sixes, Quad, Twins, Triples, Odds, Evens, Flush, PotLuck});
+    ASSERT_GE(g.state().score[1][Korbo], 100);
     for (int i = 1; i <= 90; ++i)
         g.records.MergeResults({{longest, 9999}}, QDate(2024, 12, 24));
     window.optionsDialog()->show();
@@ -300,9 +303,9 @@ TEST_F(Layout, EveryOtherWindow)
         QLabel *name = window.scores()->labName(p);
         EXPECT_EQ(name->font().pointSizeF(), window.scores()->font().pointSizeF()) << p;
         EXPECT_EQ(name->font().stretch(), window.scores()->labName(1)->font().stretch()) << p;
-        if (name->text() != g.state.playerName[p]) {
-            EXPECT_EQ(name->toolTip(), g.state.playerName[p]);
-            EXPECT_EQ(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name), g.state.playerName[p]);
+        if (name->text() != g.state().playerName[p]) {
+            EXPECT_EQ(name->toolTip(), g.state().playerName[p]);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name), g.state().playerName[p]);
         }
     }
     expectLaidOut(window.recordsWindow());

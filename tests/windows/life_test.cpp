@@ -188,7 +188,7 @@ TEST_F(Life, AFinishedGameIsInTheRecordsFileAtOnce)
         run.t.run(run.g.throwDice());
         run.t.run(run.g.enterCategory(c));
     }
-    ASSERT_EQ(run.g.state.roundNo, 0);
+    ASSERT_EQ(run.g.state().roundNo, 0);
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
     EXPECT_EQ(read.listHI, run.g.records.listHI);

@@ -25,27 +25,31 @@ struct OptionsWindow : ::testing::Test, WindowGame {
 
 TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyleAndTheLeaderMark)
 {
-    g.state.numPlayers = 3;
-    for (int p = 1; p <= 3; ++p)
-        g.state.playerDiceStyle[p] = StyleStandard;
-    g.state.roundNo = 2;
-    g.state.curPlayer = 2;
-    g.sheet.setUnderlined(1, true);
+    // Player 2's turn, Ann leading and underlined.
+    g.options.animationValue = 0;
+    g.options.diceStyle = StyleStandard;
+    g.setDice({6, 6, 6, 6, 6, 6});
+    t.name({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    t.run(g.newGame());
+    t.run(g.throwDice());
+    t.run(g.enterCategory(Korbo));
+    ASSERT_TRUE(g.sheet().underlined(1));
     options.show();
     options.DiceStyle(StylePhoto)->click();
     EXPECT_FALSE(options.butImport()->isEnabled()) << "only User Defined can import";
     options.chkUnderlineWinner()->click(); // Show Leader off
     options.butOK()->click();
-    EXPECT_TRUE(g.state.playerDiceStyle[1] == StyleStandard && g.state.playerDiceStyle[2] == StylePhoto
-                && g.state.playerDiceStyle[3] == StyleStandard);
+    EXPECT_TRUE(g.diceStyleOf(1) == StyleStandard && g.diceStyleOf(2) == StylePhoto
+                && g.diceStyleOf(3) == StyleStandard);
     EXPECT_EQ(g.board.diceStyle(), StylePhoto);
-    EXPECT_FALSE(g.sheet.underlined(1));
+    EXPECT_FALSE(g.sheet().underlined(1));
 
     // Between games only the board takes the style.
-    g.state.roundNo = 0;
+    messages.yes = true;
+    t.run(g.stopGame());
     options.DiceStyle(StyleButtons)->click();
     options.butOK()->click();
-    EXPECT_EQ(g.state.playerDiceStyle[2], StylePhoto);
+    EXPECT_EQ(g.diceStyleOf(2), StylePhoto);
     EXPECT_EQ(g.board.diceStyle(), StyleButtons);
 }
 

@@ -24,9 +24,13 @@ TEST_F(Sheet, ShowsOnlyThePlayersInTheGameFollowsTheModelAndTheLeaderAndPrintsOn
     EXPECT_LE(sheet.labName(2)->geometry().right(), sheet.width());
     // The other columns exist for later players but lie beyond the right edge.
     EXPECT_GE(sheet.labName(3)->geometry().center().x(), sheet.width());
-    g.state.score[2][Korbo] = 60;
-    g.sheet.refresh();
-    g.sheet.setUnderlined(2, true);
+    g.setDice({1, 1, 2, 3, 4, 5, 6, 6, 6, 6, 6, 6}); // Red's Ones score 2, Blue's Korbo 60
+    t.run(g.newGame());
+    for (int c : {Ones, Korbo}) {
+        t.run(g.throwDice());
+        t.run(g.enterCategory(c));
+    }
+
     EXPECT_EQ(sheet.labScore(16 + 14)->text(), QStringLiteral("60"));
     EXPECT_EQ(sheet.labTotal(2)->text(), QStringLiteral("60"));
     EXPECT_TRUE(sheet.labName(2)->font().underline() && sheet.labTotal(2)->font().underline()
@@ -42,7 +46,8 @@ TEST_F(Sheet, ShowsOnlyThePlayersInTheGameFollowsTheModelAndTheLeaderAndPrintsOn
     const QByteArray bytes = readFile(path);
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     EXPECT_TRUE(bytes.contains("/Subtype /Image")); // the sheet, as it looks
-    g.ResetScoreTable();
+    t.host.answerStop = true;
+    t.run(g.stopGame());
     EXPECT_TRUE(sheet.labScore(30)->text().isEmpty() && sheet.labTotal(2)->text().isEmpty());
 }
 

@@ -19,10 +19,10 @@ namespace {
 // The two players answer their dice by hand, so the pictures are the same every run.
 class ScriptedHost : public Messages {
 public:
-    std::optional<QString> input(QWidget *, const QString &, const QString &) override
+    QCoro::Task<std::optional<QString>> input(QWidget *, const QString &, const QString &) override
     {
         static const char *const throws[] = {"254415", "265515", "123456", "666666", "335533"};
-        return QString::fromLatin1(throws[m_next++ % 5]);
+        co_return QString::fromLatin1(throws[m_next++ % 5]);
     }
     int m_next = 0;
 };
@@ -39,14 +39,15 @@ int main(int argc, char **argv)
     Game game;
     ScriptedHost messages;
     game.clock.setTickLength(std::chrono::nanoseconds(0));
-    game.random.seed(4);
+    game.seed(4);
     game.setTestDiceMode(true);
     MainWindow window(game, messages);
     QCoro::waitFor(window.startUp({QDir::tempPath(), QDir::tempPath()}));
 
-    game.state.numPlayers = 2;
-    game.state.playerName[1] = QStringLiteral("Red");
-    game.state.playerName[2] = QStringLiteral("Blue");
+    Seats seats;
+    seats.names[1] = QStringLiteral("Red");
+    seats.names[2] = QStringLiteral("Blue");
+    game.setPlayers(seats);
     window.menuScores->setEnabled(true);
     QCoro::waitFor(game.throwDice());
     for (int turn = 0; turn < 3; ++turn) {
@@ -58,7 +59,7 @@ int main(int argc, char **argv)
     // Red's second turn: one throw, two fives and a one held, Fours previewed.
     QCoro::waitFor(game.throwDice());
     QCoro::waitFor(game.moveFace(3));
-    QCoro::waitFor(game.ToggleDie(1));
+    QCoro::waitFor(game.toggleHold(1));
     QCoro::waitFor(game.chooseCategory(Threes));
     game.showPrompt();
 
