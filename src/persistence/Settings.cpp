@@ -114,10 +114,8 @@ void readLine(Options &options, const QString &line)
     } else if (is(KeyCoach)) {
         options.coach = leadingNumber(value) == 1;
     } else if (is(KeyDiceType)) {
-        for (int style = 1; style <= DiceStyleCount; ++style) {
-            if (value.compare(diceStyleCaption(style), Qt::CaseInsensitive) == 0)
-                options.diceStyle = style;
-        }
+        if (const int style = diceStyleOfToken(value))
+            options.diceStyle = style;
     }
 }
 
@@ -158,7 +156,7 @@ QByteArray SettingsFileBytes(const Options &options)
     WriteSetting(out, KeyShowLeader, QString::number(options.underlineWinnerValue));
     WriteSetting(out, KeySound, soundCaption(options.sound));
     WriteSetting(out, KeyNoThrowSounds, QString::number(options.noThrowSoundsValue));
-    WriteSetting(out, KeyDiceType, diceStyleCaption(options.diceStyle));
+    WriteSetting(out, KeyDiceType, QString::fromLatin1(diceStyleEntry(options.diceStyle).token));
     if (options.coach)
         WriteSetting(out, KeyCoach, QStringLiteral("1"));
     return out;

@@ -203,9 +203,9 @@ QCoro::Task<> Game::beginGame()
         co_return;
     m_coachsWord.clear();
     m_shown = m_engine.state();
-    const int style = options.diceStyle >= StyleStandard && options.diceStyle < StyleUserDefined
-        ? options.diceStyle
-        : StyleUserDefined;
+    // A seat's first game takes the style of the options; a style the table does not
+    // know shows the player's own pictures, as it always has.
+    const int style = knownDiceStyle(options.diceStyle) == options.diceStyle ? options.diceStyle : StyleUserDefined;
     for (int i = 1; i <= MaxPlayers; ++i)
         if (m_diceStyles[i] == 0)
             m_diceStyles[i] = static_cast<Int16>(style);

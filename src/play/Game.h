@@ -178,9 +178,6 @@ public:
     QCoro::Task<std::shared_ptr<const strategy::TurnStartValues>> strategyValues();
     // From now on every throw and joker works out categoryValues for the current dice.
     void evaluateCategories();
-    // Counts the turns started and the games ended, so a computer's turn that is
-    // still waiting can tell that the game has moved on without it.
-    int turnSerial() const { return m_turnSerial; }
 
     // ---- The coach: best play told, never played. Neither changes the dice, the
     // scores or the records.
@@ -262,6 +259,8 @@ private:
     SilentSoundPlayer m_silence;
     SoundPlayer *m_sound = &m_silence;
     bool m_testDice = false;
+    // Counts the turns started and the games ended, so a computer's turn or a hint
+    // that is still waiting can tell that the game has moved on without it.
     int m_turnSerial = 0;
     bool m_evaluating = false;
     bool m_strategyMissing = false;

@@ -37,7 +37,6 @@ public:
     // clock, and a procedure nobody resumes would hold its memory for good.
     ~TickClock() override;
 
-    Duration tickLength() const { return m_tick; }
     void setTickLength(Duration tick) { m_tick = tick; }
 
     // Waits `ticks` ticks; events are handled meanwhile. Waits may nest.

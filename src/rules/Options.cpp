@@ -4,12 +4,15 @@ namespace korbo {
 
 QString diceStyleCaption(int style)
 {
-    static const char *const captions[DiceStyleCount] = {
-        "Standard", "Traditional", "Ladybirds", "Rainbow", "Buttons", "Photo", "User Defined",
-    };
-    if (style < 1 || style > DiceStyleCount)
-        return {};
-    return QString::fromLatin1(captions[style - 1]);
+    return QString::fromLatin1(diceStyleEntry(style).caption);
+}
+
+int diceStyleOfToken(const QString &token)
+{
+    for (int style = 1; style <= DiceStyleCount; ++style)
+        if (token.compare(QLatin1String(DiceStyles[style - 1].token), Qt::CaseInsensitive) == 0)
+            return style;
+    return 0;
 }
 
 QString soundCaption(SoundChoice choice)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iterator>
+
 #include <QObject>
 #include <QString>
 
@@ -9,14 +11,33 @@ namespace korbo {
 
 enum class SoundChoice : int { Off = 0, On = 1, Zany = 2 };
 
-// Dice styles as the options list them.
+// Dice styles as the options list them: each is a name here and a row in the table
+// below; the artwork lists a painter for each.
 enum DiceStyle : int {
     StyleStandard = 1, StyleTraditional, StyleLadybirds, StyleRainbow, StyleButtons, StylePhoto,
     StyleUserDefined
 };
-inline constexpr int DiceStyleCount = 7;
 
+struct DiceStyleEntry {
+    const char *token;   // the word in the settings file
+    const char *caption; // the Options window's row
+    bool userPictures;   // faces imported by the player, not painted
+};
+
+inline constexpr DiceStyleEntry DiceStyles[] = {
+    {"Standard", "Standard", false}, {"Traditional", "Traditional", false}, {"Ladybirds", "Ladybirds", false},
+    {"Rainbow", "Rainbow", false},   {"Buttons", "Buttons", false},         {"Photo", "Photo", false},
+    {"User Defined", "User Defined", true},
+};
+inline constexpr int DiceStyleCount = static_cast<int>(std::size(DiceStyles));
+static_assert(StyleUserDefined == DiceStyleCount, "every named dice style has its row in DiceStyles");
+
+// A style's row; an unknown style number is the standard style.
+inline constexpr int knownDiceStyle(int style) { return style >= 1 && style <= DiceStyleCount ? style : StyleStandard; }
+inline constexpr const DiceStyleEntry &diceStyleEntry(int style) { return DiceStyles[knownDiceStyle(style) - 1]; }
 QString diceStyleCaption(int style);
+// The style a settings file's word names, 0 for none.
+int diceStyleOfToken(const QString &token);
 QString soundCaption(SoundChoice choice);
 
 // The values of the Options dialog's controls. Check boxes keep their raw value
@@ -44,11 +65,6 @@ struct OptionValues {
     bool showRecords() const { return showRecordsValue == 1; }
     bool noThrowSounds() const { return noThrowSoundsValue != 0; }
 
-    // "_std" for the normal sounds, "_zany" otherwise.
-    QString soundStyleSuffix() const
-    {
-        return sound == SoundChoice::On ? QStringLiteral("_std") : QStringLiteral("_zany");
-    }
 
     bool operator==(const OptionValues &) const = default;
 };

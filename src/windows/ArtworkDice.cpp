@@ -353,14 +353,13 @@ QImage dieFace(int style, int face, int logicalSize, qreal dpr)
     QPainter p(&image);
     prepare(p);
     p.scale(dpr * size / 100.0, dpr * size / 100.0);
-    switch (style) {
-    case StyleTraditional: paintTraditional(p, face); break;
-    case StyleLadybirds: paintLadybird(p, face); break;
-    case StyleRainbow: paintRainbow(p, face); break;
-    case StyleButtons: paintButton(p, face); break;
-    case StylePhoto: paintPhoto(p, face); break;
-    default: paintStandard(p, face); break;
-    }
+    // One painter per style, in the order of the styles' table; the player's own
+    // style falls back on the standard faces.
+    using Painter = void (*)(QPainter &, int);
+    static constexpr Painter painters[] = {paintStandard, paintTraditional, paintLadybird, paintRainbow,
+                                           paintButton,   paintPhoto,       paintStandard};
+    static_assert(std::size(painters) == DiceStyleCount, "a painter for every dice style");
+    painters[knownDiceStyle(style) - 1](p, face);
     p.end();
     return finish(image, dpr);
 }

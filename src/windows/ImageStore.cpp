@@ -142,7 +142,7 @@ void ImageStore::collectIcon() const
 void ImageStore::forgetBuiltIns()
 {
     for (int slot = 1; slot <= StoreSlots; ++slot)
-        if (slotStyle(slot) != StyleUserDefined || !m_userFace[slotFace(slot)])
+        if (!diceStyleEntry(slotStyle(slot)).userPictures || !m_userFace[slotFace(slot)])
             m_store[slot] = QPixmap();
     collectOpenPictures();
     collectIcon();
@@ -157,7 +157,7 @@ const QPixmap &ImageStore::storeFace(int slot) const
     QPixmap &picture = m_store[slot];
     if (picture.isNull()) {
         // Until the user brings pictures of their own, their dice are the standard ones.
-        if (slotStyle(slot) == StyleUserDefined)
+        if (diceStyleEntry(slotStyle(slot)).userPictures)
             picture = storeFace(storeSlot(StyleStandard, slotFace(slot)));
         else
             picture = QPixmap::fromImage(artwork::dieFace(slotStyle(slot), slotFace(slot), DieLogicalSize, m_dpr));
@@ -204,19 +204,18 @@ void ImageStore::setDevicePixelRatio(qreal dpr)
 void ImageStore::setStoreFace(int slot, const QPixmap &picture)
 {
     m_store[slot] = picture;
-    if (slotStyle(slot) == StyleUserDefined)
+    if (diceStyleEntry(slotStyle(slot)).userPictures)
         m_userFace[slotFace(slot)] = true;
 }
 
 void ImageStore::ApplyDiceStyle(int style)
 {
-    if (style < StyleStandard || style > StyleUserDefined)
-        style = StyleStandard;
+    style = knownDiceStyle(style);
     m_liveStyle = style;
     // Built-in faces never change, so they are fetched when a die is first painted;
     // the user's pictures are taken now, as they are at this moment.
     for (int face = 1; face <= FaceCount; ++face)
-        m_live[face] = style == StyleUserDefined ? storeFace(storeSlot(style, face)) : QPixmap();
+        m_live[face] = diceStyleEntry(style).userPictures ? storeFace(storeSlot(style, face)) : QPixmap();
     emit liveFacesChanged();
 }
 

@@ -189,7 +189,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     m_imgDice->setAlignment(Qt::AlignCenter);
     m_imgDice->setPixmap(images.storeFace(ImageStore::storeSlot(StyleStandard, 1)));
     for (int i = 1; i <= DiceStyleCount; ++i) {
-        const bool user = i == StyleUserDefined;
+        const bool user = diceStyleEntry(i).userPictures;
         m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i), diceStyleCaption(i),
                                 user ? "Import your own dice" : "Select different dice style",
                                 kFirstStyleTop + (i - 1) * kRowStep);
@@ -208,7 +208,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     m_butOK->setObjectName(QStringLiteral("butOK"));
     m_butOK->setGeometry(pxRect(kRightColumn + (kRightWidth - 1215) / 2, kOkTop, 1215, kButtonHeight));
     m_butOK->setAutoDefault(false);
-    connect(m_butOK, &QPushButton::clicked, this, &OptionsDialog::applyOptions);
+    connect(m_butOK, &QPushButton::clicked, this, &OptionsDialog::closeAndApply);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer"));
@@ -259,8 +259,7 @@ void OptionsDialog::showValues()
     m_noThrowSounds->setEnabled(o.noThrowSoundsEnabled);
     if (sound >= 0 && sound < SoundChoiceCount)
         m_sound[sound]->setChecked(true);
-    if (style >= 1 && style <= DiceStyleCount)
-        m_diceStyle[style]->setChecked(true);
+    m_diceStyle[knownDiceStyle(style)]->setChecked(true);
     m_loadingControls = false;
 }
 
@@ -271,9 +270,7 @@ void OptionsDialog::loadFromOptions()
     // Setting an option button clicks it: the style's preview starts. The sound
     // buttons' click would only play a sample, and taking the settings in force is
     // no choice of the player's.
-    const int style = m_game.options.diceStyle;
-    if (style >= 1 && style <= DiceStyleCount)
-        diceStyleClick(style);
+    diceStyleClick(knownDiceStyle(m_game.options.diceStyle));
 }
 
 void OptionsDialog::soundClick(int i)
@@ -302,7 +299,7 @@ void OptionsDialog::diceStyleClick(int i)
     previewStyle = i - 1;
     previewTick();
     m_timer->start();
-    m_butImport->setEnabled(i == StyleUserDefined);
+    m_butImport->setEnabled(diceStyleEntry(i).userPictures);
 }
 
 void OptionsDialog::previewTick()
@@ -338,7 +335,7 @@ void ApplyOptions(Game &game, QWidget *mainWindow)
     game.showOptions();
 }
 
-void OptionsDialog::applyOptions()
+void OptionsDialog::closeAndApply()
 {
     m_awaitingFocus = false;
     hide();
@@ -353,7 +350,7 @@ void OptionsDialog::mainWindowActivated()
     if (!isVisible())
         return;
     if (!m_awaitingFocus)
-        applyOptions();
+        closeAndApply();
     else if (!QApplication::activeModalWidget())
         activateWindow();
 }
@@ -383,12 +380,12 @@ void OptionsDialog::closeEvent(QCloseEvent *event)
 {
     // The close box is OK: the window hides and lives on.
     event->ignore();
-    applyOptions();
+    closeAndApply();
 }
 
 void OptionsDialog::reject()
 {
-    applyOptions(); // Escape
+    closeAndApply(); // Escape
 }
 
 } // namespace korbo

@@ -86,7 +86,7 @@ public:
 
 public slots:
     // Hides the window and puts the settings into effect on the board.
-    void applyOptions();
+    void closeAndApply();
     // The board became the active window: while shown, this window closes as by OK,
     // unless the user dice window has closed and this window has not had the focus since.
     void mainWindowActivated();

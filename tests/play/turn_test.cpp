@@ -39,7 +39,6 @@ TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
     g.showOptions();
     t.run(g.throwDice());
     t.run(g.playJoker(1));
-    g.options.diceStyle = StyleRainbow;
     freshGame();
     EXPECT_TRUE(g.state().throwNo == 0 && g.state().score[1][Sixes] == NotScored && t.host.printEnabled);
     for (int p = 1; p <= MaxPlayers; ++p) {
@@ -56,8 +55,7 @@ TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
     g.options.diceStyle = StyleUserDefined;
     g.options.autoThrowValue = 1;
     freshGame();
-    EXPECT_TRUE(g.state().throwNo == 1 && g.diceStyleOf(1) == StyleRainbow
-                && g.diceStyleOf(2) == StylePhoto);
+    EXPECT_TRUE(g.state().throwNo == 1 && g.diceStyleOf(1) == StyleRainbow && g.diceStyleOf(2) == StylePhoto);
 }
 
 // Unanimated throws once landed in the held row. Each round throws, holds a die and

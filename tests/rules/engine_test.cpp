@@ -54,33 +54,19 @@ TEST(Engine, RefusesWhatTheRulesForbidAndChangesNothing)
     }
 }
 
-TEST(Engine, AFurtherSixOfAKindAddsToKorboWhereverItIsEntered)
+TEST(Engine, SeededWholeGamesEndWithEveryCategoryFilled)
 {
-    const auto engine = engineFor({QStringLiteral("Ann")}, QList<int>(12, 6));
-    engine->throwDice();
-    engine->enter(Korbo);
-    engine->throwDice();
-    const Outcome twos = engine->enter(Twos);
-    ASSERT_TRUE(std::holds_alternative<event::KorboGrew>(twos.events.front()));
-    EXPECT_EQ(engine->state().score[1][Korbo], 120);
-    EXPECT_EQ(engine->state().score[1][Twos], 0);
-}
-
-TEST(Engine, SeededWholeGamesEndWithEveryCategoryFilledAndTheSameDiceForTheSameSeed)
-{
-    // Guards a turn passed to the wrong player, a round counted twice, results that are
-    // not the sheet's totals, and dice that depend on anything but the seed.
-    std::vector<Int16> dice[2];
-    for (int run = 0; run < 2; ++run) {
+    // Guards a turn passed to the wrong player, a round counted twice, and results that
+    // are not the sheet's totals. (The same seed's same dice: the replay test.)
+    for (int seed : {2026, 7}) {
         const auto engine = engineFor({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-        engine->setDice(std::make_unique<SeededDice>(2026));
+        engine->setDice(std::make_unique<SeededDice>(seed));
         Outcome last;
         for (int turn = 0; !engine->state().gameOver; ++turn) {
             ASSERT_EQ(engine->state().curPlayer, turn % 3 + 1);
             ASSERT_EQ(engine->state().roundNo, turn / 3 + 1);
             for (int t = 0; t <= turn % MaxThrows; ++t)
                 engine->throwDice();
-            dice[run].insert(dice[run].end(), engine->state().dice.begin() + 1, engine->state().dice.end());
             int c = 1;
             while (engine->state().score[engine->state().curPlayer][c] != NotScored)
                 ++c;
@@ -94,7 +80,6 @@ TEST(Engine, SeededWholeGamesEndWithEveryCategoryFilledAndTheSameDiceForTheSameS
                                      [](Int16 s) { return s == NotScored; }));
         }
     }
-    EXPECT_EQ(dice[0], dice[1]);
 }
 
 } // namespace

@@ -26,10 +26,7 @@ public:
             whileAsking();
         return yes;
     }
-    QCoro::Task<bool> ask(QWidget *parent, const QString &title, const QString &text) override
-    {
-        co_return askYesNo(parent, title, text);
-    }
+    QCoro::Task<bool> ask(QWidget *w, const QString &title, const QString &text) override { co_return askYesNo(w, title, text); }
 };
 
 // A file's bytes, or "(none)" when it cannot be read.

@@ -68,11 +68,7 @@ public:
     bool printEnabled = false;
     Game *game = nullptr;
 
-    QCoro::Task<> choosePlayers() override
-    {
-        name();
-        co_return;
-    }
+    QCoro::Task<> choosePlayers() override { co_return name(); }
     void name()
     {
         Seats seats;

@@ -35,7 +35,6 @@ struct Window : ::testing::Test, WindowGame {
 TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
 {
     // Ann enters Twins, Bob something else: Ann's turn again.
-    g.options.animationValue = 0;
     g.setDice({1, 1, 2, 2, 3, 4});
     t.name({QStringLiteral("Ann"), QStringLiteral("Bob")});
     t.run(g.newGame());

@@ -285,11 +285,9 @@ TEST_F(Layout, EveryOtherWindow)
     const QString longest = QStringLiteral("WWWWWWWWWWWW");
     t.name({longest, QStringLiteral("Al"), QStringLiteral("Bartholomews"), longest, longest, longest});
     // Six of a kind in every throw: Korbo grows to its widest, the totals pass 1000.
-    g.options.animationValue = 0;
     g.setDice(QList<int>(DiceCount * MaxPlayers * RoundCount, 6));
     t.run(g.newGame());
     t.playRounds({Korbo, Ones, Twos, Threes, Fours, Fives, Sixes, Quad, Twins, Triples, Odds, Evens, Flush, PotLuck});
-    ASSERT_GE(g.state().score[1][Korbo], 100);
     for (int i = 1; i <= 90; ++i)
         g.records.MergeResults({{longest, 9999}}, QDate(2024, 12, 24));
     window.optionsDialog()->show();

@@ -26,8 +26,6 @@ struct OptionsWindow : ::testing::Test, WindowGame {
 TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyleAndTheLeaderMark)
 {
     // Player 2's turn, Ann leading and underlined.
-    g.options.animationValue = 0;
-    g.options.diceStyle = StyleStandard;
     g.setDice({6, 6, 6, 6, 6, 6});
     t.name({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     t.run(g.newGame());
@@ -74,7 +72,7 @@ TEST_F(OptionsWindow, LoadingTheSettingsKeepsAGrayedBoxAndClicksTheStyleQuietly)
     EXPECT_EQ(options.ImgDice()->pixmap().toImage(), window.images().storeFace(37).toImage());
 
     // Then OK, as the start-up does.
-    options.applyOptions();
+    options.closeAndApply();
     EXPECT_EQ(g.board.diceStyle(), StyleUserDefined);
     // From there a click cycles between checked and unchecked only, and sound off greys Mute Dice.
     for (int expected : {1, 0, 1}) {
