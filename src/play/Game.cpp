@@ -604,7 +604,13 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
     board.clearMarks();
     setBusy(true);
     const Outcome outcome = shown ? m_engine.enter(c) : m_engine.preview(c);
-    board.setCategoryLabel(c, QString::number(ScoreCategory(m_shown.dice, c).score));
+    // The score as the engine has worked it out, shown before anything else happens.
+    for (const Event &e : outcome.events) {
+        if (const auto *preview = std::get_if<event::ScoreShown>(&e))
+            board.setCategoryLabel(c, QString::number(preview->entry.score));
+        else if (const auto *entered = std::get_if<event::ScoreEntered>(&e))
+            board.setCategoryLabel(c, QString::number(entered->entry.score));
+    }
     co_await clock.yield();
     if (!shown) {
         // First click: show what it would score.
