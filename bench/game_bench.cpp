@@ -67,7 +67,9 @@ int main(int argc, char **argv)
     game.setSoundPlayer(&sound);
     game.clock.setTickLength(std::chrono::nanoseconds(0));
     game.seed(1);
-    game.options.sound = SoundChoice::Zany;
+    OptionValues values;
+    values.sound = SoundChoice::Zany;
+    game.setOptions(values);
     Seats seats;
     for (int p = 1; p <= 6; ++p)
         seats.names[p] = QStringLiteral("Player %1").arg(p);

@@ -18,7 +18,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     Game game;
-    game.options.sound = SoundChoice::Off;
+    OptionValues values;
+    values.sound = SoundChoice::Off;
+    game.setOptions(values);
     Seats seats;
     seats.names[1] = QStringLiteral("Bench");
     game.setPlayers(seats);

@@ -90,7 +90,7 @@ QCoro::Task<> Game::showHint()
 
 void Game::setCoach(bool on)
 {
-    OptionValues values = options.values();
+    OptionValues values = m_options.values();
     values.coach = on;
     setOptions(values);
     if (on)
@@ -101,7 +101,7 @@ void Game::judge(const strategy::Action &chosen, By by)
 {
     // The decision is judged on the game as the rules have it, whatever is still moving.
     const GameState &state = m_engine.state();
-    if (!options.coach || by != By::Person || !m_values || m_strategyMissing || !state.gameInProgress())
+    if (!m_options.coach || by != By::Person || !m_values || m_strategyMissing || !state.gameInProgress())
         return;
     const int p = state.curPlayer;
     const strategy::Position position = strategy::Position::of(state, p);

@@ -108,7 +108,7 @@ void Game::recover(const QString &failure)
                                           : QString());
         board.setCategoryLabelColour(c, shown && !entered ? PreviewYellow : ScoreGreen);
     }
-    RefreshCategoryButtons(board, state, options);
+    RefreshCategoryButtons(board, state, m_options);
     board.setThrowCaption(playing ? throwCaption(state.throwNo) : QStringLiteral("Start Game"));
     board.setThrowEnabled(!playing || state.throwNo < MaxThrows);
     board.setAnnounce(m_prompt);
@@ -205,7 +205,7 @@ QCoro::Task<> Game::beginGame()
     m_shown = m_engine.state();
     // A seat's first game takes the style of the options; a style the table does not
     // know shows the player's own pictures, as it always has.
-    const int style = knownDiceStyle(options.diceStyle) == options.diceStyle ? options.diceStyle : StyleUserDefined;
+    const int style = knownDiceStyle(m_options.diceStyle) == m_options.diceStyle ? m_options.diceStyle : StyleUserDefined;
     for (int i = 1; i <= MaxPlayers; ++i)
         if (m_diceStyles[i] == 0)
             m_diceStyles[i] = static_cast<Int16>(style);
@@ -235,11 +235,11 @@ QCoro::Task<> Game::StartTurn()
         if (state.score[p][c] == NotScored) {
             board.setCategoryLabel(c, QString());
             board.setCategoryEnabled(c, true);
-            if (!options.textButtons())
+            if (!m_options.textButtons())
                 board.setCategoryPicture(c, ButtonPicture::Open);
         } else {
             board.setCategoryLabel(c, QString::number(state.score[p][c]));
-            if (!options.textButtons())
+            if (!m_options.textButtons())
                 board.setCategoryPicture(c, ButtonPicture::Used);
         }
     }
@@ -255,7 +255,7 @@ QCoro::Task<> Game::StartTurn()
     // the flag itself, a click in the moment before the turn start ends could start
     // a second throw, or a joker, that the turn start's own end would then leave
     // unguarded (a fifth throw, a joker charged to the next player).
-    if (options.autoThrow())
+    if (m_options.autoThrow())
         co_await rollDice();
     co_await clock.yield();
     setBusy(false);
@@ -267,7 +267,7 @@ QCoro::Task<> Game::StartTurn()
 
 QCoro::Task<> Game::playThrowSound(int diceThrown)
 {
-    if (options.sound == SoundChoice::Off || options.noThrowSounds())
+    if (m_options.sound == SoundChoice::Off || m_options.noThrowSounds())
         co_return;
     co_await clock.yield();
     const Sound shake = diceThrown == 1 ? Sound::Shake1 : diceThrown <= 4 ? Sound::Shake3 : Sound::Shake5;
@@ -315,7 +315,7 @@ QCoro::Task<> Game::rollDice()
         board.setDieFace(d, faces[d]);
     };
 
-    const bool animate = options.animation();
+    const bool animate = m_options.animation();
     if (m_shown.throwNo > 1) {
         // The dice to throw again are picked up one by one.
         for (QChar ch : ShuffleString(m_random, QStringLiteral("654321"))) {
@@ -450,7 +450,7 @@ QCoro::Task<> Game::showMove(const event::DieMoved &moved)
 {
     const int d = moved.die;
     board.clearMarks();
-    const bool animate = options.animation();
+    const bool animate = m_options.animation();
     if (moved.held) {
         if (animate) {
             co_await SlideDie(d, board.die(d).top, paths::HeldSlideEnd);
@@ -512,7 +512,7 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
     const int p = m_shown.curPlayer;
     m_engine.playJoker(d);
     const int face = m_engine.state().dice[d];
-    if (options.animation()) {
+    if (m_options.animation()) {
         const int landing = m_random.below(paths::JokerRestSpread) + paths::JokerRestTop;
         for (int y = board.die(d).top; y >= paths::JokerPeak; y -= paths::SlideStep) {
             board.setDieTop(d, y);
@@ -633,12 +633,12 @@ QCoro::Task<> Game::commit(const Outcome &entered)
             m_shown.score[p][Korbo] = static_cast<Int16>(m_shown.score[p][Korbo] + grew->points);
             m_sheet.refresh();
             co_await clock.yield();
-            if (options.sound != SoundChoice::Off)
+            if (m_options.sound != SoundChoice::Off)
                 co_await m_sound->play(Sound::Growl, SoundMode::ToEnd);
         } else if (const auto *score = std::get_if<event::ScoreEntered>(&e)) {
             const int c = score->category;
             const Int16 s = score->entry.score;
-            if (!options.textButtons())
+            if (!m_options.textButtons())
                 board.setCategoryPicture(c, ButtonPicture::Used);
             board.setCategoryLabelColour(c, ScoreGreen);
             co_await clock.yield();
@@ -647,13 +647,13 @@ QCoro::Task<> Game::commit(const Outcome &entered)
             m_shown.score[p][c] = s;
             m_sheet.refresh();
 
-            if (options.underlineWinner())
+            if (m_options.underlineWinner())
                 UnderlineLeader();
 
             if (s == 0) {
-                if (options.sound == SoundChoice::On) {
+                if (m_options.sound == SoundChoice::On) {
                     co_await m_sound->play(Sound::UhOh, SoundMode::ToEnd);
-                } else if (options.sound == SoundChoice::Zany) {
+                } else if (m_options.sound == SoundChoice::Zany) {
                     co_await m_sound->play(Sound::OhDear, SoundMode::ToEnd);
                     co_await m_sound->play(Sound::Zero, SoundMode::Background);
                 }
@@ -672,7 +672,7 @@ QCoro::Task<> Game::commit(const Outcome &entered)
 QCoro::Task<> Game::playCategorySound(int c, bool bonusFlag)
 {
     const int twins = m_shown.curPlayer >= 1 ? m_shown.score[m_shown.curPlayer][Twins] : NotScored;
-    co_await PlayCategorySound(*m_sound, options, m_random, clock, c, bonusFlag, twins);
+    co_await PlayCategorySound(*m_sound, m_options, m_random, clock, c, bonusFlag, twins);
 }
 
 QCoro::Task<> Game::sampleCategorySound(int c)
@@ -687,7 +687,7 @@ void Game::UnderlineLeader(bool force)
         return;
     for (int p = 1; p <= m_shown.numPlayers; ++p)
         m_sheet.setUnderlined(p, false);
-    if (!force && !options.underlineWinner())
+    if (!force && !m_options.underlineWinner())
         return;
     if (const int leader = FindLeader(m_shown))
         m_sheet.setUnderlined(leader, true);
@@ -731,7 +731,7 @@ QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
     } else {
         // The winner is marked whatever the Show Leader option says.
         UnderlineLeader(true);
-        if (options.coach)
+        if (m_options.coach)
             m_sheet.setSummary(coachSummary());
         m_host->showScoreSheet();
         for (const Result &r : ended.results)
@@ -740,7 +740,7 @@ QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
     m_shown = m_engine.state();
     // With no game on, every button shows its open picture again; otherwise the last
     // player's used pictures would stay on an empty board.
-    RefreshCategoryButtons(board, m_shown, options);
+    RefreshCategoryButtons(board, m_shown, m_options);
     board.setThrowEnabled(true);
     m_host->focusBoard();
     // New records come up over the board and take the keys, so Escape closes them
@@ -748,7 +748,7 @@ QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
     const bool changed = !results.isEmpty() && records.MergeResults(results, today());
     if (!results.isEmpty())
         m_host->saveRecords();
-    if (options.showRecords() && changed)
+    if (m_options.showRecords() && changed)
         m_host->showRecords();
     setBusy(false);
     co_return;
@@ -784,15 +784,15 @@ void Game::showScoreSheet()
 
 void Game::setOptions(const OptionValues &values)
 {
-    static_cast<OptionValues &>(options) = values;
-    emit options.changed();
+    static_cast<OptionValues &>(m_options) = values;
+    emit m_options.changed();
 }
 
 void Game::showOptions()
 {
     UnderlineLeader();
-    RefreshCategoryButtons(board, m_shown, options);
-    const int style = options.diceStyle;
+    RefreshCategoryButtons(board, m_shown, m_options);
+    const int style = m_options.diceStyle;
     // The player whose turn it is takes the new style at once; the others keep theirs.
     if (m_shown.roundNo > 0)
         m_diceStyles[m_shown.curPlayer] = static_cast<Int16>(style);

@@ -67,13 +67,14 @@ class Game : public QObject {
 public:
     explicit Game(QObject *parent = nullptr);
 
-    Options options;
     Board board;
     TickClock clock;
     Records records;
     // Today's date for the records; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
+    // The options in force; they change only through setOptions.
+    const Options &options() const { return m_options; }
     // The game as the board shows it: the engine's state, step by step.
     const GameState &state() const { return m_shown; }
     const ScoreSheet &sheet() const { return m_sheet; }
@@ -241,6 +242,7 @@ private:
     // is told once.
     QString withCoachsWord(const QString &text);
 
+    Options m_options;
     Engine m_engine;
     GameState m_shown;
     ScoreSheet m_sheet{m_shown};

@@ -194,7 +194,7 @@ bool MainWindow::LoadSettings()
         return false; // a first run: the defaults stand until the options are confirmed
     m_images->loadUserDice(m_folders.data);
     Options read;
-    static_cast<OptionValues &>(read) = m_game.options.values();
+    static_cast<OptionValues &>(read) = m_game.options().values();
     ReadSettingsFile(read, settingsPath);
     m_game.setOptions(read);
     menuCoach->setChecked(read.coach);
@@ -241,7 +241,7 @@ QStringList MainWindow::StoreSettings()
     // the records.
     QStringList failures;
     const QString settings = QDir(m_folders.settings).filePath(SettingsFileName);
-    if (const SaveResult saved = WriteSettingsFile(m_game.options, settings); !saved)
+    if (const SaveResult saved = WriteSettingsFile(m_game.options(), settings); !saved)
         failures << QDir::toNativeSeparators(settings) + QLatin1String(": ") + saved.error;
     if (const SaveResult saved = m_recordsStore.save(); !saved)
         failures << saved.error;

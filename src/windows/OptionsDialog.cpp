@@ -223,7 +223,7 @@ void OptionsDialog::storeControls()
 {
     if (m_loadingControls)
         return;
-    OptionValues o = m_game.options.values();
+    OptionValues o = m_game.options().values();
     o.animationValue = static_cast<std::int16_t>(m_animation->rawValue());
     o.textButtonsValue = static_cast<std::int16_t>(m_textButtons->rawValue());
     o.crossHairValue = static_cast<std::int16_t>(m_crossHair->rawValue());
@@ -243,7 +243,7 @@ void OptionsDialog::storeControls()
 
 void OptionsDialog::showValues()
 {
-    const Options &o = m_game.options;
+    const Options &o = m_game.options();
     const int sound = static_cast<int>(o.sound);
     const int style = o.diceStyle;
     // Every control from the values as they are now, nothing stored meanwhile: storing
@@ -270,7 +270,7 @@ void OptionsDialog::loadFromOptions()
     // Setting an option button clicks it: the style's preview starts. The sound
     // buttons' click would only play a sample, and taking the settings in force is
     // no choice of the player's.
-    diceStyleClick(knownDiceStyle(m_game.options.diceStyle));
+    diceStyleClick(knownDiceStyle(m_game.options().diceStyle));
 }
 
 void OptionsDialog::soundClick(int i)
@@ -327,7 +327,7 @@ void OptionsDialog::butImportClick()
 void ApplyOptions(Game &game, QWidget *mainWindow)
 {
     if (mainWindow) {
-        if (game.options.crossHair())
+        if (game.options().crossHair())
             mainWindow->setCursor(Qt::CrossCursor);
         else
             mainWindow->unsetCursor();

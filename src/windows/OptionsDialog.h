@@ -69,7 +69,7 @@ public:
     int previewStyle = 0;
     int previewFace = 0;
 
-    // Sets every control from game.options, as after reading the settings file. The
+    // Sets every control from game.options(), as after reading the settings file. The
     // dice style is clicked as by the player (the preview starts, Import follows it);
     // no sample sound plays.
     void loadFromOptions();
@@ -110,7 +110,7 @@ private:
     void butImportClick();
     // Hands every control's value to the game.
     void storeControls();
-    // Sets every control from game.options without storing or clicking anything.
+    // Sets every control from game.options() without storing or clicking anything.
     void showValues();
 
     Game &m_game;

@@ -21,7 +21,7 @@ struct Coach : ::testing::Test {
     {
         ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
         g.setStrategyValues(table);
-        g.options.animationValue = 0;
+        setOption(g, &OptionValues::animationValue, 0);
         g.setTestDiceMode(true);
         QObject::connect(&g.board, &Board::announceChanged, &g.board, [this] { lines << g.board.announce(); });
         t.name({QStringLiteral("Ann")});

@@ -76,8 +76,8 @@ TEST(Replay, TheSameSeedPlaysTheSameGameWithAnimationAndSoundOnOrOff)
     for (int on : {0, 1}) {
         TestGame t{77};
         Game &g = t.game;
-        g.options.animationValue = static_cast<std::int16_t>(on);
-        g.options.sound = on ? SoundChoice::Zany : SoundChoice::Off;
+        setOption(g, &OptionValues::animationValue, static_cast<std::int16_t>(on));
+        setOption(g, &OptionValues::sound, on ? SoundChoice::Zany : SoundChoice::Off);
         t.name({QStringLiteral("Ann"), QStringLiteral("Bob")});
         for (int turn = 0; turn < 2 * RoundCount * 2; ++turn) { // two games
             if (g.state().roundNo == 0)
@@ -99,9 +99,9 @@ TEST(Replay, TheSameSeedPlaysTheSameGameWithAnimationAndSoundOnOrOff)
 
 TEST_F(Games, OnePlayerWithShowRecordsOff)
 {
-    g.options.sound = SoundChoice::Off;
-    g.options.animationValue = 0;
-    g.options.showRecordsValue = 0;
+    setOption(g, &OptionValues::sound, SoundChoice::Off);
+    setOption(g, &OptionValues::animationValue, 0);
+    setOption(g, &OptionValues::showRecordsValue, 0);
     start({QStringLiteral("Solo")});
     for (int round = 1; round <= RoundCount; ++round) {
         ASSERT_TRUE(g.state().roundNo == round && g.state().curPlayer == 1) << round;
@@ -128,8 +128,8 @@ TEST_F(Games, OnePlayerWithShowRecordsOff)
 
 TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
 {
-    g.options.sound = SoundChoice::Zany;
-    g.options.underlineWinnerValue = 0;
+    setOption(g, &OptionValues::sound, SoundChoice::Zany);
+    setOption(g, &OptionValues::underlineWinnerValue, 0);
     start({QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Green")});
     bool underlinedDuringGame = false;
     QObject::connect(&g.sheet(), &ScoreSheet::changed, &g.sheet(), [&] {
@@ -163,7 +163,7 @@ TEST_F(Games, ThreePlayersToTheEndWithShowLeaderOff)
     EXPECT_FALSE(underlinedDuringGame);
     for (int p = 1; p <= 3; ++p)
         EXPECT_EQ(g.sheet().underlined(p), p == leader);
-    EXPECT_EQ(g.options.underlineWinnerValue, 0);
+    EXPECT_EQ(g.options().underlineWinnerValue, 0);
     // Every category open again, not the last player's used pictures.
     for (int c = 1; c <= CategoryCount; ++c)
         EXPECT_TRUE(g.board.category(c).label.isEmpty() && g.board.category(c).enabled
@@ -185,8 +185,8 @@ TEST_F(Games, LevelOnTopUnderlinesTheLowerNumberAndFullListsShowNoRecords)
         tries << RecordLineOfKey(RecordKeyOfResult(QStringLiteral("Ace"), 0, kToday), i);
     }
     g.records.setLists(highs, tries);
-    g.options.sound = SoundChoice::Off;
-    g.options.animationValue = 0;
+    setOption(g, &OptionValues::sound, SoundChoice::Off);
+    setOption(g, &OptionValues::animationValue, 0);
     g.setTestDiceMode(true);
     t.host.testDice = QStringLiteral("123456");
     start({QStringLiteral("Ann"), QStringLiteral("Bob")});
@@ -280,7 +280,7 @@ TEST_F(Games, ARightClickOnADieInFlightLeavesNoDieUnthrown)
             flying = g.board.die(d).visible && g.state().dice[d] == 0 ? d : 0;
         return flying != 0;
     }, 1000));
-    g.options.animationValue = 0; // dice now move at once
+    setOption(g, &OptionValues::animationValue, 0); // dice now move at once
     t.run(g.moveFace(flying));
     runUntil([&] { return !g.busy(); }, 1000);
     for (int d = 1; d <= DiceCount; ++d)
@@ -292,7 +292,7 @@ struct Commit : Games {
     void SetUp() override
     {
         Games::SetUp();
-        g.options.animationValue = 0;
+        setOption(g, &OptionValues::animationValue, 0);
         g.setTestDiceMode(true);
         start({QStringLiteral("Ann"), QStringLiteral("Bob")});
     }
@@ -345,7 +345,7 @@ TEST_F(Commit, ZeroIsFinalAndSaysSo)
     t.run(g.chooseCategory(Sixes));
     EXPECT_EQ(g.state().score[1][Sixes], 0);
 
-    g.options.sound = SoundChoice::Zany;
+    setOption(g, &OptionValues::sound, SoundChoice::Zany);
     t.sound.played.clear();
     enter("111111", Flush);
     EXPECT_EQ(t.sound.played.mid(0, 3), (QStringList{"shake5", "ohdear", "zero&"}));
@@ -398,7 +398,7 @@ struct ComputerSeats : Games {
         const auto table = strategy::ValueTable::load(builtStrategyTable());
         ASSERT_TRUE(table) << qPrintable(builtStrategyTable());
         g.setStrategyValues(table);
-        g.options.animationValue = 0;
+        setOption(g, &OptionValues::animationValue, 0);
     }
 
     void seat(std::initializer_list<std::pair<const char *, bool>> players)

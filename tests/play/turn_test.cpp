@@ -17,8 +17,7 @@ struct Turn : ::testing::Test {
         t.name({QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Green")});
         t.run(g.throwDice());
     }
-    // The game in progress stopped and a new one started.
-    void freshGame()
+    void freshGame() // the game in progress stopped, a new one started
     {
         t.host.answerStop = true;
         t.run(g.stopGame());
@@ -30,12 +29,12 @@ TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
 {
     // An earlier game: Blue takes another style in its turn, dice are thrown, a score
     // entered and a joker played.
-    g.options.diceStyle = StyleRainbow;
-    g.options.animationValue = 0;
+    setOption(g, &OptionValues::diceStyle, StyleRainbow);
+    setOption(g, &OptionValues::animationValue, 0);
     startGame();
     t.run(g.throwDice());
     t.run(g.enterCategory(Sixes));
-    g.options.diceStyle = StylePhoto;
+    setOption(g, &OptionValues::diceStyle, StylePhoto);
     g.showOptions();
     t.run(g.throwDice());
     t.run(g.playJoker(1));
@@ -52,8 +51,8 @@ TEST_F(Turn, ANewGameKeepsNothingOfTheLastButEachSeatsDiceStyle)
 
     // The next game keeps each slot's style even though the options now say otherwise;
     // with Auto 1st Throw its first turn starts with a throw.
-    g.options.diceStyle = StyleUserDefined;
-    g.options.autoThrowValue = 1;
+    setOption(g, &OptionValues::diceStyle, StyleUserDefined);
+    setOption(g, &OptionValues::autoThrowValue, 1);
     freshGame();
     EXPECT_TRUE(g.state().throwNo == 1 && g.diceStyleOf(1) == StyleRainbow && g.diceStyleOf(2) == StylePhoto);
 }
@@ -66,7 +65,7 @@ TEST_F(Turn, DiceLandWhereTheyBelongWhenThrownHeldAndRethrownByAJoker)
     startGame();
     for (int round = 0; round < 150; ++round) {
         const bool animate = round % 2;
-        g.options.animationValue = animate;
+        setOption(g, &OptionValues::animationValue, animate);
         freshGame();
         t.run(g.throwDice());
         for (int d = 1; d <= DiceCount; ++d)
@@ -96,7 +95,7 @@ TEST_F(Turn, DiceLandWhereTheyBelongWhenThrownHeldAndRethrownByAJoker)
 // A joker was once accepted while the game was busy.
 TEST_F(Turn, JokerRefusedWhileBusyOrWithoutAToken)
 {
-    g.options.animationValue = 0;
+    setOption(g, &OptionValues::animationValue, 0);
     startGame();
     t.run(g.throwDice());
     // A throw in progress is busy: a drop during it is refused.
@@ -114,7 +113,7 @@ TEST_F(Turn, JokerRefusedWhileBusyOrWithoutAToken)
 
 TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
 {
-    g.options.animationValue = 0;
+    setOption(g, &OptionValues::animationValue, 0);
     startGame();
     // Each row holds dice 1 up to `held`, then throws.
     const struct { int held; const char *played; int throwNo; } rows[] = {
@@ -137,8 +136,8 @@ TEST_F(Turn, EachThrowRattlesForTheDiceThrownAndAllHeldIsNoThrow)
     };
     int category = Ones;
     for (const auto &q : quiet) {
-        g.options.noThrowSoundsValue = static_cast<std::int16_t>(q.mute);
-        g.options.sound = q.sound;
+        setOption(g, &OptionValues::noThrowSoundsValue, static_cast<std::int16_t>(q.mute));
+        setOption(g, &OptionValues::sound, q.sound);
         t.run(g.enterCategory(category++)); // the next player's turn
         t.sound.played.clear();
         t.run(g.throwDice());
@@ -165,7 +164,7 @@ TEST_F(Turn, ACommandThatFailsIsToldAndTheNextOneWorks)
     } failing;
     static QStringList told;
     const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { told << m; });
-    g.options.animationValue = 0;
+    setOption(g, &OptionValues::animationValue, 0);
     g.setSoundPlayer(&failing);
     startGame();
     g.run(g.throwDice());

@@ -29,15 +29,10 @@ TEST(Engine, RefusesWhatTheRulesForbidAndChangesNothing)
     using Command = std::function<Outcome(Engine &)>;
     const struct { const char *guards; std::function<void(Engine &)> before; Command command; } rows[] = {
         {"a fifth throw", [](Engine &e) { for (int i = 0; i < MaxThrows; ++i) e.throwDice(); }, &Engine::throwDice},
-        {"a throw with every die held", [](Engine &e) { e.throwDice(); for (int d = 1; d <= DiceCount; ++d) e.toggleHold(d); },
-         &Engine::throwDice},
         {"a die held before the first throw", {}, [](Engine &e) { return e.toggleHold(1); }},
         {"a joker before the first throw", {}, [](Engine &e) { return e.playJoker(1); }},
         {"a fourth joker", [](Engine &e) { e.throwDice(); for (int k = 0; k < JokersPerGame; ++k) e.playJoker(1); },
          [](Engine &e) { return e.playJoker(2); }},
-        {"an entry before the first throw", {}, [](Engine &e) { return e.enter(Ones); }},
-        {"an entry in a filled category", [](Engine &e) { e.throwDice(); e.enter(Ones); e.throwDice(); },
-         [](Engine &e) { return e.enter(Ones); }},
         {"new players during a game", {}, [](Engine &e) { return e.setPlayers({}); }},
         {"a second game during a game", {}, &Engine::newGame},
     };

@@ -84,6 +84,14 @@ public:
     QCoro::Task<std::optional<QString>> askTestDice() override { co_return std::optional<QString>(testDice); }
 };
 
+// One option changed, as the Options window changes it.
+template <class T, class V> void setOption(Game &game, T OptionValues::*field, V value)
+{
+    OptionValues values = game.options().values();
+    values.*field = static_cast<T>(value);
+    game.setOptions(values);
+}
+
 // A game with zero-length ticks, a fixed seed and recording doubles.
 struct TestGame {
     Game game;

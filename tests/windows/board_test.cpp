@@ -44,8 +44,8 @@ TEST_F(Window, CategoryButtonsShowUsedPicturesOnlyWhereTheCurrentPlayerScored)
         {0, "the used picture exactly where the current player scored"},
     };
     for (const auto &r : rows) {
-        g.options.textButtonsValue = static_cast<std::int16_t>(r.textButtons);
-        RefreshCategoryButtons(g.board, g.state(), g.options);
+        setOption(g, &OptionValues::textButtonsValue, static_cast<std::int16_t>(r.textButtons));
+        RefreshCategoryButtons(g.board, g.state(), g.options());
         for (int c = 1; c <= CategoryCount; ++c) {
             const CategoryButton *button = window.board()->butCat(c);
             EXPECT_EQ(button->text(), r.textButtons ? categoryName(c) : QString()) << r.guards;

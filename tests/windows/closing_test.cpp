@@ -40,7 +40,7 @@ struct Closing : ::testing::Test, WindowGame {
         OptionsDialog *options = window.optionsDialog();
         options->show();
         options->DiceStyle(g.board.diceStyle() == StylePhoto ? StyleRainbow : StylePhoto)->click();
-        return {options, nullptr, options->butOK(), [this] { return g.board.diceStyle() == g.options.diceStyle; }};
+        return {options, nullptr, options->butOK(), [this] { return g.board.diceStyle() == g.options().diceStyle; }};
     }
     Opened openPlayers()
     {

@@ -29,7 +29,7 @@ struct Keys : ::testing::Test, WindowGame {
     void SetUp() override
     {
         g.seed(2026);
-        g.options.animationValue = 0;
+        setOption(g, &OptionValues::animationValue, 0);
         g.today = [] { return QDate(2026, 12, 6); };
         window.show();
         window.activateWindow();

@@ -210,8 +210,8 @@ TEST_F(Layout, TheBoardAtEveryStage)
     t.run(g.throwDice());
     t.run(g.throwDice());
     expectLaidOut(&window); // dice on the table, jokers out
-    g.options.textButtonsValue = 1;
-    RefreshCategoryButtons(g.board, g.state(), g.options);
+    setOption(g, &OptionValues::textButtonsValue, 1);
+    RefreshCategoryButtons(g.board, g.state(), g.options());
     for (int c = 1; c <= CategoryCount; ++c)
         g.board.setCategoryLabel(c, QStringLiteral("120"));
     g.board.setThrowCaption(QStringLiteral("Finished"));

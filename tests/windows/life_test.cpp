@@ -245,7 +245,7 @@ TEST_F(Life, SettingsTakeEffectAtStartOutliveTheOptionsWindowAndAreWrittenAtExit
     run.window.menuOptions->trigger();
     ASSERT_TRUE(run.window.optionsDialog()->isVisible());
     run.window.optionsDialog()->close();
-    run.g.options.crossHairValue = 1;
+    setOption(run.g, &OptionValues::crossHairValue, 1);
     ASSERT_TRUE(run.window.close());
     EXPECT_EQ(readFile(ini), QByteArray(saved).replace("Crosshair=2", "Crosshair=1").replace("zany", "Zany"));
 }

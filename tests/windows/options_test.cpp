@@ -53,11 +53,13 @@ TEST_F(OptionsWindow, OkInATurnChangesOnlyThatPlayersStyleAndTheLeaderMark)
 
 TEST_F(OptionsWindow, LoadingTheSettingsKeepsAGrayedBoxAndClicksTheStyleQuietly)
 {
-    Options &o = g.options;
-    o.crossHairValue = 2;
-    o.noThrowSoundsEnabled = false;
-    o.sound = SoundChoice::Off;
-    o.diceStyle = StyleUserDefined;
+    OptionValues loaded;
+    loaded.crossHairValue = 2;
+    loaded.noThrowSoundsEnabled = false;
+    loaded.sound = SoundChoice::Off;
+    loaded.diceStyle = StyleUserDefined;
+    g.setOptions(loaded);
+    const Options &o = g.options();
     options.setSamplesMuted(true);
     options.loadFromOptions();
     EXPECT_EQ(options.CrossHair()->checkState(), Qt::PartiallyChecked);
