@@ -33,4 +33,10 @@ inline bool putsHeldDiceBack(const GameState &state, const Table1<bool, DiceCoun
     return false;
 }
 
+// "1 joker left", "2 jokers left".
+inline QString jokersLeftText(int left)
+{
+    return left == 1 ? QStringLiteral("1 joker left") : QStringLiteral("%1 jokers left").arg(left);
+}
+
 } // namespace korbo

@@ -2,6 +2,7 @@
 
 #include "Advisor.h"
 #include "CategorySounds.h"
+#include "DiceText.h"
 #include "Paths.h"
 #include "Scoring.h"
 #include "Ticks.h"
@@ -401,6 +402,7 @@ QCoro::Task<> Game::rollDice()
         break;
     }
 
+    emit diceSettled(diceReport() + QLatin1Char(' ') + m_prompt);
     co_await clock.wait(ticks::ThrowSettle);
     co_await clock.yield();
 }
@@ -548,6 +550,7 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
     --m_shown.jokers[p];
     board.setJokerVisible(k, false);
     updateEvaluations();
+    emit diceSettled(diceReport());
     setBusy(false);
 }
 
@@ -772,6 +775,33 @@ QString Game::withCoachsWord(const QString &text)
 void Game::showPrompt()
 {
     board.setAnnounce(m_prompt);
+}
+
+QString Game::diceReport() const
+{
+    if (!m_shown.gameInProgress() || m_shown.throwNo == 0)
+        return QStringLiteral("No dice thrown yet.");
+    Table1<bool, DiceCount> held{}, free{};
+    for (int d = 1; d <= DiceCount; ++d)
+        (m_shown.diceToThrow[d] ? free : held)[d] = true;
+    QStringList parts;
+    if (const QString faces = facesText(m_shown.dice, held); !faces.isEmpty())
+        parts << QStringLiteral("Held %1.").arg(faces);
+    if (const QString faces = facesText(m_shown.dice, free); !faces.isEmpty())
+        parts << QStringLiteral("Thrown %1.").arg(faces);
+    return parts.join(QLatin1Char(' '));
+}
+
+QString Game::turnReport() const
+{
+    if (!m_shown.gameInProgress())
+        return m_prompt;
+    const int p = m_shown.curPlayer;
+    return QStringLiteral("%1's %2, round %3 of %4, %5.")
+        .arg(m_shown.playerName[p], turnText(m_shown.roundNo))
+        .arg(m_shown.roundNo)
+        .arg(RoundCount)
+        .arg(jokersLeftText(m_shown.jokers[p]));
 }
 
 // ---------------------------------------------------------------- windows and options

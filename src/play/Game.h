@@ -198,9 +198,18 @@ public:
     // The throw button's caption after a number of throws: "1st Throw" … "Finished".
     static QString throwCaption(int throwsMade);
 
+    // ---- What a screen reader is told on request
+    // The dice as they lie, held row first, then the prompt: "Held 5 5. Thrown 1 2 3 4.".
+    QString diceReport() const;
+    // Whose turn, which round and the jokers left: "Ann's 3rd turn, round 3 of 14,
+    // 2 jokers left."; between games the prompt.
+    QString turnReport() const;
+
 signals:
     // The command being shown has ended: the board is free again.
     void idle();
+    // A throw or a joker has come to rest: the dice as they now lie, and the prompt.
+    void diceSettled(const QString &report);
 
 private:
     void setBusy(bool on);

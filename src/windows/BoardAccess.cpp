@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "BoardView.h"
+#include "DiceText.h"
 #include "Game.h"
 
 #include <QAccessibleWidget>
@@ -42,10 +43,11 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const DieView &die = gameOf(widget()).board.die(m_index);
+        const QString told = dieSpoken(die.visible ? die.face : 0, !geometry::inThrowingArea(die.top));
         switch (t) {
-        case QAccessible::Name: return QStringLiteral("Die %1").arg(m_index);
+        case QAccessible::Name: return QStringLiteral("Die %1, %2").arg(m_index).arg(told);
         case QAccessible::Value: return QString::number(die.face);
-        case QAccessible::Description: return dieDescription(!geometry::inThrowingArea(die.top));
+        case QAccessible::Description: return told;
         default: return BoardButtonAccess::text(t);
         }
     }
@@ -64,12 +66,10 @@ public:
     {
         const CategoryView &view = gameOf(widget()).board.category(m_category);
         switch (t) {
-        case QAccessible::Name: return categoryName(m_category);
+        // As the board shows it: the button's caption, or the picture's.
+        case QAccessible::Name: return view.caption.isEmpty() ? initialCategoryCaption(m_category) : view.caption;
         case QAccessible::Value: return view.label;
-        case QAccessible::Description:
-            return view.label.isEmpty()                  ? QString()
-                 : view.labelColour == PreviewYellow ? QStringLiteral("Preview")
-                                                     : QStringLiteral("Entered");
+        case QAccessible::Description: return categorySpoken(view.label, view.labelColour == PreviewYellow);
         default: return BoardButtonAccess::text(t);
         }
     }
@@ -95,8 +95,22 @@ public:
     }
 };
 
+// The status strip: a status bar, named by its line, which a reader repeats on request.
+class StatusLineAccess : public QAccessibleWidget {
+public:
+    explicit StatusLineAccess(StatusLine *line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const StatusLine *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *boardInterface(const QString &, QObject *object)
 {
+    if (auto *line = qobject_cast<StatusLine *>(object))
+        return new StatusLineAccess(line);
     if (auto *die = qobject_cast<DieWidget *>(object))
         return new DieAccess(die);
     if (auto *button = qobject_cast<CategoryButton *>(object))
@@ -115,9 +129,9 @@ void InstallBoardAccessibility()
         QAccessible::installFactory(boardInterface);
 }
 
-void TellValueChanged(QWidget *control, const QString &value)
+void TellNameChanged(QWidget *control)
 {
-    QAccessibleValueChangeEvent event(control, value);
+    QAccessibleEvent event(control, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -127,14 +141,18 @@ void TellDescriptionChanged(QWidget *control)
     QAccessible::updateAccessibility(&event);
 }
 
-QString dieDescription(bool held)
+QString dieSpoken(int face, bool held)
 {
-    return held ? QStringLiteral("Held") : QStringLiteral("In play");
+    static const char *const words[] = {"not thrown", "one", "two", "three", "four", "five", "six"};
+    const QString place = held ? QStringLiteral("held") : QStringLiteral("in play");
+    return face >= 1 && face <= 6 ? QLatin1String(words[face]) + QLatin1String(", ") + place : QLatin1String(words[0]);
 }
 
-QString jokersLeftText(int left)
+QString categorySpoken(const QString &score, bool preview)
 {
-    return left == 1 ? QStringLiteral("1 joker left") : QStringLiteral("%1 jokers left").arg(left);
+    if (score.isEmpty())
+        return QString();
+    return preview ? QStringLiteral("would score %1").arg(score) : QStringLiteral("scored %1").arg(score);
 }
 
 } // namespace korbo

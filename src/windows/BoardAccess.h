@@ -6,20 +6,21 @@ class QWidget;
 
 namespace korbo {
 
-// What a screen reader learns of the board. Each die is a button named "Die 1".."Die 6"
-// whose value is the face it shows and whose description says whether it is held;
-// each category button carries the category's name, as its value the score shown
-// beside it for the current player and as its description whether that score is a
-// preview or entered; each joker token says how many jokers are left. Everything is
-// read from what the board shows at the moment of asking. Made once for the program.
+// What a screen reader learns of the board. Each die is a button named by its number,
+// face and place ("Die 3, five, held"), its description the face and place; each
+// category button is named as the board shows it, its description the score beside
+// it ("would score 12" for a preview, "scored 12" once entered); each joker token says
+// how many jokers are left; the status strip is a status bar named by its line.
+// Everything is read from what the board shows at the moment of asking. Made once
+// for the program.
 void InstallBoardAccessibility();
 
-// Tells a listening screen reader that a control's value or description changed.
-void TellValueChanged(QWidget *control, const QString &value);
+// Tells a listening screen reader that a control's name or description changed.
+void TellNameChanged(QWidget *control);
 void TellDescriptionChanged(QWidget *control);
 
 // Words for the board's controls, shared by the interfaces and their events.
-QString dieDescription(bool held);
-QString jokersLeftText(int left);
+QString dieSpoken(int face, bool held);
+QString categorySpoken(const QString &score, bool preview);
 
 } // namespace korbo

@@ -1,11 +1,14 @@
 #include "BoardView.h"
 
+#include "Speech.h"
+
 #include "Artwork.h"
 #include "BoardAccess.h"
 #include "BoardKeys.h"
 #include "Game.h"
 #include "ImageStore.h"
 #include "Palette.h"
+#include "Speech.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -111,10 +114,10 @@ void DieWidget::toggleHold()
 
 void DieWidget::tellChanges(int face, bool held)
 {
-    if (face != m_toldFace)
-        TellValueChanged(this, QString::number(face));
-    if (held != m_toldHeld)
+    if (face != m_toldFace || held != m_toldHeld) {
+        TellNameChanged(this);
         TellDescriptionChanged(this);
+    }
     m_toldFace = face;
     m_toldHeld = held;
 }
@@ -408,6 +411,11 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         setTabOrder(std::exchange(previous, m_butCat[c]), m_butCat[c]);
     new BoardKeys(*this, game);
     InstallBoardAccessibility();
+    // Each new status line, and the dice once a throw or a joker comes to rest, are
+    // spoken to a screen reader wherever the focus is.
+    m_speaker = new Speaker(this);
+    connect(&game.board, &Board::announceChanged, m_speaker, [this] { m_speaker->say(m_game.board.announce()); });
+    connect(&game, &Game::diceSettled, m_speaker, &Speaker::say);
 
     Board &board = game.board;
     connect(&board, &Board::dieChanged, this, &BoardView::syncDie);
@@ -518,10 +526,8 @@ void BoardView::syncCategory(int c)
     // A score stands on its plate; an empty label leaves the felt bare.
     SetSurface(label, ScorePlate, view.labelColour);
     label->setAutoFillBackground(!view.label.isEmpty());
-    if (changed) {
-        TellValueChanged(button, view.label);
+    if (changed)
         TellDescriptionChanged(button);
-    }
 }
 
 void BoardView::syncThrowButton()

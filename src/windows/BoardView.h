@@ -13,6 +13,8 @@
 
 namespace korbo {
 
+class Speaker;
+
 class Game;
 class ImageStore;
 
@@ -143,6 +145,8 @@ public:
     JokerWidget *joker(int k) const { return m_joker[k]; }
     WrappingButton *butThrow() const { return m_butThrow; }
     StatusLine *announce() const { return m_announce; }
+    // What a screen reader is told without the focus moving.
+    Speaker *speaker() const { return m_speaker; }
     // The control whose keyboard focus the board holds while it is hidden or disabled.
     QWidget *parkedControl() const { return m_parked; }
     // A control of the board took the keyboard's focus.
@@ -189,6 +193,7 @@ private:
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;
     StatusLine *m_announce = nullptr;
+    Speaker *m_speaker = nullptr;
     QPointer<QWidget> m_parked;
     QPointer<QWidget> m_lastFocused;
 };

@@ -13,6 +13,7 @@
 #include "RecordsStore.h"
 #include "SaveFile.h"
 #include "Settings.h"
+#include "Speech.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
 #include "VarsMonitor.h"
@@ -117,6 +118,11 @@ void MainWindow::buildMenus()
     menuScores->setEnabled(false);
     menuRecords = add(view, "menuRecords", "&Records");
     view->addSeparator();
+    // For a screen reader: the last line again, the dice, and whose turn it is.
+    menuSayAgain = add(view, "menuSayAgain", "Say &Again", QKeySequence(Qt::Key_L));
+    menuSayDice = add(view, "menuSayDice", "Say &Dice", QKeySequence(Qt::Key_D));
+    menuSayTurn = add(view, "menuSayTurn", "Say &Turn", QKeySequence(Qt::Key_W));
+    view->addSeparator();
     menuCenterize = add(view, "menuCenterize", "&Arrange");
     view->addSeparator();
     menuOptions = add(view, "menuOptions", "&Options...");
@@ -146,6 +152,9 @@ void MainWindow::buildMenus()
     connect(menuScores, &QAction::triggered, this, &MainWindow::menuScoresClick);
     connect(menuPrint, &QAction::triggered, this, &MainWindow::menuPrintClick);
     connect(menuRecords, &QAction::triggered, this, &MainWindow::menuRecordsClick);
+    connect(menuSayAgain, &QAction::triggered, this, [this] { m_board->speaker()->sayNow(m_board->speaker()->lastSaid()); });
+    connect(menuSayDice, &QAction::triggered, this, [this] { m_board->speaker()->sayNow(m_game.diceReport()); });
+    connect(menuSayTurn, &QAction::triggered, this, [this] { m_board->speaker()->sayNow(m_game.turnReport()); });
 }
 
 MainWindow::Folders MainWindow::defaultFolders()

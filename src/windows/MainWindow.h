@@ -74,6 +74,9 @@ public:
     QAction *menuPlayers = nullptr;
     QAction *menuScores = nullptr;
     QAction *menuRecords = nullptr;
+    QAction *menuSayAgain = nullptr;
+    QAction *menuSayDice = nullptr;
+    QAction *menuSayTurn = nullptr;
     QAction *menuCenterize = nullptr;
     QAction *menuOptions = nullptr;
     QAction *menuHelp = nullptr;
