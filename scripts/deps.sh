@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test (the tests
-# check the menu and software centre entries with the desktop's validators).
+# check the menu and software centre entries with the desktop's validators, and read
+# the game on the accessibility bus as a screen reader does).
 # Packages named as arguments are installed as well (the packaging and fuzzing
 # scripts name theirs). Safe to run again: apt-get only installs what is missing.
 set -euo pipefail
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3
   xvfb
+  at-spi2-core python3-pyatspi dbus xdotool openbox
   desktop-file-utils appstream
   "$@"
 )
