@@ -591,6 +591,9 @@ def keys():
         (keys_of("J"), "On a die: play a joker on it"),
         (keys_of("T"), "Throw, wherever the ring is on the board"),
         (keys_of("S"), "On a category: play its sounds"),
+        (keys_of("L"), "Say the last line again (%s)" % menu("View", "Say Again")),
+        (keys_of("D"), "Say the dice: the held row, then the throwing area (%s)" % menu("View", "Say Dice")),
+        (keys_of("W"), "Say whose turn it is, the round and the jokers left (%s)" % menu("View", "Say Turn")),
         (keys_of("F1"), "This help page (%s)" % menu("Help", "How to Play")),
         (keys_of("F2"), "New game (%s); during a game it offers to stop it" % menu("Game", "New")),
         (keys_of("F5"), "A hint: the best next move (%s)" % menu("Game", "Hint")),
@@ -607,9 +610,24 @@ def keys():
     return """
 <p>Everything in Korbo can be done from the keyboard.</p>
 <table class="keys">
-%s
+%(rows)s
 </table>
-""" % "\n".join("<tr><td>%s</td><td>%s</td></tr>" % row for row in rows)
+
+<h3>With a screen reader</h3>
+<p>Korbo speaks to a screen reader such as Orca without moving the focus: every new
+line of the status strip (prompts, the computer players' moves, hints, the coach's
+costs, Game Over), and after each throw or joker the dice, the held row first, then
+the throwing area, followed by the prompt. Lines wait for each other, so none is cut
+short.</p>
+<p>A turn by keys: %(t)s throws. Each die is read as its number, face and place, for
+example "Die 3, five, held"; %(one)s to %(six)s hold or free a die, %(f)s on a die moves
+every die of its face, %(j)s plays a joker on it. The arrow keys reach the categories;
+each is read with the score it would give now, or the score entered. %(space)s once
+shows the score, twice enters it. %(l)s, %(d)s and %(w)s repeat the last line, read the
+dice, and tell whose turn it is; %(f6)s opens the score sheet.</p>
+""" % {"rows": "\n".join("<tr><td>%s</td><td>%s</td></tr>" % row for row in rows),
+       "t": key("T"), "one": key("1"), "six": key("6"), "f": key("F"), "j": key("J"),
+       "space": key("Space"), "l": key("L"), "d": key("D"), "w": key("W"), "f6": key("F6")}
 
 
 @add("files", "Where Korbo keeps its files")
