@@ -402,7 +402,7 @@ QCoro::Task<> Game::rollDice()
         break;
     }
 
-    emit diceSettled(diceReport() + QLatin1Char(' ') + m_prompt);
+    emit told(diceReport() + QLatin1Char(' ') + m_prompt);
     co_await clock.wait(ticks::ThrowSettle);
     co_await clock.yield();
 }
@@ -550,7 +550,7 @@ QCoro::Task<> Game::playJoker(int d, int token, By by)
     --m_shown.jokers[p];
     board.setJokerVisible(k, false);
     updateEvaluations();
-    emit diceSettled(diceReport());
+    emit told(diceReport());
     setBusy(false);
 }
 
@@ -619,6 +619,7 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
         // First click: show what it would score.
         m_shown.catShown[c] = true;
         board.setCategoryLabelColour(c, PreviewYellow);
+        emit told(QStringLiteral("%1 would score %2").arg(initialCategoryCaption(c), board.category(c).label));
         co_await clock.wait(ticks::PreviewHold);
         setBusy(false);
         co_return;
@@ -649,6 +650,7 @@ QCoro::Task<> Game::commit(const Outcome &entered)
             // The sheet shows the entry with the subtotal, bonus and total that follow from it.
             m_shown.score[p][c] = s;
             m_sheet.refresh();
+            emit told(QStringLiteral("%1 scored %2").arg(initialCategoryCaption(c)).arg(s));
 
             if (m_options.underlineWinner())
                 UnderlineLeader();

@@ -208,8 +208,10 @@ public:
 signals:
     // The command being shown has ended: the board is free again.
     void idle();
-    // A throw or a joker has come to rest: the dice as they now lie, and the prompt.
-    void diceSettled(const QString &report);
+    // A line for a screen reader that the status strip does not show: the dice as
+    // they lie once a throw or a joker comes to rest (with the prompt), a category's
+    // score shown or entered.
+    void told(const QString &line);
 
 private:
     void setBusy(bool on);

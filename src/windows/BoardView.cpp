@@ -411,11 +411,12 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
         setTabOrder(std::exchange(previous, m_butCat[c]), m_butCat[c]);
     new BoardKeys(*this, game);
     InstallBoardAccessibility();
-    // Each new status line, and the dice once a throw or a joker comes to rest, are
-    // spoken to a screen reader wherever the focus is.
+    // Each new status line, the dice once a throw or a joker comes to rest and each
+    // score shown or entered are spoken to a screen reader wherever the focus is (a
+    // reader is not told of a description's change as text).
     m_speaker = new Speaker(this);
     connect(&game.board, &Board::announceChanged, m_speaker, [this] { m_speaker->say(m_game.board.announce()); });
-    connect(&game, &Game::diceSettled, m_speaker, &Speaker::say);
+    connect(&game, &Game::told, m_speaker, &Speaker::say);
 
     Board &board = game.board;
     connect(&board, &Board::dieChanged, this, &BoardView::syncDie);

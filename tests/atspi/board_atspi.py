@@ -105,6 +105,7 @@ if check(len(twins) == 1, "no Twins button"):
     twins[0].queryAction().doAction(0)
     described = wait_for(lambda: twins[0].description)
     check(described is not None and described.startswith("would score "), "Twins says %r" % described)
+    check(wait_for(lambda: "Twins " + (described or "?") in shown), "the preview was not told: %s" % shown[-3:])
 
 # Say Turn: whose turn, the round and the jokers, told at once.
 keys("w")
