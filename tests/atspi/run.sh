@@ -9,7 +9,13 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${KORBO_ATSPI_INNER:-}" ]; th
 fi
 work="$(mktemp -d)"
 pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+# The bus's own helpers may still be writing in the home folder as it goes: what
+# they leave is no failure of the game.
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work" 2>/dev/null || true
+}
 trap cleanup EXIT
 source "$here/session.sh"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KORBO_ASSETS="$2"
