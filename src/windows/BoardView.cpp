@@ -416,7 +416,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     // reader is not told of a description's change as text).
     m_speaker = new Speaker(this);
     connect(&game.board, &Board::announceChanged, m_speaker, [this] { m_speaker->say(m_game.board.announce()); });
-    connect(&game, &Game::told, m_speaker, &Speaker::say);
+    connect(&game, &Game::told, m_speaker, &Speaker::tell);
 
     Board &board = game.board;
     connect(&board, &Board::dieChanged, this, &BoardView::syncDie);

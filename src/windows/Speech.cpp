@@ -38,15 +38,23 @@ Speaker::Speaker(QWidget *parent) : QWidget(parent)
     setFixedSize(1, 1);
     m_settle.setSingleShot(true);
     setPace(350, 70);
-    connect(&m_settle, &QTimer::timeout, this, [this] {
-        const QString &last = m_queue.isEmpty() ? m_said : m_queue.last();
-        if (m_waiting != last)
-            m_queue.append(m_waiting);
-        if (!m_speaking.isActive())
-            next();
-    });
+    connect(&m_settle, &QTimer::timeout, this, [this] { queue(m_waiting); });
     m_speaking.setSingleShot(true);
     connect(&m_speaking, &QTimer::timeout, this, &Speaker::next);
+}
+
+void Speaker::queue(const QString &line)
+{
+    const QString &last = m_queue.isEmpty() ? m_said : m_queue.last();
+    if (line != last)
+        m_queue.append(line);
+    if (!m_speaking.isActive())
+        next();
+}
+
+void Speaker::tell(const QString &line)
+{
+    queue(line);
 }
 
 void Speaker::setPace(int settleMs, int msPerCharacter)
@@ -78,7 +86,8 @@ void Speaker::sayNow(const QString &line)
 void Speaker::speak(const QString &line)
 {
     m_said = line;
-    m_speaking.start(400 + m_msPerCharacter * static_cast<int>(line.size()));
+    // A short pause of its own too, as long as a few characters take.
+    m_speaking.start(m_msPerCharacter * static_cast<int>(line.size() + 6));
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);

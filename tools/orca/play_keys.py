@@ -49,7 +49,10 @@ subprocess.run(["xdotool", "type", "--delay", "400", "Ann"])
 key("Return", "Return", pause=5)
 for route in solo_route():
     play_turn(route)
-time.sleep(10)
+for _ in range(30):  # the last lines wait their turn
+    if "notification Game Over." in spoken():
+        break
+    time.sleep(2)
 words = spoken()
 throws = [w for w in words if w.startswith("notification Thrown ") or w.startswith("notification Held ")]
 if len(throws) < 14:
