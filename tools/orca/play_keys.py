@@ -69,11 +69,13 @@ print("solo game: %d lines spoken, %d throws" % (len(words), len(throws)))
 # Ann against the computer seat Bob: Players, a name each, Bob's PC box, OK.
 key("Escape", pause=3)  # the new records
 before = len(spoken())
+# The dialog's order: the six names, OK, Cancel, then the six PC boxes.
 key("alt+v", "p", pause=3)
+key("Tab", pause=1)
 subprocess.run(["xdotool", "type", "--delay", "400", "Bob"])
-key(*["Tab"] * 8, pause=1)
+key(*["Tab"] * 8, pause=1)  # names 3 to 6, OK, Cancel, PC 1, PC 2
 key("space", pause=2)
-key("shift+Tab", "shift+Tab", "shift+Tab", pause=1)
+key("shift+Tab", "shift+Tab", "shift+Tab", pause=1)  # PC 1, Cancel, OK
 key("space", pause=4)
 key("F2", pause=8)
 for turn in range(3):
