@@ -17,7 +17,8 @@ def key(*names, pause=2.0):
 
 def spoken():
     with open(log_path, errors="replace") as log:
-        return re.findall(r"SPEECH OUTPUT: '(.*?)'", log.read())
+        # Each line: SPEECH OUTPUT: 'what was said'{voice}; what was said may hold quotes.
+        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())
 
 
 def play_turn(category_keys):
