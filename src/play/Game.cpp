@@ -411,6 +411,16 @@ QCoro::Task<> Game::rollDice()
 
 QCoro::Task<> Game::toggleHold(int d, By by)
 {
+    co_await moveDice(d, by, false);
+}
+
+QCoro::Task<> Game::moveFace(int d, By by)
+{
+    co_await moveDice(d, by, true);
+}
+
+QCoro::Task<> Game::moveDice(int d, By by, bool wholeFace)
+{
     // Only a die on the table can be moved: during the first throw the dice still to
     // come are hidden.
     if (d < 1 || d > DiceCount || !board.die(d).visible || !playsNow(by))
@@ -419,20 +429,7 @@ QCoro::Task<> Game::toggleHold(int d, By by)
     co_await untilIdle();
     if (!self || !playsNow(by))
         co_return;
-    const Outcome moved = m_engine.toggleHold(d);
-    if (moved)
-        co_await showMove(std::get<event::DieMoved>(moved.events.front()));
-}
-
-QCoro::Task<> Game::moveFace(int d, By by)
-{
-    if (d < 1 || d > DiceCount || !board.die(d).visible || !playsNow(by))
-        co_return;
-    QPointer<Game> self(this);
-    co_await untilIdle();
-    if (!self || !playsNow(by))
-        co_return;
-    const Outcome moved = m_engine.moveFace(d);
+    const Outcome moved = wholeFace ? m_engine.moveFace(d) : m_engine.toggleHold(d);
     for (const Event &e : moved.events)
         co_await showMove(std::get<event::DieMoved>(e));
 }

@@ -228,6 +228,9 @@ private:
     QCoro::Task<> playThrowSound(int diceThrown);
     QCoro::Task<> applyTestDice();
     QCoro::Task<> SlideDie(int d, int from, int to);
+    // Die d moved once the command being shown has ended, alone or with every die of
+    // its face on its side.
+    QCoro::Task<> moveDice(int d, By by, bool wholeFace);
     // A die's move to the held row or back into play, shown.
     QCoro::Task<> showMove(const event::DieMoved &moved);
     QCoro::Task<> commit(const Outcome &entered);
