@@ -116,6 +116,10 @@ void MainWindow::buildMenus()
     menuScores = add(view, "menuScores", "&Scores", QKeySequence(Qt::Key_F6));
     menuScores->setCheckable(true);
     menuScores->setEnabled(false);
+    // From the board to the sheet's table and back, for the keyboard.
+    menuGoToScores = add(view, "menuGoToScores", "&Go to Scores", QKeySequence(Qt::CTRL | Qt::Key_F6));
+    menuGoToScores->setShortcutContext(Qt::ApplicationShortcut);
+    menuGoToScores->setEnabled(false);
     menuRecords = add(view, "menuRecords", "&Records");
     view->addSeparator();
     // For a screen reader: the last line again, the dice, and whose turn it is.
@@ -150,6 +154,7 @@ void MainWindow::buildMenus()
     connect(menuUpdate, &QAction::triggered, this, &MainWindow::menuUpdateClick);
     menuUpdate->setEnabled(!updateAddress(homePage()).isEmpty());
     connect(menuScores, &QAction::triggered, this, &MainWindow::menuScoresClick);
+    connect(menuGoToScores, &QAction::triggered, this, &MainWindow::menuGoToScoresClick);
     connect(menuPrint, &QAction::triggered, this, &MainWindow::menuPrintClick);
     connect(menuRecords, &QAction::triggered, this, &MainWindow::menuRecordsClick);
     connect(menuSayAgain, &QAction::triggered, this, [this] { m_board->speaker()->sayNow(m_board->speaker()->lastSaid()); });
@@ -346,7 +351,10 @@ ScoresWindow *MainWindow::scores()
     if (!m_scores) {
         m_scores = new ScoresWindow(m_game, this);
         placeFrame(m_scores, besideFrame(availableArea(this), frameGeometry(), frameRect(m_scores).size()));
-        connect(m_scores, &ScoresWindow::hiddenByUser, this, [this] { menuScores->setChecked(false); });
+        connect(m_scores, &ScoresWindow::hiddenByUser, this, [this] {
+            menuScores->setChecked(false);
+            activateWindow(); // the keys go back to the board
+        });
     }
     return m_scores;
 }
@@ -364,6 +372,19 @@ void MainWindow::menuScoresClick()
         m_game.showScoreSheet();
         activateWindow();
     }
+}
+
+void MainWindow::menuGoToScoresClick()
+{
+    if (m_game.state().numPlayers == 0)
+        return;
+    if (m_scores && m_scores->isActiveWindow()) {
+        activateWindow();
+        return;
+    }
+    m_game.showScoreSheet();
+    m_scores->raise();
+    m_scores->activateWindow();
 }
 
 void MainWindow::showScoreSheet()
@@ -513,6 +534,7 @@ void MainWindow::playersChosen(int before, bool saved)
     if (saved) {
         const bool anyone = m_game.state().numPlayers != 0;
         menuScores->setEnabled(anyone);
+        menuGoToScores->setEnabled(anyone);
         if (!anyone) {
             menuPrint->setEnabled(false);
             if (m_scores)

@@ -73,6 +73,7 @@ public:
     QAction *menuExit = nullptr;
     QAction *menuPlayers = nullptr;
     QAction *menuScores = nullptr;
+    QAction *menuGoToScores = nullptr;
     QAction *menuRecords = nullptr;
     QAction *menuSayAgain = nullptr;
     QAction *menuSayDice = nullptr;
@@ -85,6 +86,7 @@ public:
 
     void menuPlayersClick();
     void menuScoresClick();
+    void menuGoToScoresClick();
     void menuPrintClick();
     void menuRecordsClick();
     void menuHelpClick();

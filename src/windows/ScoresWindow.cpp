@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "Keyboard.h"
 #include "Palette.h"
+#include "ScoreTable.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -35,10 +36,12 @@ int rowOfEntry(int k)
     return k + 2;
 }
 
+// A label at a place on the sheet, given in the window's coordinates also when it
+// belongs to the table.
 QLabel *cellLabel(QWidget *parent, int left, int top, Qt::Alignment align, bool bold)
 {
     auto *label = new QLabel(parent);
-    label->setGeometry(pxRect(left, top, kCellWidth, kCellHeight));
+    label->setGeometry(pxRect(left, top, kCellWidth, kCellHeight).translated(-parent->mapTo(parent->window(), QPoint())));
     label->setAlignment(align | Qt::AlignVCenter);
     QFont font = label->font();
     font.setBold(bold);
@@ -65,8 +68,13 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
+    // The table holds the rows' captions, the scores and the totals; the names stand
+    // above it.
+    m_table = new ScoreTable(this);
+    m_table->setGeometry(pxRect(120, 480, columnLeft(MaxPlayers) + kCellWidth - 120, 5400 + kCellHeight - 480));
     for (int r = 1; r <= ScoreSheet::RowsPerPlayer; ++r) {
-        QLabel *label = cellLabel(this, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
+        QLabel *label = cellLabel(m_table, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
+        m_table->setCell(r - 1, 0, label);
         label->setObjectName(QStringLiteral("labCat%1").arg(r));
         colour(label, r % 2 ? kOddRow : kEvenRow);
         if (r <= Sixes)
@@ -79,17 +87,25 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
             label->setText(categoryName(r - 2));
         m_rows[r] = label;
     }
+    // The totals' row has no caption to see; a screen reader names it.
+    auto *totalHead = cellLabel(m_table, 120, 5400, Qt::AlignRight, true);
+    totalHead->setObjectName(QStringLiteral("labTotalHead"));
+    totalHead->setAccessibleName(QStringLiteral("Total"));
+    m_table->setCell(ScoreTable::TotalRow, 0, totalHead);
     for (int p = 1; p <= MaxPlayers; ++p) {
         m_names[p] = cellLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
         m_names[p]->setObjectName(QStringLiteral("labName%1").arg(p));
-        m_totals[p] = cellLabel(this, columnLeft(p), 5400, Qt::AlignHCenter, true);
+        m_table->setColumnHeader(p, m_names[p]);
+        m_totals[p] = cellLabel(m_table, columnLeft(p), 5400, Qt::AlignHCenter, true);
         m_totals[p]->setObjectName(QStringLiteral("labTotal%1").arg(p));
+        m_table->setCell(ScoreTable::TotalRow, p, m_totals[p]);
         for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k) {
             const int row = rowOfEntry(k);
-            QLabel *cell = cellLabel(this, columnLeft(p), 480 + (row - 1) * 300, Qt::AlignHCenter, false);
+            QLabel *cell = cellLabel(m_table, columnLeft(p), 480 + (row - 1) * 300, Qt::AlignHCenter, false);
             cell->setObjectName(QStringLiteral("labScore%1").arg(ScoreSheet::cellIndex(p, k)));
             colour(cell, row % 2 ? kOddRow : kEvenRow);
             m_cells[ScoreSheet::cellIndex(p, k)] = cell;
+            m_table->setCell(row - 1, p, cell);
         }
     }
     // The coach's word on a finished game, under the totals.
@@ -111,6 +127,7 @@ int ScoresWindow::widthFor(int players)
 void ScoresWindow::setPlayerCount(int players)
 {
     m_players = players;
+    m_table->setPlayerCount(players);
     fitSummary();
 }
 
@@ -152,24 +169,6 @@ void ScoresWindow::refreshNames()
         font.setUnderline(label->font().underline());
         label->setFont(font);
     }
-    nameCells();
-}
-
-void ScoresWindow::nameCells()
-{
-    // "Ann, Twos: 8", "Ann, Korbo" while empty, "Ann, Total: 364".
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        const QString &player = m_game.state().playerName[p];
-        const auto name = [&player](QLabel *cell, const QString &what) {
-            const QString text = player.isEmpty() ? QString()
-                : player + QStringLiteral(", ") + what + (cell->text().isEmpty() ? QString() : QStringLiteral(": ") + cell->text());
-            if (cell->accessibleName() != text)
-                cell->setAccessibleName(text);
-        };
-        for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k)
-            name(m_cells[ScoreSheet::cellIndex(p, k)], m_rows[rowOfEntry(k)]->text());
-        name(m_totals[p], QStringLiteral("Total"));
-    }
 }
 
 void ScoresWindow::refresh()
@@ -187,7 +186,6 @@ void ScoresWindow::refresh()
             label->setFont(font);
         }
     }
-    nameCells();
 }
 
 void ScoresWindow::paintEvent(QPaintEvent *)

@@ -13,6 +13,7 @@ class QPrinter;
 namespace korbo {
 
 class Game;
+class ScoreTable;
 
 // "Korbo Scores": every player's entries, subtotal, bonus and total, one column per
 // player. Always laid out for six players; its width shows the players in the game.
@@ -26,6 +27,7 @@ public:
     QLabel *labCat(int row) const { return m_rows[row]; }
     QLabel *labScore(int index) const { return m_cells[index]; }
     QLabel *labTotal(int p) const { return m_totals[p]; }
+    ScoreTable *table() const { return m_table; }
 
     // The names are narrowed at most to this stretch, then cut short.
     static constexpr int NarrowestName = 75;
@@ -46,14 +48,13 @@ protected:
 
 private:
     void refresh();
-    // Names each score for a screen reader, which reads a cell without its row or column.
-    void nameCells();
 
     Game &m_game;
     Table1<QLabel *, MaxPlayers> m_names{};
     Table1<QLabel *, ScoreSheet::RowsPerPlayer> m_rows{};
     Table1<QLabel *, ScoreSheet::CellCount> m_cells{};
     Table1<QLabel *, MaxPlayers> m_totals{};
+    ScoreTable *m_table = nullptr;
     QLabel *m_summary = nullptr;
     int m_players = 0;
     // The coach's summary laid out under the totals, the window as tall as it needs.

@@ -112,6 +112,31 @@ keys("w")
 check(wait_for(lambda: "Ann's 1st turn, round 1 of 14, 3 jokers left." in shown),
       "Say Turn was not told: %s" % shown[-3:])
 
+# The score sheet: the entry shows in its table, which Ctrl+F6 reaches by keys. A
+# reader places the focused cell by its index and finds its headers through the
+# table; without headers it would take the table for layout.
+entered = None
+if twins:
+    twins[0].queryAction().doAction(0)
+    entered = wait_for(lambda: twins[0].description if (twins[0].description or "").startswith("scored ") else None)
+keys("ctrl+F6")
+focused = lambda: [n for n in nodes(app) if n.getRole() == pyatspi.ROLE_TABLE_CELL
+                   and n.getState().contains(pyatspi.STATE_FOCUSED)]
+keys("Next")
+cell = wait_for(focused)
+if check(cell, "Ctrl+F6 and Page Down put the focus on no cell of the sheet"):
+    cell = cell[0]
+    table = cell.parent
+    check(table.getRole() == pyatspi.ROLE_TABLE and table.parent.getRole() == pyatspi.ROLE_FRAME
+          and table.parent.name == "Korbo Scores", "the sheet is %s in %s" % (table.getRoleName(), table.parent))
+    grid = table.queryTable()
+    index = cell.getIndexInParent()
+    row, column = grid.getRowAtIndex(index), grid.getColumnAtIndex(index)
+    headers = (grid.getRowHeader(row), grid.getColumnHeader(column))
+    check(all(headers) and [h.name for h in headers] == ["Total", "Ann"],
+          "the total's cell (row %d, column %d) is under %s" % (row, column, [h and h.name for h in headers]))
+    check(cell.name == (entered or "?").replace("scored ", ""), "the total reads %r, Twins %r" % (cell.name, entered))
+
 if failures:
     print("\n".join(failures))
     sys.exit(1)
