@@ -115,6 +115,12 @@ QString RecordLineOfKey(const QString &key, int position)
         + space + k.mid(8, 2) + space + fit(MonthConvert(k.mid(6, 2)), 3) + space + k.mid(4, 2);
 }
 
+QString RecordLineSpoken(const QString &line)
+{
+    return QStringLiteral("%1, %2, %3, %4")
+        .arg(line.left(2).trimmed(), RecordLineName(line), QString::number(line.mid(3, 4).toInt()), line.mid(21).trimmed());
+}
+
 bool RecordKeyLess(const QString &a, const QString &b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;

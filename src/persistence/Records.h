@@ -60,6 +60,9 @@ bool RecordKeyLess(const QString &a, const QString &b);
 
 // The name held in a record line (cols 9-20), trimmed.
 QString RecordLineName(const QString &line);
+// A record line as a screen reader says it, without padding or the score's leading
+// zeros: "1, Ann, 365, 07 Dec 26".
+QString RecordLineSpoken(const QString &line);
 
 // Scrambles text for the records file: each character, last to first, becomes one
 // random hex digit followed by its code less 31 as two hex digits (a space is

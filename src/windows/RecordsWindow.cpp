@@ -6,6 +6,7 @@
 #include "Records.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 namespace korbo {
 
@@ -76,9 +78,30 @@ QFont listFont(int width)
     return font;
 }
 
+// A records list that, on taking the focus, tells a screen reader which line the keys
+// are on: told only of the list, a reader names the list and its length but no line.
+class RecordList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QListWidget::focusInEvent(event);
+        // After the list's own word that it has the focus, which would cover this one.
+        QTimer::singleShot(0, this, [this] {
+            if (!hasFocus() || currentRow() < 0)
+                return;
+            QAccessibleEvent line(this, QAccessible::Focus);
+            line.setChild(currentRow());
+            QAccessible::updateAccessibility(&line);
+        });
+    }
+};
+
 QListWidget *recordList(QWidget *parent, const QString &name)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new RecordList(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -106,7 +129,9 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     m_colHead[1] = columnHeading(this, 1, QStringLiteral("Score"));
     place(m_colHead[1], 480, 360, 675, 240);
     m_listHI = recordList(this, QStringLiteral("ListHI"));
-    m_listHI->setAccessibleName(m_label1->text()); // what a screen reader calls the list
+    // A screen reader calls each list by its title and tells its columns.
+    m_listHI->setAccessibleName(m_label1->text());
+    m_listHI->setAccessibleDescription(QStringLiteral("Position, name, score, date"));
     place(m_listHI, 60, 600, 3675, 5910);
 
     m_label2 = title(this, QStringLiteral("Label2"), QStringLiteral("Super Tries"));
@@ -117,6 +142,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     place(m_colHead[2], 4200, 360, 675, 240);
     m_listLO = recordList(this, QStringLiteral("ListLO"));
     m_listLO->setAccessibleName(m_label2->text());
+    m_listLO->setAccessibleDescription(m_listHI->accessibleDescription());
     place(m_listLO, 3840, 600, 3675, 5910);
 
     // Room for a line: the list less its frame, a scroll bar and the item margins.
@@ -186,10 +212,13 @@ void RecordsWindow::showRecords()
 
 void RecordsWindow::refresh()
 {
-    m_listHI->clear();
-    m_listHI->addItems(m_records.listHI);
-    m_listLO->clear();
-    m_listLO->addItems(m_records.listLO);
+    for (auto [list, lines] : {std::pair(m_listHI, &m_records.listHI), std::pair(m_listLO, &m_records.listLO)}) {
+        list->clear();
+        list->addItems(*lines);
+        // Read as one line without the padding: "1, Ann, 365, 07 Dec 26".
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setData(Qt::AccessibleTextRole, RecordLineSpoken(lines->at(i)));
+    }
 }
 
 void RecordsWindow::takeName(QListWidgetItem *item)

@@ -69,6 +69,8 @@ TEST(RecordLine, KeysAndLinesConvertBothWaysAndHoldEachFieldToItsWidth)
     EXPECT_EQ(RecordLineOfKey(key, 1), line);
     EXPECT_EQ(RecordLineOfKey(key, 42), QStringLiteral("42  412 Red          05 Mar 04"));
     EXPECT_EQ(RecordLineName(line), QStringLiteral("Red"));
+    // A screen reader hears the fields without their padding.
+    EXPECT_EQ(RecordLineSpoken(QStringLiteral("42  412 Mary Ann     05 Mar 04")), QStringLiteral("42, Mary Ann, 412, 05 Mar 04"));
     // Every field is held to its width.
     const struct { const char *name; int total; const char *line; } rows[] = {
         {"Bartholomews", 250, " 3  250 Bartholomews 15 Jun 24"},
