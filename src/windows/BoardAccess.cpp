@@ -4,6 +4,9 @@
 #include "BoardView.h"
 #include "DiceText.h"
 #include "Game.h"
+#include "RecordsWindow.h"
+#include "ScoresWindow.h"
+#include "VarsMonitor.h"
 
 #include <QAccessibleWidget>
 
@@ -109,6 +112,12 @@ public:
 
 QAccessibleInterface *boardInterface(const QString &, QObject *object)
 {
+    // The game's own windows that are no dialogs to Qt: the sheet and the monitor are
+    // frames, the records window a dialog with its Close button.
+    if (qobject_cast<ScoresWindow *>(object) || qobject_cast<VarsMonitor *>(object))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (auto *records = qobject_cast<RecordsWindow *>(object))
+        return new QAccessibleWidget(records, QAccessible::Dialog);
     if (auto *line = qobject_cast<StatusLine *>(object))
         return new StatusLineAccess(line);
     if (auto *die = qobject_cast<DieWidget *>(object))

@@ -11,7 +11,8 @@ namespace korbo {
 // category button is named as the board shows it, its description the score beside
 // it ("would score 12" for a preview, "scored 12" once entered); each joker token says
 // how many jokers are left; the status strip is a status bar named by its line.
-// Everything is read from what the board shows at the moment of asking. Made once
+// Everything is read from what the board shows at the moment of asking. The game's
+// windows that Qt knows only as widgets get a window's or a dialog's role. Made once
 // for the program.
 void InstallBoardAccessibility();
 

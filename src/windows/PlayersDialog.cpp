@@ -72,15 +72,17 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
         pc->setChecked(game.state().pcPlayer[i]);
-        pc->setAccessibleName(QStringLiteral("Player %1 played by the PC").arg(i));
         pc->installEventFilter(this);
         m_pc[i] = pc;
         // Only a named seat can be the computer's: a tick on an empty row would start
-        // the game with one player fewer than the player meant.
-        const auto follow = [pc](const QString &name) {
+        // the game with one player fewer than the player meant. The PC boxes come
+        // after the names on the keyboard's way, so each is called by its row's name.
+        const auto follow = [pc, i](const QString &name) {
             pc->setEnabled(!name.isEmpty());
             if (name.isEmpty())
                 pc->setChecked(false);
+            pc->setAccessibleName(QStringLiteral("%1 played by the PC")
+                                      .arg(name.isEmpty() ? QStringLiteral("Player %1").arg(i) : name));
         };
         follow(box->text());
         connect(box, &QLineEdit::textChanged, pc, follow);
