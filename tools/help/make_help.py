@@ -598,6 +598,10 @@ def keys():
         (keys_of("F2"), "New game (%s); during a game it offers to stop it" % menu("Game", "New")),
         (keys_of("F5"), "A hint: the best next move (%s)" % menu("Game", "Hint")),
         (keys_of("F6"), "The score sheet (%s)" % menu("View", "Scores")),
+        (keys_of("Ctrl+F6"), "From the board into the score sheet, and back (%s); in the "
+         "sheet the arrow keys go from score to score, %s and %s to the first and last "
+         "player, %s and %s to the top row and the totals" % (menu("View", "Go to Scores"),
+         key("Home"), key("End"), key("Page Up"), key("Page Down"))),
         (keys_of("Alt+G", "Alt+V", "Alt+H"), "Open the Game, View and Help menus; the "
          "underlined letter picks an entry"),
         ("%s + click" % key("Alt"), "On a category button: plays its sounds"),
@@ -625,9 +629,16 @@ every die of its face, %(j)s plays a joker on it. The arrow keys reach the categ
 each is read with the score it would give now, or the score entered. %(space)s once
 shows the score, twice enters it. %(l)s, %(d)s and %(w)s repeat the last line, read the
 dice, and tell whose turn it is; %(f6)s opens the score sheet.</p>
+<p>%(ctrlf6)s takes the keys into the score sheet, a table with the players' names
+over its columns and the categories, subtotal, bonus and total beside its rows: the
+arrow keys go from score to score, and the screen reader names the row and the
+player as they change; the leader's total is read "in the lead". %(escape)s closes the
+sheet and the keys go back to the board. In the Records window each list is read by
+its title and each line as position, name, score and date.</p>
 """ % {"rows": "\n".join("<tr><td>%s</td><td>%s</td></tr>" % row for row in rows),
        "t": key("T"), "one": key("1"), "six": key("6"), "f": key("F"), "j": key("J"),
-       "space": key("Space"), "l": key("L"), "d": key("D"), "w": key("W"), "f6": key("F6")}
+       "space": key("Space"), "l": key("L"), "d": key("D"), "w": key("W"), "f6": key("F6"),
+       "ctrlf6": key("Ctrl+F6"), "escape": key("Escape")}
 
 
 @add("files", "Where Korbo keeps its files")
