@@ -27,7 +27,9 @@ sleep 8
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KORBO_ASSETS="$root/assets" "$korbo" >"$work/korbo.log" 2>&1 &
 pids+=($!)
 sleep 8
-status=0
-/usr/bin/python3 "$root/tools/orca/play_keys.py" "$log" || status=$?
+/usr/bin/python3 "$root/tools/orca/play_keys.py" play
+# Orca writes its log as it goes and whole only when it stops.
+kill -TERM "${pids[0]}"
+for _ in $(seq 30); do kill -0 "${pids[0]}" 2>/dev/null || break; sleep 1; done
 cp "$log" "${KORBO_ORCA_LOG:-/tmp/korbo-orca.log}"
-exit $status
+/usr/bin/python3 "$root/tools/orca/play_keys.py" check "$log"
