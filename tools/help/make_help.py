@@ -599,8 +599,8 @@ def keys():
         (keys_of("F5"), "A hint: the best next move (%s)" % menu("Game", "Hint")),
         (keys_of("F6"), "The score sheet (%s)" % menu("View", "Scores")),
         (keys_of("Ctrl+F6"), "From the board into the score sheet, and back (%s); in the "
-         "sheet the arrow keys go from score to score, %s and %s to the first and last "
-         "player, %s and %s to the top row and the totals" % (menu("View", "Go to Scores"),
+         "sheet the arrow keys go from score to score, %s and %s to the row's caption and "
+         "its last player, %s and %s to the top row and the totals" % (menu("View", "Go to Scores"),
          key("Home"), key("End"), key("Page Up"), key("Page Down"))),
         (keys_of("Alt+G", "Alt+V", "Alt+H"), "Open the Game, View and Help menus; the "
          "underlined letter picks an entry"),
