@@ -1,4 +1,5 @@
 #include "DesktopSession.h"
+#include "Language.h"
 #include "Game.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -78,6 +79,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     korbo::NameApplication();
+    korbo::UseLanguage(korbo::DesktopLanguage());
 
     korbo::Game game;
     korbo::Messages messages;

@@ -40,6 +40,11 @@
 
 namespace korbo {
 
+namespace {
+// The property holding a menu entry's English caption.
+constexpr const char *kCaptionSource = "korboCaption";
+} // namespace
+
 MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
@@ -89,55 +94,57 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
+    // Each entry keeps its English caption, to be shown again in another language.
     auto add = [this](QMenu *menu, const char *name, const char *caption, QKeySequence key = {}) {
-        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        QAction *action = menu->addAction(tr(caption));
+        action->setProperty(kCaptionSource, QByteArray(caption));
         action->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty())
             action->setShortcut(key);
         return action;
     };
 
-    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu *game = addTopMenu(QT_TR_NOOP("&Game"));
     game->setObjectName(QStringLiteral("menuTopGame"));
-    menuNew = add(game, "menuNew", "&New", QKeySequence(Qt::Key_F2));
+    menuNew = add(game, "menuNew", QT_TR_NOOP("&New"), QKeySequence(Qt::Key_F2));
     game->addSeparator();
-    menuHint = add(game, "menuHint", "&Hint", QKeySequence(Qt::Key_F5));
-    menuCoach = add(game, "menuCoach", "&Coach");
+    menuHint = add(game, "menuHint", QT_TR_NOOP("&Hint"), QKeySequence(Qt::Key_F5));
+    menuCoach = add(game, "menuCoach", QT_TR_NOOP("&Coach"));
     menuCoach->setCheckable(true);
     game->addSeparator();
-    menuPrint = add(game, "menuPrint", "&Print Scores");
+    menuPrint = add(game, "menuPrint", QT_TR_NOOP("&Print Scores"));
     menuPrint->setEnabled(false);
     game->addSeparator();
-    menuExit = add(game, "menuExit", "E&xit");
+    menuExit = add(game, "menuExit", QT_TR_NOOP("E&xit"));
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = addTopMenu(QT_TR_NOOP("&View"));
     view->setObjectName(QStringLiteral("menuTopWindow"));
-    menuPlayers = add(view, "menuPlayers", "&Players...");
-    menuScores = add(view, "menuScores", "&Scores", QKeySequence(Qt::Key_F6));
+    menuPlayers = add(view, "menuPlayers", QT_TR_NOOP("&Players..."));
+    menuScores = add(view, "menuScores", QT_TR_NOOP("&Scores"), QKeySequence(Qt::Key_F6));
     menuScores->setCheckable(true);
     menuScores->setEnabled(false);
     // From the board to the sheet's table and back, for the keyboard.
-    menuGoToScores = add(view, "menuGoToScores", "&Go to Scores", QKeySequence(Qt::CTRL | Qt::Key_F6));
+    menuGoToScores = add(view, "menuGoToScores", QT_TR_NOOP("&Go to Scores"), QKeySequence(Qt::CTRL | Qt::Key_F6));
     menuGoToScores->setShortcutContext(Qt::ApplicationShortcut);
     menuGoToScores->setEnabled(false);
-    menuRecords = add(view, "menuRecords", "&Records");
+    menuRecords = add(view, "menuRecords", QT_TR_NOOP("&Records"));
     view->addSeparator();
     // For a screen reader: the last line again, the dice, and whose turn it is.
-    menuSayAgain = add(view, "menuSayAgain", "Say &Again", QKeySequence(Qt::Key_L));
-    menuSayDice = add(view, "menuSayDice", "Say &Dice", QKeySequence(Qt::Key_D));
-    menuSayTurn = add(view, "menuSayTurn", "Say &Turn", QKeySequence(Qt::Key_W));
+    menuSayAgain = add(view, "menuSayAgain", QT_TR_NOOP("Say &Again"), QKeySequence(Qt::Key_L));
+    menuSayDice = add(view, "menuSayDice", QT_TR_NOOP("Say &Dice"), QKeySequence(Qt::Key_D));
+    menuSayTurn = add(view, "menuSayTurn", QT_TR_NOOP("Say &Turn"), QKeySequence(Qt::Key_W));
     view->addSeparator();
-    menuCenterize = add(view, "menuCenterize", "&Arrange");
+    menuCenterize = add(view, "menuCenterize", QT_TR_NOOP("&Arrange"));
     view->addSeparator();
-    menuOptions = add(view, "menuOptions", "&Options...");
+    menuOptions = add(view, "menuOptions", QT_TR_NOOP("&Options..."));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = addTopMenu(QT_TR_NOOP("&Help"));
     help->setObjectName(QStringLiteral("menuTopHelp"));
-    menuHelp = add(help, "menuHelp", "How to &Play", QKeySequence(Qt::Key_F1));
+    menuHelp = add(help, "menuHelp", QT_TR_NOOP("How to &Play"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    menuUpdate = add(help, "menuUpdate", "Check online for &Update");
+    menuUpdate = add(help, "menuUpdate", QT_TR_NOOP("Check online for &Update"));
     help->addSeparator();
-    menuAbout = add(help, "menuAbout", "&About");
+    menuAbout = add(help, "menuAbout", QT_TR_NOOP("&About"));
 
     connect(menuNew, &QAction::triggered, this, [this] { m_game.run(m_game.newGame()); });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
@@ -237,9 +244,22 @@ void MainWindow::setSamplesMuted(bool muted)
         m_options->setSamplesMuted(muted);
 }
 
+QMenu *MainWindow::addTopMenu(const char *caption)
+{
+    QMenu *menu = menuBar()->addMenu(tr(caption));
+    menu->menuAction()->setProperty(kCaptionSource, QByteArray(caption));
+    return menu;
+}
+
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        for (QAction *action : findChildren<QAction *>())
+            if (const QByteArray caption = action->property(kCaptionSource).toByteArray(); !caption.isEmpty())
+                action->setText(tr(caption.constData()));
+        return;
+    }
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     // Coming back to the board confirms the options window if it is open.
@@ -281,14 +301,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (m_game.state().gameInProgress()
-        && !m_messages.askYesNo(this, QStringLiteral("Quit Korbo"), QStringLiteral("Are you sure you want to quit?"))) {
+        && !m_messages.askYesNo(this, tr("Quit Korbo"), tr("Are you sure you want to quit?"))) {
         event->ignore();
         return;
     }
     // Saved once, then nothing of the game runs any more: waits never resume.
     if (const QStringList failures = StoreSettings(); !failures.isEmpty())
         m_messages.warning(this, ProgramName,
-                           QStringLiteral("Korbo could not save:") + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
+                           tr("Korbo could not save:") + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
     m_stored = true;
     m_game.halt();
     // The other windows go with the board, without their own close handling; with no
@@ -406,7 +426,7 @@ void MainWindow::menuPrintClick()
         return;
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Scores"));
+    dialog.setWindowTitle(tr("Print Scores"));
     if (dialog.exec() == QDialog::Accepted)
         scores()->printTo(printer);
 }
@@ -440,15 +460,15 @@ void MainWindow::menuHelpClick()
 {
     const QString page = helpPage();
     if (page.isEmpty()) {
-        m_messages.information(this, QStringLiteral("How to Play"),
-                               QStringLiteral("The help page korbo.htm is not where the game was installed."), true);
+        m_messages.information(this, tr("How to Play"),
+                               tr("The help page korbo.htm is not where the game was installed."), true);
         return;
     }
     OpenWithDesktop(QUrl::fromLocalFile(page), this, [this, page](bool opened) {
         if (!opened)
-            m_messages.information(this, QStringLiteral("How to Play"),
-                                   QStringLiteral("Nothing on this desktop could open the help page.")
-                                       + QLatin1Char('\n') + QStringLiteral("Open it in a web browser yourself:")
+            m_messages.information(this, tr("How to Play"),
+                                   tr("Nothing on this desktop could open the help page.")
+                                       + QLatin1Char('\n') + tr("Open it in a web browser yourself:")
                                        + QLatin1Char('\n') + page,
                                    true);
     });
@@ -499,7 +519,7 @@ void MainWindow::focusBoard()
 void MainWindow::menuPlayersClick()
 {
     if (m_game.state().gameInProgress()) {
-        m_messages.information(this, QString(), QStringLiteral("Can't change players in a game"), false);
+        m_messages.information(this, QString(), tr("Can't change players in a game"), false);
         return;
     }
     PlayersDialog dialog(m_game, this);
@@ -551,7 +571,7 @@ void MainWindow::playersChosen(int before, bool saved)
 
 QCoro::Task<bool> MainWindow::confirmStopGame()
 {
-    co_return co_await m_messages.ask(this, QStringLiteral("Quit Current Game?"), QStringLiteral("Stop this game?"));
+    co_return co_await m_messages.ask(this, tr("Quit Current Game?"), tr("Stop this game?"));
 }
 
 void MainWindow::setPrintEnabled(bool on)
@@ -572,7 +592,7 @@ void MainWindow::strategyUnavailable(const QString &why)
 
 QCoro::Task<std::optional<QString>> MainWindow::askTestDice()
 {
-    co_return co_await m_messages.input(this, QStringLiteral("Test Dice"), QStringLiteral("Enter 6 dice"));
+    co_return co_await m_messages.input(this, tr("Test Dice"), tr("Enter 6 dice"));
 }
 
 // ---------------------------------------------------------------- the desktop

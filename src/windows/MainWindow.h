@@ -115,6 +115,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    QMenu *addTopMenu(const char *caption);
     bool event(QEvent *event) override;
 
 private:

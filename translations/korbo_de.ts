@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>korbo</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>eine Verknüpfung ins Leere</translation>
+    </message>
+    <message>
+        <source>a link that cannot be followed (%1)</source>
+        <translation>eine Verknüpfung, der nicht gefolgt werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>eine Verknüpfung auf %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is %1, not a file, and is left as it is</source>
+        <translation>es ist %1, keine Datei, und bleibt, wie es ist</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::MainWindow</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is: the settings are the defaults, and cannot be saved while it is there.</source>
+        <translation>%1 ist %2, keine Datei. Korbo lässt es, wie es ist: Es gelten die Grundeinstellungen, und sie können nicht gespeichert werden, solange es dort liegt.</translation>
+    </message>
+    <message>
+        <source>Korbo could not save the records:</source>
+        <translation>Korbo konnte die Bestenlisten nicht speichern:</translation>
+    </message>
+    <message>
+        <source>Korbo&apos;s table of best play cannot be used:</source>
+        <translation>Korbos Tabelle des besten Spiels kann nicht verwendet werden:</translation>
+    </message>
+    <message>
+        <source>Computer players will play each turn for that turn&apos;s points alone, and Hint and Coach are not available.</source>
+        <translation>Computerspieler spielen jeden Zug nur auf dessen eigene Punkte, und Hinweis und Trainer stehen nicht zur Verfügung.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Trainer</translation>
+    </message>
+    <message>
+        <source>&amp;Print Scores</source>
+        <translation>Punkte &amp;drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Spieler...</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Scores</source>
+        <translation>&amp;Zu den Punkten</translation>
+    </message>
+    <message>
+        <source>&amp;Records</source>
+        <translation>&amp;Bestenlisten</translation>
+    </message>
+    <message>
+        <source>Say &amp;Again</source>
+        <translation>&amp;Letzte Zeile sagen</translation>
+    </message>
+    <message>
+        <source>Say &amp;Dice</source>
+        <translation>&amp;Würfel sagen</translation>
+    </message>
+    <message>
+        <source>Say &amp;Turn</source>
+        <translation>Z&amp;ug sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange</source>
+        <translation>&amp;Anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Check online for &amp;Update</source>
+        <translation>Online nach &amp;Aktualisierung suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Korbo</translation>
+    </message>
+    <message>
+        <source>Quit Korbo</source>
+        <translation>Korbo beenden</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Möchtest du Korbo wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Korbo could not save:</source>
+        <translation>Korbo konnte nicht speichern:</translation>
+    </message>
+    <message>
+        <source>Print Scores</source>
+        <translation>Punkte drucken</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>The help page korbo.htm is not where the game was installed.</source>
+        <translation>Die Hilfeseite korbo.htm liegt nicht dort, wo das Spiel installiert wurde.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop could open the help page.</source>
+        <translation>Auf diesem Desktop konnte nichts die Hilfeseite öffnen.</translation>
+    </message>
+    <message>
+        <source>Open it in a web browser yourself:</source>
+        <translation>Öffne sie selbst in einem Webbrowser:</translation>
+    </message>
+    <message>
+        <source>Can&apos;t change players in a game</source>
+        <translation>Während eines Spiels können die Spieler nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Quit Current Game?</source>
+        <translation>Laufendes Spiel beenden?</translation>
+    </message>
+    <message>
+        <source>Stop this game?</source>
+        <translation>Dieses Spiel abbrechen?</translation>
+    </message>
+    <message>
+        <source>Test Dice</source>
+        <translation>Testwürfel</translation>
+    </message>
+    <message>
+        <source>Enter 6 dice</source>
+        <translation>Gib 6 Würfel ein</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::RecordsStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is: the records lists start empty, and cannot be saved while it is there.</source>
+        <translation>%1 ist %2, keine Datei. Korbo lässt es, wie es ist: Die Bestenlisten beginnen leer und können nicht gespeichert werden, solange es dort liegt.</translation>
+    </message>
+    <message>
+        <source>The records file could not be read. The lists start empty.</source>
+        <translation>Die Datei der Bestenlisten konnte nicht gelesen werden. Die Listen beginnen leer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The records file was damaged: %n of its lines could not be read and are left out of the lists.</source>
+        <translation>
+            <numerusform>Die Datei der Bestenlisten war beschädigt: %n Zeile konnte nicht gelesen werden und fehlt in den Listen.</numerusform>
+            <numerusform>Die Datei der Bestenlisten war beschädigt: %n Zeilen konnten nicht gelesen werden und fehlen in den Listen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The records file was damaged, but every record in it could be read.</source>
+        <translation>Die Datei der Bestenlisten war beschädigt, doch jeder Eintrag darin konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file could not be kept aside, and will be written anew:</source>
+        <translation>Die Datei konnte nicht beiseitegelegt werden und wird neu geschrieben:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Die Datei, wie sie war, liegt jetzt unter</translation>
+    </message>
+    <message>
+        <source>The records file was damaged while Korbo ran. The file as it was is kept as</source>
+        <translation>Die Datei der Bestenlisten wurde beschädigt, während Korbo lief. Die Datei, wie sie war, liegt jetzt unter</translation>
+    </message>
+</context>
+</TS>
