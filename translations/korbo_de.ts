@@ -196,6 +196,37 @@
     </message>
 </context>
 <context>
+    <name>korbo::PlayersDialog</name>
+    <message>
+        <source>Players Names</source>
+        <translation>Spielernamen</translation>
+    </message>
+    <message>
+        <source>Player %1 name</source>
+        <translation>Name von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player %1 played by the PC</source>
+        <translation>Spieler %1 wird vom PC gespielt</translation>
+    </message>
+    <message>
+        <source>%1 played by the PC</source>
+        <translation>%1 wird vom PC gespielt</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>korbo::RecordsStore</name>
     <message>
         <source>%1 is %2, not a file. Korbo leaves it as it is: the records lists start empty, and cannot be saved while it is there.</source>
@@ -227,6 +258,53 @@
     <message>
         <source>The records file was damaged while Korbo ran. The file as it was is kept as</source>
         <translation>Die Datei der Bestenlisten wurde beschädigt, während Korbo lief. Die Datei, wie sie war, liegt jetzt unter</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::RecordsWindow</name>
+    <message>
+        <source>Korbo Records</source>
+        <translation>Korbo Bestenlisten</translation>
+    </message>
+    <message>
+        <source>Brilliant Highs</source>
+        <translation>Glanzleistungen</translation>
+    </message>
+    <message>
+        <source>Super Tries</source>
+        <translation>Tapfere Versuche</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pl.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Position, name, score, date</source>
+        <translation>Platz, Name, Punkte, Datum</translation>
+    </message>
+    <message>
+        <source>Unselect</source>
+        <translation>Abwählen</translation>
+    </message>
+    <message>
+        <source>Find Today&apos;s</source>
+        <translation>Heutige finden</translation>
+    </message>
+    <message>
+        <source>Find Name:</source>
+        <translation>Name finden:</translation>
+    </message>
+    <message>
+        <source>Name to find</source>
+        <translation>Gesuchter Name</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

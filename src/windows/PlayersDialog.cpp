@@ -40,7 +40,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
 {
     setObjectName(QStringLiteral("PlayerNames"));
     AnswerStandardKeys(this);
-    setWindowTitle(QStringLiteral("Players Names"));
+    setWindowTitle(tr("Players Names"));
     setFixedSize(pxSize(2490, 3180));
     setModal(true);
     SetSurface(this, PaleGreen);
@@ -65,7 +65,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         box->setText(game.state().playerName[i].left(MaxNameLength));
         box->installEventFilter(this);
         // The boxes have no captions: a screen reader is told what each is for.
-        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i));
+        box->setAccessibleName(tr("Player %1 name").arg(i));
         m_names[i] = box;
 
         auto *pc = new QCheckBox(this);
@@ -81,23 +81,22 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
             pc->setEnabled(!name.isEmpty());
             if (name.isEmpty())
                 pc->setChecked(false);
-            pc->setAccessibleName(QStringLiteral("%1 played by the PC")
-                                      .arg(name.isEmpty() ? QStringLiteral("Player %1").arg(i) : name));
+            pc->setAccessibleName(name.isEmpty() ? tr("Player %1 played by the PC").arg(i) : tr("%1 played by the PC").arg(name));
         };
         follow(box->text());
         connect(box, &QLineEdit::textChanged, pc, follow);
     }
 
-    auto *label = new QLabel(QStringLiteral("PC"), this);
+    auto *label = new QLabel(tr("PC"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(boardFont());
     label->move(px(0, 2580));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("butClose"));
     m_ok->setGeometry(pxRect(480, 2640, 855, 375));
     m_ok->setAutoDefault(false);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("butCancel"));
     m_cancel->setGeometry(pxRect(1440, 2640, 855, 375));
     m_cancel->setAutoDefault(false);

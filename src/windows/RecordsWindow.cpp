@@ -117,32 +117,26 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
 {
     setObjectName(QStringLiteral("records"));
     AnswerStandardKeys(this);
-    setWindowTitle(QStringLiteral("Korbo Records"));
-    setFixedSize(pxSize(7620, 7080));
+        setFixedSize(pxSize(7620, 7080));
     setAutoFillBackground(true);
     SetSurface(this, LightGreen);
 
-    m_label1 = title(this, QStringLiteral("Label1"), QStringLiteral("Brilliant Highs"));
+    m_label1 = title(this, QStringLiteral("Label1"), QString());
     place(m_label1, 60, 120, 3675, 315);
-    m_colHead[0] = columnHeading(this, 0, QStringLiteral("Pos"));
+    m_colHead[0] = columnHeading(this, 0, QString());
     place(m_colHead[0], 120, 360, 375, 240);
-    m_colHead[1] = columnHeading(this, 1, QStringLiteral("Score"));
+    m_colHead[1] = columnHeading(this, 1, QString());
     place(m_colHead[1], 480, 360, 675, 240);
     m_listHI = recordList(this, QStringLiteral("ListHI"));
-    // A screen reader calls each list by its title and tells its columns.
-    m_listHI->setAccessibleName(m_label1->text());
-    m_listHI->setAccessibleDescription(QStringLiteral("Position, name, score, date"));
     place(m_listHI, 60, 600, 3675, 5910);
 
-    m_label2 = title(this, QStringLiteral("Label2"), QStringLiteral("Super Tries"));
+    m_label2 = title(this, QStringLiteral("Label2"), QString());
     place(m_label2, 3840, 120, 3675, 315);
-    m_colHead[3] = columnHeading(this, 3, QStringLiteral("Pos"));
+    m_colHead[3] = columnHeading(this, 3, QString());
     place(m_colHead[3], 3840, 360, 375, 240);
-    m_colHead[2] = columnHeading(this, 2, QStringLiteral("Score"));
+    m_colHead[2] = columnHeading(this, 2, QString());
     place(m_colHead[2], 4200, 360, 675, 240);
     m_listLO = recordList(this, QStringLiteral("ListLO"));
-    m_listLO->setAccessibleName(m_label2->text());
-    m_listLO->setAccessibleDescription(m_listHI->accessibleDescription());
     place(m_listLO, 3840, 600, 3675, 5910);
 
     // Room for a line: the list less its frame, a scroll bar and the item margins.
@@ -152,16 +146,15 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     m_listHI->setFont(fixed);
     m_listLO->setFont(fixed);
 
-    m_butUnselect = button(this, QStringLiteral("butUnselect"), QStringLiteral("Unselect"));
+    m_butUnselect = button(this, QStringLiteral("butUnselect"), QString());
     place(m_butUnselect, 60, 6600, 1215, 315);
-    m_butTodays = button(this, QStringLiteral("butTodays"), QStringLiteral("Find Today's"));
+    m_butTodays = button(this, QStringLiteral("butTodays"), QString());
     place(m_butTodays, 1320, 6600, 1155, 315);
-    m_butFindName = button(this, QStringLiteral("butFindName"), QStringLiteral("Find Name:"));
+    m_butFindName = button(this, QStringLiteral("butFindName"), QString());
     place(m_butFindName, 2520, 6600, 1215, 315);
 
     m_txtFindName = new QLineEdit(this);
     m_txtFindName->setObjectName(QStringLiteral("txtFindName"));
-    m_txtFindName->setAccessibleName(QStringLiteral("Name to find"));
     m_txtFindName->setMaxLength(RecordNameLength);
     QFont boxFont = m_txtFindName->font();
     boxFont.setPointSize(10);
@@ -169,18 +162,11 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     SetField(m_txtFindName, PaleGreen);
     place(m_txtFindName, 3840, 6600, 1755, 315);
 
-    m_command1 = button(this, QStringLiteral("Command1"), QStringLiteral("Close"));
+    m_command1 = button(this, QStringLiteral("Command1"), QString());
     place(m_command1, 6420, 6600, 1095, 315);
 
-    // A caption that would touch its button's edges is narrowed to keep clear of them.
-    for (QPushButton *b : {m_butUnselect, m_butTodays, m_butFindName, m_command1}) {
-        QStyleOptionButton option;
-        option.initFrom(b);
-        option.text = b->text();
-        const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b)
-                               .adjusted(CaptionMargin, 0, -CaptionMargin, 0);
-        b->setFont(fittedFont(b->font(), b->text(), area, Qt::AlignCenter));
-    }
+    m_buttonFont = m_command1->font();
+    retranslate();
 
     connect(m_butUnselect, &QPushButton::clicked, this, &RecordsWindow::unselectAll);
     connect(m_butTodays, &QPushButton::clicked, this, &RecordsWindow::findTodays);
@@ -192,6 +178,44 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     connect(&m_records, &Records::changed, this, &RecordsWindow::refresh);
 
     refresh();
+}
+
+void RecordsWindow::retranslate()
+{
+    setWindowTitle(tr("Korbo Records"));
+    m_label1->setText(tr("Brilliant Highs"));
+    m_label2->setText(tr("Super Tries"));
+    for (int i : {0, 3})
+        m_colHead[i]->setText(tr("Pos"));
+    for (int i : {1, 2})
+        m_colHead[i]->setText(tr("Score"));
+    // A screen reader calls each list by its title and tells its columns.
+    m_listHI->setAccessibleName(m_label1->text());
+    m_listLO->setAccessibleName(m_label2->text());
+    for (QListWidget *list : {m_listHI, m_listLO})
+        list->setAccessibleDescription(tr("Position, name, score, date"));
+    m_butUnselect->setText(tr("Unselect"));
+    m_butTodays->setText(tr("Find Today's"));
+    m_butFindName->setText(tr("Find Name:"));
+    m_txtFindName->setAccessibleName(tr("Name to find"));
+    m_command1->setText(tr("Close"));
+    // A caption that would touch its button's edges is narrowed to keep clear of them.
+    for (QPushButton *b : {m_butUnselect, m_butTodays, m_butFindName, m_command1}) {
+        b->setFont(m_buttonFont);
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const QRect area = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b)
+                               .adjusted(CaptionMargin, 0, -CaptionMargin, 0);
+        b->setFont(fittedFont(m_buttonFont, b->text(), area, Qt::AlignCenter));
+    }
+}
+
+void RecordsWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void RecordsWindow::setTodaySource(std::function<QDate()> today)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -44,8 +45,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Every text in the language in use.
+    void retranslate();
     void refresh();
     void takeName(QListWidgetItem *item);
     void selectWhere(const std::function<bool(const QString &)> &matches);
@@ -63,6 +67,7 @@ private:
     QPushButton *m_butFindName = nullptr;
     QLineEdit *m_txtFindName = nullptr;
     QPushButton *m_command1 = nullptr;
+    QFont m_buttonFont; // the buttons' font before any is narrowed
 };
 
 } // namespace korbo
