@@ -2,46 +2,196 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>korbo</name>
+    <name>korbo::BoardAccess</name>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
+        <source>Die %1, %2</source>
+        <translation>Würfel %1, %2</translation>
     </message>
     <message>
-        <source>a named pipe</source>
-        <translation>eine benannte Pipe</translation>
+        <source>Joker</source>
+        <translation>Joker</translation>
     </message>
     <message>
-        <source>a device</source>
-        <translation>ein Gerät</translation>
+        <source>not thrown</source>
+        <translation>nicht geworfen</translation>
     </message>
     <message>
-        <source>a socket</source>
-        <translation>ein Socket</translation>
+        <source>one</source>
+        <translation>eins</translation>
     </message>
     <message>
-        <source>not a plain file</source>
-        <translation>keine gewöhnliche Datei</translation>
+        <source>two</source>
+        <translation>zwei</translation>
     </message>
     <message>
-        <source>a link to nothing</source>
-        <translation>eine Verknüpfung ins Leere</translation>
+        <source>three</source>
+        <translation>drei</translation>
     </message>
     <message>
-        <source>a link that cannot be followed (%1)</source>
-        <translation>eine Verknüpfung, der nicht gefolgt werden kann (%1)</translation>
+        <source>four</source>
+        <translation>vier</translation>
     </message>
     <message>
-        <source>a link to %1</source>
-        <translation>eine Verknüpfung auf %1</translation>
+        <source>five</source>
+        <translation>fünf</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+        <source>six</source>
+        <translation>sechs</translation>
     </message>
     <message>
-        <source>it is %1, not a file, and is left as it is</source>
-        <translation>es ist %1, keine Datei, und bleibt, wie es ist</translation>
+        <source>%1, held</source>
+        <extracomment>a die&apos;s face and where it lies: &quot;five, held&quot;</extracomment>
+        <translation>%1, abgelegt</translation>
+    </message>
+    <message>
+        <source>%1, in play</source>
+        <translation>%1, im Spiel</translation>
+    </message>
+    <message>
+        <source>would score %1</source>
+        <translation>brächte %1</translation>
+    </message>
+    <message>
+        <source>scored %1</source>
+        <translation>erzielte %1</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::Category</name>
+    <message>
+        <source>Ones</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Score all 1&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Einsen zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Score all 2&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Zweien zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Score all 3&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Dreien zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Score all 4&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Vieren zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Score all 5&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Fünfen zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Score all 6&apos;s (80+ for categories 1-6 get 40 bonus)</source>
+        <translation>Alle Sechsen zählen (ab 80 in den Kategorien 1-6 gibt es 40 Bonus)</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Quads</source>
+        <translation>Vierlinge</translation>
+    </message>
+    <message>
+        <source>Score the face value of all dice if there is 4 the same</source>
+        <translation>Augensumme aller Würfel, wenn vier gleich sind</translation>
+    </message>
+    <message>
+        <source>Twins</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>10 points for each pair, 40 points for 3 pairs</source>
+        <translation>10 Punkte je Paar, 40 Punkte für drei Paare</translation>
+    </message>
+    <message>
+        <source>Triples</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Triplets</source>
+        <translation>Drillinge</translation>
+    </message>
+    <message>
+        <source>15 points for a set of three, 40 for two sets</source>
+        <translation>15 Punkte für drei Gleiche, 40 für zweimal drei Gleiche</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Score all odd dice, bonus 11 for 6 odd dice</source>
+        <translation>Alle ungeraden Würfel zählen, 11 Bonus für sechs ungerade</translation>
+    </message>
+    <message>
+        <source>Evens</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Score all even dice, bonus 10 for 6 even dice</source>
+        <translation>Alle geraden Würfel zählen, 10 Bonus für sechs gerade</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>35 points for a run of 5 dice, 50 points for a run of 6</source>
+        <translation>35 Punkte für eine Straße aus fünf Würfeln, 50 für eine aus sechs</translation>
+    </message>
+    <message>
+        <source>PotLuck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Pot Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Score the face value of the dice</source>
+        <translation>Augensumme der Würfel</translation>
+    </message>
+    <message>
+        <source>Korbo</source>
+        <translation>Korbo</translation>
+    </message>
+    <message>
+        <source>6 dice the same scores 60 points</source>
+        <translation>Sechs gleiche Würfel bringen 60 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::DiceText</name>
+    <message numerus="yes">
+        <source>%n joker(s) left</source>
+        <translation>
+            <numerusform>%n Joker übrig</numerusform>
+            <numerusform>%n Joker übrig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -305,6 +455,79 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::SaveFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>eine Verknüpfung ins Leere</translation>
+    </message>
+    <message>
+        <source>a link that cannot be followed (%1)</source>
+        <translation>eine Verknüpfung, der nicht gefolgt werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>a link to %1</source>
+        <translation>eine Verknüpfung auf %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is %1, not a file, and is left as it is</source>
+        <translation>es ist %1, keine Datei, und bleibt, wie es ist</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::ScoreTable</name>
+    <message>
+        <source>%1, in the lead</source>
+        <translation>%1, in Führung</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::ScoresWindow</name>
+    <message>
+        <source>Korbo Scores</source>
+        <translation>Korbo Punkte</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Zwischensumme</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
     </message>
 </context>
 </TS>

@@ -16,10 +16,10 @@ namespace korbo {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("korbo::SaveFile", text);
-}
+// The texts' context for the translations (tr() of a class lupdate knows by name).
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(korbo::SaveFile)
+};
 
 // The system's words for an error number, in the desktop's language.
 QString systemReason(int error)
@@ -30,14 +30,14 @@ QString systemReason(int error)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return tr("a folder");
+        return Words::tr("a folder");
     if (S_ISFIFO(mode))
-        return tr("a named pipe");
+        return Words::tr("a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return tr("a device");
+        return Words::tr("a device");
     if (S_ISSOCK(mode))
-        return tr("a socket");
-    return tr("not a plain file");
+        return Words::tr("a socket");
+    return Words::tr("not a plain file");
 }
 
 } // namespace
@@ -55,23 +55,23 @@ FileAt LookAt(const QString &path)
     struct stat target {};
     if (::stat(name.constData(), &target) != 0) {
         // A link that leads nowhere would make a file wherever it points.
-        return {FileAt::Other, errno == ENOENT ? tr("a link to nothing") : tr("a link that cannot be followed (%1)")
+        return {FileAt::Other, errno == ENOENT ? Words::tr("a link to nothing") : Words::tr("a link that cannot be followed (%1)")
                                                                                .arg(systemReason(errno))};
     }
     if (S_ISREG(target.st_mode))
         return {FileAt::LinkToPlainFile, {}};
-    return {FileAt::Other, tr("a link to %1").arg(kindOf(target.st_mode))};
+    return {FileAt::Other, Words::tr("a link to %1").arg(kindOf(target.st_mode))};
 }
 
 SaveResult SaveWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+        return {Words::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
     // A save replaces what is at the name (following a link to a plain file): a pipe, a
     // device or a folder there would be renamed over and lost, so it is left alone.
     if (const FileAt at = LookAt(path); !at.usable())
-        return {tr("it is %1, not a file, and is left as it is").arg(at.what)};
+        return {Words::tr("it is %1, not a file, and is left as it is").arg(at.what)};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {file.errorString()};

@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -36,7 +37,7 @@ inline bool putsHeldDiceBack(const GameState &state, const Table1<bool, DiceCoun
 // "1 joker left", "2 jokers left".
 inline QString jokersLeftText(int left)
 {
-    return left == 1 ? QStringLiteral("1 joker left") : QStringLiteral("%1 jokers left").arg(left);
+    return QCoreApplication::translate("korbo::DiceText", "%n joker(s) left", nullptr, left);
 }
 
 } // namespace korbo

@@ -1,5 +1,6 @@
 #include "GameState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -16,21 +17,50 @@ struct CategoryText {
     const char *desc;
 };
 
+// Names, captions and descriptions in English; each is shown in the language in use.
 const CategoryText kCategories[CategoryCount] = {
-    {"Ones", "Ones", "Score all 1's (80+ for categories 1-6 get 40 bonus)"},
-    {"Twos", "Twos", "Score all 2's (80+ for categories 1-6 get 40 bonus)"},
-    {"Threes", "Threes", "Score all 3's (80+ for categories 1-6 get 40 bonus)"},
-    {"Fours", "Fours", "Score all 4's (80+ for categories 1-6 get 40 bonus)"},
-    {"Fives", "Fives", "Score all 5's (80+ for categories 1-6 get 40 bonus)"},
-    {"Sixes", "Sixes", "Score all 6's (80+ for categories 1-6 get 40 bonus)"},
-    {"Quad", "Quads", "Score the face value of all dice if there is 4 the same"},
-    {"Twins", "Twins", "10 points for each pair, 40 points for 3 pairs"},
-    {"Triples", "Triplets", "15 points for a set of three, 40 for two sets"},
-    {"Odds", "Odds", "Score all odd dice, bonus 11 for 6 odd dice"},
-    {"Evens", "Evens", "Score all even dice, bonus 10 for 6 even dice"},
-    {"Flush", "Flush", "35 points for a run of 5 dice, 50 points for a run of 6"},
-    {"PotLuck", "Pot Luck", "Score the face value of the dice"},
-    {"Korbo", "Korbo", "6 dice the same scores 60 points"},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Ones"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Ones"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 1's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Twos"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Twos"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 2's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Threes"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Threes"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 3's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Fours"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Fours"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 4's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Fives"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Fives"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 5's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Sixes"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Sixes"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all 6's (80+ for categories 1-6 get 40 bonus)")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Quad"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Quads"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score the face value of all dice if there is 4 the same")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Twins"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Twins"),
+     QT_TRANSLATE_NOOP("korbo::Category", "10 points for each pair, 40 points for 3 pairs")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Triples"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Triplets"),
+     QT_TRANSLATE_NOOP("korbo::Category", "15 points for a set of three, 40 for two sets")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Odds"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Odds"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all odd dice, bonus 11 for 6 odd dice")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Evens"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Evens"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score all even dice, bonus 10 for 6 even dice")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Flush"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Flush"),
+     QT_TRANSLATE_NOOP("korbo::Category", "35 points for a run of 5 dice, 50 points for a run of 6")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "PotLuck"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Pot Luck"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Score the face value of the dice")},
+    {QT_TRANSLATE_NOOP("korbo::Category", "Korbo"),
+     QT_TRANSLATE_NOOP("korbo::Category", "Korbo"),
+     QT_TRANSLATE_NOOP("korbo::Category", "6 dice the same scores 60 points")},
 };
 
 const CategoryText &text(int category)
@@ -48,9 +78,9 @@ GameState::GameState()
     diceToThrow.fill(true);
 }
 
-QString categoryName(int category) { return QString::fromLatin1(text(category).name); }
-QString categoryDescription(int category) { return QString::fromLatin1(text(category).desc); }
-QString initialCategoryCaption(int category) { return QString::fromLatin1(text(category).caption); }
+QString categoryName(int category) { return QCoreApplication::translate("korbo::Category", text(category).name); }
+QString categoryDescription(int category) { return QCoreApplication::translate("korbo::Category", text(category).desc); }
+QString initialCategoryCaption(int category) { return QCoreApplication::translate("korbo::Category", text(category).caption); }
 
 QString HomeFolder()
 {

@@ -9,10 +9,16 @@
 #include "VarsMonitor.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace korbo {
 
 namespace {
+
+// The texts' context for the translations (tr() of a class lupdate knows by name).
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(korbo::BoardAccess)
+};
 
 const Game &gameOf(const QWidget *control)
 {
@@ -48,7 +54,7 @@ public:
         const DieView &die = gameOf(widget()).board.die(m_index);
         const QString told = dieSpoken(die.visible ? die.face : 0, !geometry::inThrowingArea(die.top));
         switch (t) {
-        case QAccessible::Name: return QStringLiteral("Die %1, %2").arg(m_index).arg(told);
+        case QAccessible::Name: return Words::tr("Die %1, %2").arg(m_index).arg(told);
         case QAccessible::Value: return QString::number(die.face);
         case QAccessible::Description: return told;
         default: return BoardButtonAccess::text(t);
@@ -91,7 +97,7 @@ public:
         for (int k = 1; k <= JokersPerGame; ++k)
             left += board.jokerVisible(k) ? 1 : 0;
         switch (t) {
-        case QAccessible::Name: return QStringLiteral("Joker");
+        case QAccessible::Name: return Words::tr("Joker");
         case QAccessible::Description: return jokersLeftText(left);
         default: return QAccessibleWidget::text(t);
         }
@@ -152,16 +158,22 @@ void TellDescriptionChanged(QWidget *control)
 
 QString dieSpoken(int face, bool held)
 {
-    static const char *const words[] = {"not thrown", "one", "two", "three", "four", "five", "six"};
-    const QString place = held ? QStringLiteral("held") : QStringLiteral("in play");
-    return face >= 1 && face <= 6 ? QLatin1String(words[face]) + QLatin1String(", ") + place : QLatin1String(words[0]);
+    static const char *const words[] = {
+        QT_TRANSLATE_NOOP("korbo::BoardAccess", "not thrown"), QT_TRANSLATE_NOOP("korbo::BoardAccess", "one"),
+        QT_TRANSLATE_NOOP("korbo::BoardAccess", "two"),        QT_TRANSLATE_NOOP("korbo::BoardAccess", "three"),
+        QT_TRANSLATE_NOOP("korbo::BoardAccess", "four"),       QT_TRANSLATE_NOOP("korbo::BoardAccess", "five"),
+        QT_TRANSLATE_NOOP("korbo::BoardAccess", "six")};
+    if (face < 1 || face > 6)
+        return Words::tr(words[0]);
+    //: a die's face and where it lies: "five, held"
+    return (held ? Words::tr("%1, held") : Words::tr("%1, in play")).arg(Words::tr(words[face]));
 }
 
 QString categorySpoken(const QString &score, bool preview)
 {
     if (score.isEmpty())
         return QString();
-    return preview ? QStringLiteral("would score %1").arg(score) : QStringLiteral("scored %1").arg(score);
+    return preview ? Words::tr("would score %1").arg(score) : Words::tr("scored %1").arg(score);
 }
 
 } // namespace korbo

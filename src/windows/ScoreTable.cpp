@@ -53,7 +53,7 @@ public:
         const auto *label = static_cast<const QLabel *>(widget());
         // The leader's name and total are underlined on the sheet.
         if (rowIndex() == ScoreTable::TotalRow && columnIndex() > 0 && label->font().underline() && !label->text().isEmpty())
-            return QStringLiteral("%1, in the lead").arg(label->text());
+            return ScoreTable::tr("%1, in the lead").arg(label->text());
         return shownText(label);
     }
 
@@ -97,7 +97,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Scores");
+            return ScoreTable::tr("Scores");
         return QAccessibleWidget::text(t);
     }
 

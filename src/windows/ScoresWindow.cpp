@@ -64,7 +64,7 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
 {
     setObjectName(QStringLiteral("Scores"));
     AnswerStandardKeys(this);
-    setWindowTitle(QStringLiteral("Korbo Scores"));
+    setWindowTitle(tr("Korbo Scores"));
     SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
@@ -80,9 +80,9 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
         if (r <= Sixes)
             label->setText(categoryName(r));
         else if (r == 7)
-            label->setText(QStringLiteral("Subtotal"));
+            label->setText(tr("Subtotal"));
         else if (r == 8)
-            label->setText(QStringLiteral("Bonus"));
+            label->setText(tr("Bonus"));
         else
             label->setText(categoryName(r - 2));
         m_rows[r] = label;
@@ -90,7 +90,7 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     // The totals' row has no caption to see; a screen reader names it.
     auto *totalHead = cellLabel(m_table, 120, 5400, Qt::AlignRight, true);
     totalHead->setObjectName(QStringLiteral("labTotalHead"));
-    totalHead->setAccessibleName(QStringLiteral("Total"));
+    totalHead->setAccessibleName(tr("Total"));
     m_table->setCell(ScoreTable::TotalRow, 0, totalHead);
     for (int p = 1; p <= MaxPlayers; ++p) {
         m_names[p] = cellLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
