@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>korbo::Board</name>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+</context>
+<context>
     <name>korbo::BoardAccess</name>
     <message>
         <source>Die %1, %2</source>
@@ -192,6 +199,248 @@
             <numerusform>%n Joker übrig</numerusform>
             <numerusform>%n Joker übrig</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>korbo::Game</name>
+    <message>
+        <source>Throw all six again</source>
+        <translation>Alle sechs neu würfeln</translation>
+    </message>
+    <message>
+        <source>Hold only %1 and throw</source>
+        <translation>Nur %1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Hold %1 and throw</source>
+        <translation>%1 halten und würfeln</translation>
+    </message>
+    <message>
+        <source>Play a joker on the %1</source>
+        <translation>Einen Joker auf die %1 setzen</translation>
+    </message>
+    <message>
+        <source>Enter %1</source>
+        <translation>%1 eintragen</translation>
+    </message>
+    <message>
+        <source>throwing all six</source>
+        <translation>alle sechs neu zu würfeln</translation>
+    </message>
+    <message>
+        <source>Throwing all six</source>
+        <translation>Alle sechs neu zu würfeln</translation>
+    </message>
+    <message>
+        <source>holding %1</source>
+        <translation>%1 zu halten</translation>
+    </message>
+    <message>
+        <source>Holding %1</source>
+        <translation>%1 zu halten</translation>
+    </message>
+    <message>
+        <source>a joker on the %1</source>
+        <translation>ein Joker auf die %1</translation>
+    </message>
+    <message>
+        <source>A joker on the %1</source>
+        <translation>Ein Joker auf die %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 expected</source>
+        <extracomment>a hint: what to do, then the points best play expects from here</extracomment>
+        <translation>%1: %2 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 cost %2 %3 points on average; %4 was best.</source>
+        <translation>%1 kostete %2 im Schnitt %3 Punkte; am besten war %4.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2 points on average; %3 was best</source>
+        <translation>%1 kostet im Schnitt %2 Punkte; am besten war %3</translation>
+    </message>
+    <message>
+        <source>%1 lost %2 points on average against best play: %3% of its %4.</source>
+        <translation>%1 verlor gegenüber dem besten Spiel im Schnitt %2 Punkte: %3 % von dessen %4.</translation>
+    </message>
+    <message>
+        <source>%1 throws all the dice again</source>
+        <translation>%1 würfelt alle Würfel neu</translation>
+    </message>
+    <message>
+        <source>%1 holds only %2</source>
+        <translation>%1 hält nur %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 hält %2</translation>
+    </message>
+    <message>
+        <source>%1 plays a joker on the %2</source>
+        <translation>%1 setzt einen Joker auf die %2</translation>
+    </message>
+    <message>
+        <source>%1 chooses %2</source>
+        <translation>%1 wählt %2</translation>
+    </message>
+    <message>
+        <source>1st Throw</source>
+        <translation>1. Wurf</translation>
+    </message>
+    <message>
+        <source>2nd Throw</source>
+        <translation>2. Wurf</translation>
+    </message>
+    <message>
+        <source>3rd Throw</source>
+        <translation>3. Wurf</translation>
+    </message>
+    <message>
+        <source>4th Throw</source>
+        <translation>4. Wurf</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>%1&apos;s last go</source>
+        <translation>Letzter Zug von %1</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source>7th</source>
+        <translation>7.</translation>
+    </message>
+    <message>
+        <source>8th</source>
+        <translation>8.</translation>
+    </message>
+    <message>
+        <source>9th</source>
+        <translation>9.</translation>
+    </message>
+    <message>
+        <source>10th</source>
+        <translation>10.</translation>
+    </message>
+    <message>
+        <source>11th</source>
+        <translation>11.</translation>
+    </message>
+    <message>
+        <source>12th</source>
+        <translation>12.</translation>
+    </message>
+    <message>
+        <source>13th</source>
+        <translation>13.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2 turn</source>
+        <extracomment>the window&apos;s title for a turn, &quot;Ann&apos;s 1st turn&quot;; %2 is the round&apos;s ordinal</extracomment>
+        <translation>%2 Zug von %1</translation>
+    </message>
+    <message>
+        <source>Off you go, %1</source>
+        <translation>Los geht&apos;s, %1</translation>
+    </message>
+    <message>
+        <source>Sort your dice and throw again, %1</source>
+        <translation>Sortiere deine Würfel und wirf noch einmal, %1</translation>
+    </message>
+    <message>
+        <source>Have another throw, %1</source>
+        <translation>Wirf noch einmal, %1</translation>
+    </message>
+    <message>
+        <source>One more throw left on this go, %1</source>
+        <translation>Ein Wurf bleibt dir in diesem Zug noch, %1</translation>
+    </message>
+    <message>
+        <source>Throwing over %1, choose your catagory</source>
+        <translation>Fertig geworfen, %1, wähle deine Kategorie</translation>
+    </message>
+    <message>
+        <source>Joker - Use one to re-throw any die at any point in the game</source>
+        <translation>Joker - Damit würfelst du jederzeit im Spiel einen Würfel neu</translation>
+    </message>
+    <message>
+        <source>Drop the Joker on the Die you would like to throw again</source>
+        <translation>Lege den Joker auf den Würfel, den du neu werfen willst</translation>
+    </message>
+    <message>
+        <source>Play a joker on this Die</source>
+        <translation>Einen Joker auf diesen Würfel setzen</translation>
+    </message>
+    <message>
+        <source>You already scored on that catagory!</source>
+        <translation>In dieser Kategorie hast du schon Punkte!</translation>
+    </message>
+    <message>
+        <source>Throw some dice first!</source>
+        <translation>Wirf erst einmal die Würfel!</translation>
+    </message>
+    <message>
+        <source>%1 would score %2</source>
+        <translation>%1 brächte %2</translation>
+    </message>
+    <message>
+        <source>%1 scored %2</source>
+        <translation>%1 erzielte %2</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Korbo v%1</source>
+        <translation>Korbo v%1</translation>
+    </message>
+    <message>
+        <source>No dice thrown yet.</source>
+        <translation>Noch keine Würfel geworfen.</translation>
+    </message>
+    <message>
+        <source>Held %1.</source>
+        <translation>Abgelegt %1.</translation>
+    </message>
+    <message>
+        <source>Thrown %1.</source>
+        <translation>Geworfen %1.</translation>
+    </message>
+    <message>
+        <source>%1, round %2 of %3, %4.</source>
+        <extracomment>&quot;Ann&apos;s 1st turn, round 1 of 14, 3 jokers left.&quot;</extracomment>
+        <translation>%1, Runde %2 von %3, %4.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@ namespace {
 constexpr int kInitialDieTops[DiceCount + 1] = {0, 4020, 3000, 1320, 1740, 1860, 1980};
 } // namespace
 
-Board::Board(QObject *parent) : QObject(parent), m_throwCaption(QStringLiteral("Start Game")),
+Board::Board(QObject *parent) : QObject(parent), m_throwCaption(tr("Start Game")),
     m_title(QStringLiteral("Korbo"))
 {
     for (int d = 1; d <= DiceCount; ++d)

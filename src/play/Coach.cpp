@@ -6,6 +6,7 @@
 #include "Game.h"
 #include "Scoring.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <cmath>
@@ -25,38 +26,41 @@ QString hintText(const GameState &state, const strategy::Action &action)
     case strategy::Move::Throw: {
         const QString held = facesText(state.dice, action.hold);
         if (held.isEmpty())
-            return QStringLiteral("Throw all six again");
-        const QString hold = putsHeldDiceBack(state, action.hold) ? QStringLiteral("Hold only ") : QStringLiteral("Hold ");
-        return hold + held + QStringLiteral(" and throw");
+            return Game::tr("Throw all six again");
+        return putsHeldDiceBack(state, action.hold) ? Game::tr("Hold only %1 and throw").arg(held)
+                                                    : Game::tr("Hold %1 and throw").arg(held);
     }
     case strategy::Move::Joker:
-        return QStringLiteral("Play a joker on the %1").arg(state.dice[action.die]);
+        return Game::tr("Play a joker on the %1").arg(state.dice[action.die]);
     case strategy::Move::Enter:
-        return QStringLiteral("Enter %1").arg(categoryName(action.category));
+        return Game::tr("Enter %1").arg(categoryName(action.category));
     }
     return {};
 }
 
 // The same, as the coach names a choice made ("Holding 5 5") and the best one
-// ("holding 5 5 5 was best").
+// ("holding 5 5 5 was best"): each is a phrase a translation puts in its sentences.
 QString choiceText(const GameState &state, const strategy::Action &action, bool best)
 {
-    QString text;
     switch (action.move) {
     case strategy::Move::Throw: {
         const QString held = facesText(state.dice, action.hold);
-        text = held.isEmpty() ? QStringLiteral("throwing all six") : QStringLiteral("holding ") + held;
-        break;
+        if (held.isEmpty())
+            return best ? Game::tr("throwing all six") : Game::tr("Throwing all six");
+        return (best ? Game::tr("holding %1") : Game::tr("Holding %1")).arg(held);
     }
     case strategy::Move::Joker:
-        text = QStringLiteral("a joker on the %1").arg(state.dice[action.die]);
-        break;
+        return (best ? Game::tr("a joker on the %1") : Game::tr("A joker on the %1")).arg(state.dice[action.die]);
     case strategy::Move::Enter:
         return categoryName(action.category);
     }
-    if (!best)
-        text[0] = text[0].toUpper();
-    return text;
+    return {};
+}
+
+// A number of points as the language writes it, to one decimal: "2.8", "2,8".
+QString points(double value)
+{
+    return QLocale().toString(value, 'f', 1);
 }
 
 } // namespace
@@ -85,7 +89,8 @@ QCoro::Task<> Game::showHint()
     else if (action.move == strategy::Move::Joker)
         dice[action.die] = true;
     board.setMarks(dice, action.move == strategy::Move::Enter ? action.category : 0);
-    board.setAnnounce(hintText(state, action) + QStringLiteral(": %1 expected").arg(advice.expected, 0, 'f', 1));
+    //: a hint: what to do, then the points best play expects from here
+    board.setAnnounce(tr("%1: %2 expected").arg(hintText(state, action), points(advice.expected)));
 }
 
 void Game::setCoach(bool on)
@@ -114,17 +119,14 @@ void Game::judge(const strategy::Action &chosen, By by)
     m_pointsLost[p] += cost;
     if (chosen.move == strategy::Move::Enter) {
         // Told now, and again with the next greeting, since the turn passes on at once.
-        m_coachsWord = QStringLiteral("%1 cost %2 %3 points on average; %4 was best.")
-                           .arg(categoryName(chosen.category), state.playerName[p])
-                           .arg(cost, 0, 'f', 1)
-                           .arg(choiceText(state, best.action, true));
+        m_coachsWord = tr("%1 cost %2 %3 points on average; %4 was best.")
+                           .arg(categoryName(chosen.category), state.playerName[p], points(cost),
+                                choiceText(state, best.action, true));
         board.setAnnounce(m_coachsWord);
         return;
     }
-    board.setAnnounce(QStringLiteral("%1 costs %2 points on average; %3 was best")
-                          .arg(choiceText(state, chosen, false))
-                          .arg(cost, 0, 'f', 1)
-                          .arg(choiceText(state, best.action, true)));
+    board.setAnnounce(tr("%1 costs %2 points on average; %3 was best")
+                          .arg(choiceText(state, chosen, false), points(cost), choiceText(state, best.action, true)));
 }
 
 QString Game::coachSummary() const
@@ -140,11 +142,9 @@ QString Game::coachSummary() const
     for (int p = 1; p <= state.numPlayers; ++p) {
         if (state.pcPlayer[p])
             continue;
-        lines << QStringLiteral("%1 lost %2 points on average against best play: %3% of its %4.")
-                     .arg(state.playerName[p])
-                     .arg(m_pointsLost[p], 0, 'f', 1)
-                     .arg(100 * (best - m_pointsLost[p]) / best, 0, 'f', 1)
-                     .arg(best, 0, 'f', 1);
+        lines << tr("%1 lost %2 points on average against best play: %3% of its %4.")
+                     .arg(state.playerName[p], points(m_pointsLost[p]), points(100 * (best - m_pointsLost[p]) / best),
+                          points(best));
     }
     return lines.join(QLatin1Char('\n'));
 }

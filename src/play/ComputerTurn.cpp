@@ -107,9 +107,9 @@ QCoro::Task<> Game::playComputerTurn()
                 // The line says what stays; the dice then go where the throw wants
                 // them, one at a time, as a person would move them.
                 const QString held = facesText(state.dice, action.hold);
-                const QString holds = putsHeldDiceBack(state, action.hold) ? QStringLiteral(" holds only ")
-                                                                           : QStringLiteral(" holds ");
-                line = held.isEmpty() ? name + QStringLiteral(" throws all the dice again") : name + holds + held;
+                line = held.isEmpty() ? tr("%1 throws all the dice again").arg(name)
+                       : putsHeldDiceBack(state, action.hold) ? tr("%1 holds only %2").arg(name, held)
+                                                              : tr("%1 holds %2").arg(name, held);
                 co_await Announce(line);
                 for (int d = 1; d <= DiceCount; ++d) {
                     if (action.hold[d] != state.diceToThrow[d])
@@ -121,12 +121,12 @@ QCoro::Task<> Game::playComputerTurn()
             co_await throwDice(By::Computer);
             break;
         case strategy::Move::Joker:
-            line = name + QStringLiteral(" plays a joker on the ") + QString::number(state.dice[action.die]);
+            line = tr("%1 plays a joker on the %2").arg(name).arg(state.dice[action.die]);
             co_await Announce(line);
             co_await playJoker(action.die, AnyJoker, By::Computer);
             break;
         case strategy::Move::Enter:
-            line = name + QStringLiteral(" chooses ") + categoryName(action.category);
+            line = tr("%1 chooses %2").arg(name, categoryName(action.category));
             co_await Announce(line);
             co_await enterCategory(action.category, By::Computer);
             co_return;

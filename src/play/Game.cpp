@@ -15,14 +15,6 @@
 
 namespace korbo {
 
-namespace {
-
-const QString kJokerHint = QStringLiteral("Joker - Use one to re-throw any die at any point in the game");
-const QString kJokerDragHint = QStringLiteral("Drop the Joker on the Die you would like to throw again");
-const QString kJokerDieHint = QStringLiteral("Play a joker on this Die");
-
-} // namespace
-
 Game::Game(QObject *parent) : QObject(parent)
 {
     seed(1);
@@ -44,8 +36,9 @@ void Game::setDice(QList<int> faces)
 
 QString Game::throwCaption(int throwsMade)
 {
-    static const char *const captions[] = {"1st Throw", "2nd Throw", "3rd Throw", "4th Throw", "Finished"};
-    return QLatin1String(captions[std::clamp(throwsMade, 0, MaxThrows)]);
+    static const char *const captions[] = {QT_TR_NOOP("1st Throw"), QT_TR_NOOP("2nd Throw"), QT_TR_NOOP("3rd Throw"),
+                                           QT_TR_NOOP("4th Throw"), QT_TR_NOOP("Finished")};
+    return tr(captions[std::clamp(throwsMade, 0, MaxThrows)]);
 }
 
 void Game::run(QCoro::Task<> command)
@@ -110,18 +103,23 @@ void Game::recover(const QString &failure)
         board.setCategoryLabelColour(c, shown && !entered ? PreviewYellow : ScoreGreen);
     }
     RefreshCategoryButtons(board, state, m_options);
-    board.setThrowCaption(playing ? throwCaption(state.throwNo) : QStringLiteral("Start Game"));
+    board.setThrowCaption(playing ? throwCaption(state.throwNo) : tr("Start Game"));
     board.setThrowEnabled(!playing || state.throwNo < MaxThrows);
     board.setAnnounce(m_prompt);
     setBusy(false);
 }
 
-QString Game::turnText(int round)
+QString Game::turnTitle(const QString &name, int round)
 {
-    if (round == RoundCount)
-        return QStringLiteral("last go");
-    const char *suffix = round == 1 ? "st" : round == 2 ? "nd" : round == 3 ? "rd" : "th";
-    return QString::number(round) + QLatin1String(suffix) + QLatin1String(" turn");
+    if (round >= RoundCount)
+        return tr("%1's last go").arg(name);
+    // Each round's ordinal on its own: languages write them in their own ways.
+    static const char *const ordinals[RoundCount - 1] = {
+        QT_TR_NOOP("1st"), QT_TR_NOOP("2nd"),  QT_TR_NOOP("3rd"),  QT_TR_NOOP("4th"),  QT_TR_NOOP("5th"),
+        QT_TR_NOOP("6th"), QT_TR_NOOP("7th"),  QT_TR_NOOP("8th"),  QT_TR_NOOP("9th"),  QT_TR_NOOP("10th"),
+        QT_TR_NOOP("11th"), QT_TR_NOOP("12th"), QT_TR_NOOP("13th")};
+    //: the window's title for a turn, "Ann's 1st turn"; %2 is the round's ordinal
+    return tr("%1's %2 turn").arg(name, tr(ordinals[std::clamp(round, 1, RoundCount - 1) - 1]));
 }
 
 // ---------------------------------------------------------------- game and turn start
@@ -226,7 +224,7 @@ QCoro::Task<> Game::StartTurn()
     m_shown = m_engine.state();
     const GameState &state = m_shown;
     const int p = state.curPlayer;
-    board.setTitle(state.playerName[p] + QLatin1String("'s ") + turnText(state.roundNo));
+    board.setTitle(turnTitle(state.playerName[p], state.roundNo));
     board.applyDiceStyle(m_diceStyles[p]);
     m_catEval.fill(0);
     for (int c = 1; c <= CategoryCount; ++c) {
@@ -248,7 +246,7 @@ QCoro::Task<> Game::StartTurn()
     board.setThrowEnabled(true);
     for (int k = 1; k <= JokersPerGame; ++k)
         board.setJokerVisible(k, k <= state.jokers[p]);
-    const QString prompt = QLatin1String("Off you go, ") + state.playerName[p];
+    const QString prompt = tr("Off you go, %1").arg(state.playerName[p]);
     // What the last entry cost stays on the line with the greeting, to be read.
     co_await Announce(withCoachsWord(prompt));
     m_prompt = prompt;
@@ -388,17 +386,17 @@ QCoro::Task<> Game::rollDice()
     board.setThrowCaption(throwCaption(m_shown.throwNo));
     switch (m_shown.throwNo) {
     case 1:
-        m_prompt = QLatin1String("Sort your dice and throw again, ") + name;
+        m_prompt = tr("Sort your dice and throw again, %1").arg(name);
         break;
     case 2:
-        m_prompt = QLatin1String("Have another throw, ") + name;
+        m_prompt = tr("Have another throw, %1").arg(name);
         break;
     case 3:
-        m_prompt = QLatin1String("One more throw left on this go, ") + name;
+        m_prompt = tr("One more throw left on this go, %1").arg(name);
         break;
     default:
         board.setThrowEnabled(false);
-        m_prompt = QLatin1String("Throwing over ") + name + QLatin1String(", choose your catagory");
+        m_prompt = tr("Throwing over %1, choose your catagory").arg(name);
         break;
     }
 
@@ -474,9 +472,9 @@ QCoro::Task<> Game::showMove(const event::DieMoved &moved)
 
 // ---------------------------------------------------------------- jokers
 
-void Game::explainJoker() { board.setAnnounce(kJokerHint); }
-void Game::explainJokerOverTable() { board.setAnnounce(kJokerDragHint); }
-void Game::explainJokerOverDie() { board.setAnnounce(kJokerDieHint); }
+void Game::explainJoker() { board.setAnnounce(tr("Joker - Use one to re-throw any die at any point in the game")); }
+void Game::explainJokerOverTable() { board.setAnnounce(tr("Drop the Joker on the Die you would like to throw again")); }
+void Game::explainJokerOverDie() { board.setAnnounce(tr("Play a joker on this Die")); }
 
 int Game::anyJoker() const
 {
@@ -561,9 +559,9 @@ void Game::explainCategory(int c)
     const int p = state.curPlayer;
     const bool scored = p >= 1 && state.score[p][c] != NotScored;
     if (scored && state.roundNo > 0)
-        board.setAnnounce(QStringLiteral("You already scored on that catagory!"));
+        board.setAnnounce(tr("You already scored on that catagory!"));
     else if (!scored && state.throwNo == 0 && state.roundNo > 0)
-        board.setAnnounce(QStringLiteral("Throw some dice first!"));
+        board.setAnnounce(tr("Throw some dice first!"));
     else if (state.gameOver)
         board.setAnnounce(m_prompt);
     else
@@ -616,7 +614,7 @@ QCoro::Task<> Game::chooseCategory(int c, By by)
         // First click: show what it would score.
         m_shown.catShown[c] = true;
         board.setCategoryLabelColour(c, PreviewYellow);
-        emit told(QStringLiteral("%1 would score %2").arg(initialCategoryCaption(c), board.category(c).label));
+        emit told(tr("%1 would score %2").arg(initialCategoryCaption(c), board.category(c).label));
         co_await clock.wait(ticks::PreviewHold);
         setBusy(false);
         co_return;
@@ -647,7 +645,7 @@ QCoro::Task<> Game::commit(const Outcome &entered)
             // The sheet shows the entry with the subtotal, bonus and total that follow from it.
             m_shown.score[p][c] = s;
             m_sheet.refresh();
-            emit told(QStringLiteral("%1 scored %2").arg(initialCategoryCaption(c)).arg(s));
+            emit told(tr("%1 scored %2").arg(initialCategoryCaption(c)).arg(s));
 
             if (m_options.underlineWinner())
                 UnderlineLeader();
@@ -722,9 +720,9 @@ QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
     board.setTitle(QStringLiteral("Korbo"));
     // A complete game is over; a stopped one leaves the version on the line.
     m_shown.gameOver = complete;
-    m_prompt = complete ? QStringLiteral("Game Over") : QLatin1String("Korbo v") + VersionText;
+    m_prompt = complete ? tr("Game Over") : tr("Korbo v%1").arg(VersionText);
     board.setAnnounce(complete ? withCoachsWord(m_prompt) : m_prompt);
-    board.setThrowCaption(QStringLiteral("Start Game"));
+    board.setThrowCaption(tr("Start Game"));
     clearBoard();
     QList<RecordResult> results; // a complete game's totals
     if (!complete) {
@@ -779,15 +777,15 @@ void Game::showPrompt()
 QString Game::diceReport() const
 {
     if (!m_shown.gameInProgress() || m_shown.throwNo == 0)
-        return QStringLiteral("No dice thrown yet.");
+        return tr("No dice thrown yet.");
     Table1<bool, DiceCount> held{}, free{};
     for (int d = 1; d <= DiceCount; ++d)
         (m_shown.diceToThrow[d] ? free : held)[d] = true;
     QStringList parts;
     if (const QString faces = facesText(m_shown.dice, held); !faces.isEmpty())
-        parts << QStringLiteral("Held %1.").arg(faces);
+        parts << tr("Held %1.").arg(faces);
     if (const QString faces = facesText(m_shown.dice, free); !faces.isEmpty())
-        parts << QStringLiteral("Thrown %1.").arg(faces);
+        parts << tr("Thrown %1.").arg(faces);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -796,8 +794,9 @@ QString Game::turnReport() const
     if (!m_shown.gameInProgress())
         return m_prompt;
     const int p = m_shown.curPlayer;
-    return QStringLiteral("%1's %2, round %3 of %4, %5.")
-        .arg(m_shown.playerName[p], turnText(m_shown.roundNo))
+    //: "Ann's 1st turn, round 1 of 14, 3 jokers left."
+    return tr("%1, round %2 of %3, %4.")
+        .arg(turnTitle(m_shown.playerName[p], m_shown.roundNo))
         .arg(m_shown.roundNo)
         .arg(RoundCount)
         .arg(jokersLeftText(m_shown.jokers[p]));

@@ -193,8 +193,9 @@ public:
     // The points each seat's choices cost this game, on average.
     double pointsLost(int player) const { return m_pointsLost[player]; }
 
-    // Turn title for a round: "1st turn", …, "13th turn", "last go".
-    static QString turnText(int round);
+    // A player's turn as the window's title names it: "Ann's 1st turn", …,
+    // "Ann's 13th turn", "Ann's last go".
+    static QString turnTitle(const QString &name, int round);
     // The throw button's caption after a number of throws: "1st Throw" … "Finished".
     static QString throwCaption(int throwsMade);
 
