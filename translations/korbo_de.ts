@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>korbo::AboutWindow</name>
+    <message>
+        <source>About Korbo</source>
+        <translation>Über Korbo</translation>
+    </message>
+    <message>
+        <source>Homepage :</source>
+        <translation>Webseite :</translation>
+    </message>
+    <message>
+        <source>Support/Bugs? :</source>
+        <translation>Hilfe/Fehler? :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>korbo::Board</name>
     <message>
         <source>Start Game</source>
@@ -62,6 +81,13 @@
     <message>
         <source>scored %1</source>
         <translation>erzielte %1</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::BoardView</name>
+    <message>
+        <source>Throws the dice in play, or starts a game</source>
+        <translation>Wirft die Würfel im Spiel oder startet ein Spiel</translation>
     </message>
 </context>
 <context>
@@ -595,6 +621,109 @@
     </message>
 </context>
 <context>
+    <name>korbo::OptionsDialog</name>
+    <message>
+        <source>Korbo Options</source>
+        <translation>Korbo Optionen</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Sounds Off</source>
+        <translation>Klänge aus</translation>
+    </message>
+    <message>
+        <source>Silly Sounds</source>
+        <translation>Alberne Klänge</translation>
+    </message>
+    <message>
+        <source>Very Silly Sounds</source>
+        <translation>Sehr alberne Klänge</translation>
+    </message>
+    <message>
+        <source>Mute Dice</source>
+        <translation>Würfel stumm</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>For bouncier dice</source>
+        <translation>Für hüpfendere Würfel</translation>
+    </message>
+    <message>
+        <source>Text Buttons</source>
+        <translation>Textknöpfe</translation>
+    </message>
+    <message>
+        <source>...instead of fancy graphical ones</source>
+        <translation>...statt schicker Bildknöpfe</translation>
+    </message>
+    <message>
+        <source>Crosshair</source>
+        <translation>Fadenkreuz</translation>
+    </message>
+    <message>
+        <source>...instead of standard arrow mouse pointer</source>
+        <translation>...statt des gewöhnlichen Mauspfeils</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Auto 1st Throw</source>
+        <translation>1. Wurf selbst</translation>
+    </message>
+    <message>
+        <source>1st dice throw thrown automatically</source>
+        <translation>Der 1. Wurf geschieht von selbst</translation>
+    </message>
+    <message>
+        <source>Show Leader</source>
+        <translation>Führenden zeigen</translation>
+    </message>
+    <message>
+        <source>Underline current winner&apos;s name on scoreboard throughout game</source>
+        <translation>Den Namen des Führenden im ganzen Spiel in der Punktetabelle unterstreichen</translation>
+    </message>
+    <message>
+        <source>Show Records</source>
+        <translation>Bestenlisten zeigen</translation>
+    </message>
+    <message>
+        <source>Pop up NEW Records at end of game</source>
+        <translation>NEUE Bestleistungen am Spielende zeigen</translation>
+    </message>
+    <message>
+        <source>Dice Style</source>
+        <translation>Würfelstil</translation>
+    </message>
+    <message>
+        <source>Import your own dice</source>
+        <translation>Eigene Würfel einlesen</translation>
+    </message>
+    <message>
+        <source>Select different dice style</source>
+        <translation>Einen anderen Würfelstil wählen</translation>
+    </message>
+    <message>
+        <source>Import ...</source>
+        <translation>Einlesen ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>korbo::PlayersDialog</name>
     <message>
         <source>Players Names</source>
@@ -777,6 +906,69 @@
     <message>
         <source>Total</source>
         <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::UserDiceDialog</name>
+    <message>
+        <source>Korbo User Defined Dice</source>
+        <translation>Korbo Eigene Würfel</translation>
+    </message>
+    <message>
+        <source>&amp;Load Image ...</source>
+        <translation>Bild &amp;laden ...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Icon or GIF images (*.gif *.ico)</source>
+        <translation>Icon- oder GIF-Bilder (*.gif *.ico)</translation>
+    </message>
+    <message>
+        <source>Points to note when creating User Defined Dice for Korbo:</source>
+        <translation>Worauf du bei eigenen Würfeln für Korbo achten solltest:</translation>
+    </message>
+    <message>
+        <source>- Image format must be GIF or Icon.</source>
+        <translation>- Das Bild muss im Format GIF oder Icon sein.</translation>
+    </message>
+    <message>
+        <source>- Maximum size of 48x48 pixels</source>
+        <translation>- Höchstens 48x48 Pixel groß</translation>
+    </message>
+    <message>
+        <source>- For best results specify a transparent background color</source>
+        <translation>- Am besten mit durchsichtigem Hintergrund</translation>
+    </message>
+    <message>
+        <source>For face %1</source>
+        <translation>Für Seite %1</translation>
+    </message>
+    <message>
+        <source>Korbo User Dice !</source>
+        <translation>Korbo Eigene Würfel !</translation>
+    </message>
+    <message>
+        <source>Select a Dice to change!</source>
+        <translation>Wähle einen Würfel zum Ändern!</translation>
+    </message>
+    <message>
+        <source>Select a GIF or ICO for Dice #%1</source>
+        <translation>Wähle ein GIF oder ICO für Würfel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Korbo User Dice</source>
+        <translation>Korbo Eigene Würfel</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "ImageStore.h"
+#include "Language.h"
 #include "Palette.h"
 #include "Twips.h"
 
@@ -22,7 +23,7 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
       m_open([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Korbo"));
+    ShowTranslated(this, "windowTitle", "korbo::AboutWindow", QT_TR_NOOP("About Korbo"));
     setModal(true);
     setMouseTracking(true);
     SetSurface(this, PaleGreen);
@@ -40,9 +41,10 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
     m_version->setAlignment(Qt::AlignCenter);
 
     const QString addresses[2] = {homePage, supportAddress};
-    const char *const headings[2] = {"Homepage :", "Support/Bugs? :"};
+    const char *const headings[2] = {QT_TR_NOOP("Homepage :"), QT_TR_NOOP("Support/Bugs? :")};
     for (int i = 0; i < 2; ++i) {
-        auto *heading = new QLabel(QString::fromLatin1(headings[i]), this);
+        auto *heading = new QLabel(this);
+        ShowTranslated(heading, "text", "korbo::AboutWindow", headings[i]);
         heading->setObjectName(QStringLiteral("Label%1").arg(i + 2));
         heading->setGeometry(pxRect(240, 2400 + 300 * i, 1575, 255));
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -71,7 +73,8 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
     constexpr int OkWidth = 1635, OkHeight = 375, OkBelow = 60;
     const int okTop = m_anyLink ? 3060 : 1815;
     setFixedSize(pxSize(kWidth, okTop + OkHeight + OkBelow));
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(this);
+    ShowTranslated(m_ok, "text", "korbo::AboutWindow", QT_TR_NOOP("OK"));
     m_ok->setObjectName(QStringLiteral("butOK"));
     m_ok->setGeometry(pxRect((kWidth - OkWidth) / 2, okTop, OkWidth, OkHeight));
     m_ok->setDefault(true);

@@ -4,6 +4,7 @@
 
 #include "Artwork.h"
 #include "BoardAccess.h"
+#include "Language.h"
 #include "BoardKeys.h"
 #include "Game.h"
 #include "ImageStore.h"
@@ -368,7 +369,7 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     m_butThrow->setFont(font);
     connect(m_butThrow, &QPushButton::clicked, this, [this] { m_game.run(m_game.throwDice()); });
     // Its caption says which throw comes next, or "Start Game".
-    m_butThrow->setAccessibleDescription(QStringLiteral("Throws the dice in play, or starts a game"));
+    ShowTranslated(m_butThrow, "accessibleDescription", "korbo::BoardView", QT_TR_NOOP("Throws the dice in play, or starts a game"));
 
     for (int c = 1; c <= CategoryCount; ++c) {
         auto *button = new CategoryButton(c, this);

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 #include <memory>
 
@@ -31,7 +32,45 @@ Installed &installed()
     return one;
 }
 
+// Keeps one property of a widget in the language in use.
+class TranslatedText : public QObject {
+public:
+    TranslatedText(QWidget *widget, const char *property, const char *context, const char *source)
+        : QObject(widget), m_widget(widget), m_property(property), m_context(context), m_source(source)
+    {
+        widget->installEventFilter(this);
+        show();
+    }
+    void show() const
+    {
+        m_widget->setProperty(m_property.constData(), QCoreApplication::translate(m_context, m_source));
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            show();
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    QByteArray m_property;
+    const char *m_context;
+    const char *m_source;
+};
+
 } // namespace
+
+void ShowTranslated(QWidget *widget, const char *property, const char *context, const char *source)
+{
+    // A property set again replaces its earlier text.
+    const QString name = QStringLiteral("translated ") + QLatin1String(property);
+    delete widget->findChild<QObject *>(name, Qt::FindDirectChildrenOnly);
+    auto *text = new TranslatedText(widget, property, context, source);
+    text->setObjectName(name);
+}
 
 QStringList AvailableLanguages()
 {

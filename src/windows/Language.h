@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace korbo {
 
 // The languages Korbo speaks, by code ("en", "de"): English, the sources' own, and
@@ -21,5 +23,10 @@ void UseLanguage(const QString &code);
 
 // The language in use.
 QString CurrentLanguage();
+
+// Sets a property of a widget ("text", "title", "toolTip", "windowTitle") to the
+// translation of `source`, an English text marked for lupdate in `context`, now and
+// again whenever the language changes, so a window need not set its texts anew.
+void ShowTranslated(QWidget *widget, const char *property, const char *context, const char *source);
 
 } // namespace korbo

@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "ImageStore.h"
 #include "Keyboard.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Palette.h"
@@ -117,7 +118,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
 {
     setObjectName(QStringLiteral("options"));
     AnswerStandardKeys(this);
-    setWindowTitle(QStringLiteral("Korbo Options"));
+    ShowTranslated(this, "windowTitle", "korbo::OptionsDialog", QT_TR_NOOP("Korbo Options"));
     setFixedSize(pxSize(3855, 4995));
     setModal(false);
     SetSurface(this, PaleGreen);
@@ -125,7 +126,8 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     setFont(dialogFont());
 
     auto frame = [this](int i, const char *caption, int left, int top, int width, int height) {
-        auto *box = new QGroupBox(QString::fromLatin1(caption), this);
+        auto *box = new QGroupBox(this);
+        ShowTranslated(box, "title", "korbo::OptionsDialog", caption);
         box->setObjectName(QStringLiteral("Frame%1").arg(i));
         box->setGeometry(pxRect(left, top, width, height));
         m_frames[i] = box;
@@ -135,15 +137,17 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
                      int top) {
         auto *button = new QRadioButton(caption, parent);
         button->setObjectName(name);
-        button->setToolTip(QString::fromLatin1(tip));
+        ShowTranslated(button, "toolTip", "korbo::OptionsDialog", tip);
         button->setGeometry(pxRect(kControlLeft, top, controlWidth(frameWidth), kRowHeight));
         paintGreen(button);
         return button;
     };
     auto check = [](QWidget *parent, const char *name, const char *caption, const char *tip, int row, bool on) {
-        auto *box = new OptionCheckBox(QString::fromLatin1(caption), parent);
+        auto *box = new OptionCheckBox(QString(), parent);
         box->setObjectName(QString::fromLatin1(name));
-        box->setToolTip(QString::fromLatin1(tip));
+        ShowTranslated(box, "text", "korbo::OptionsDialog", caption);
+        if (*tip)
+            ShowTranslated(box, "toolTip", "korbo::OptionsDialog", tip);
         box->setGeometry(pxRect(kControlLeft, kFirstRow + row * kRowStep, controlWidth(kLeftWidth), kRowHeight));
         box->setRawValue(on ? 1 : 0);
         paintGreen(box);
@@ -151,8 +155,8 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     };
 
     // Sounds
-    QGroupBox *sounds = frame(1, "Sounds", kLeftColumn, kSoundsTop, kLeftWidth, frameHeight(4));
-    const char *soundTips[SoundChoiceCount] = {"Sounds Off", "Silly Sounds", "Very Silly Sounds"};
+    QGroupBox *sounds = frame(1, QT_TR_NOOP("Sounds"), kLeftColumn, kSoundsTop, kLeftWidth, frameHeight(4));
+    const char *soundTips[SoundChoiceCount] = {QT_TR_NOOP("Sounds Off"), QT_TR_NOOP("Silly Sounds"), QT_TR_NOOP("Very Silly Sounds")};
     for (int i = 0; i < SoundChoiceCount; ++i) {
         m_sound[i] = option(sounds, kLeftWidth, QStringLiteral("sound%1").arg(i),
                             soundCaption(static_cast<SoundChoice>(i)), soundTips[i],
@@ -161,28 +165,28 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
         connect(m_sound[i], &QRadioButton::toggled, this, &OptionsDialog::storeControls);
     }
     m_sound[1]->setChecked(true);
-    m_noThrowSounds = check(sounds, "noThrowSounds", "Mute Dice", "", 3, false);
+    m_noThrowSounds = check(sounds, "noThrowSounds", QT_TR_NOOP("Mute Dice"), "", 3, false);
     connect(m_noThrowSounds, &QCheckBox::clicked, this, &OptionsDialog::noThrowSoundsClick);
 
     // Display
-    QGroupBox *display = frame(2, "Display", kLeftColumn, kDisplayTop, kLeftWidth, frameHeight(3));
-    m_animation = check(display, "Animation", "Animation", "For bouncier dice", 0, true);
-    m_textButtons = check(display, "TextButtons", "Text Buttons", "...instead of fancy graphical ones", 1, false);
-    m_crossHair = check(display, "CrossHair", "Crosshair", "...instead of standard arrow mouse pointer", 2, false);
+    QGroupBox *display = frame(2, QT_TR_NOOP("Display"), kLeftColumn, kDisplayTop, kLeftWidth, frameHeight(3));
+    m_animation = check(display, "Animation", QT_TR_NOOP("Animation"), QT_TR_NOOP("For bouncier dice"), 0, true);
+    m_textButtons = check(display, "TextButtons", QT_TR_NOOP("Text Buttons"), QT_TR_NOOP("...instead of fancy graphical ones"), 1, false);
+    m_crossHair = check(display, "CrossHair", QT_TR_NOOP("Crosshair"), QT_TR_NOOP("...instead of standard arrow mouse pointer"), 2, false);
 
     // Game
-    QGroupBox *gameFrame = frame(3, "Game", kLeftColumn, kGameTop, kLeftWidth, frameHeight(3));
-    m_autoThrow = check(gameFrame, "AutoThrow", "Auto 1st Throw", "1st dice throw thrown automatically", 0, false);
-    m_underlineWinner = check(gameFrame, "chkUnderlineWinner", "Show Leader",
-                              "Underline current winner's name on scoreboard throughout game", 1, true);
-    m_showRecords = check(gameFrame, "ShowRecords", "Show Records", "Pop up NEW Records at end of game", 2, true);
+    QGroupBox *gameFrame = frame(3, QT_TR_NOOP("Game"), kLeftColumn, kGameTop, kLeftWidth, frameHeight(3));
+    m_autoThrow = check(gameFrame, "AutoThrow", QT_TR_NOOP("Auto 1st Throw"), QT_TR_NOOP("1st dice throw thrown automatically"), 0, false);
+    m_underlineWinner = check(gameFrame, "chkUnderlineWinner", QT_TR_NOOP("Show Leader"),
+                              QT_TR_NOOP("Underline current winner's name on scoreboard throughout game"), 1, true);
+    m_showRecords = check(gameFrame, "ShowRecords", QT_TR_NOOP("Show Records"), QT_TR_NOOP("Pop up NEW Records at end of game"), 2, true);
 
     for (OptionCheckBox *box : {m_noThrowSounds, m_animation, m_textButtons, m_crossHair, m_autoThrow,
                                 m_underlineWinner, m_showRecords})
         connect(box, &QCheckBox::stateChanged, this, &OptionsDialog::storeControls);
 
     // Dice Style
-    QGroupBox *style = frame(4, "Dice Style", kRightColumn, kMargin, kRightWidth, kStyleFrameHeight);
+    QGroupBox *style = frame(4, QT_TR_NOOP("Dice Style"), kRightColumn, kMargin, kRightWidth, kStyleFrameHeight);
     m_imgDice = new QLabel(style);
     m_imgDice->setObjectName(QStringLiteral("ImgDice"));
     m_imgDice->setGeometry(pxRect((kRightWidth - 720) / 2, kPreviewTop, 720, 720));
@@ -191,20 +195,22 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     for (int i = 1; i <= DiceStyleCount; ++i) {
         const bool user = diceStyleEntry(i).userPictures;
         m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i), diceStyleCaption(i),
-                                user ? "Import your own dice" : "Select different dice style",
+                                user ? QT_TR_NOOP("Import your own dice") : QT_TR_NOOP("Select different dice style"),
                                 kFirstStyleTop + (i - 1) * kRowStep);
         connect(m_diceStyle[i], &QRadioButton::clicked, this, [this, i] { diceStyleClick(i); });
         connect(m_diceStyle[i], &QRadioButton::toggled, this, &OptionsDialog::storeControls);
     }
     m_diceStyle[StyleStandard]->setChecked(true);
-    m_butImport = new QPushButton(QStringLiteral("Import ..."), style);
+    m_butImport = new QPushButton(style);
+    ShowTranslated(m_butImport, "text", "korbo::OptionsDialog", QT_TR_NOOP("Import ..."));
     m_butImport->setObjectName(QStringLiteral("butImport"));
     m_butImport->setGeometry(pxRect((kRightWidth - 1215) / 2, kImportTop, 1215, kButtonHeight));
     m_butImport->setEnabled(false);
     m_butImport->setAutoDefault(false);
     connect(m_butImport, &QPushButton::clicked, this, &OptionsDialog::butImportClick);
 
-    m_butOK = new QPushButton(QStringLiteral("OK"), this);
+    m_butOK = new QPushButton(this);
+    ShowTranslated(m_butOK, "text", "korbo::OptionsDialog", QT_TR_NOOP("OK"));
     m_butOK->setObjectName(QStringLiteral("butOK"));
     m_butOK->setGeometry(pxRect(kRightColumn + (kRightWidth - 1215) / 2, kOkTop, 1215, kButtonHeight));
     m_butOK->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "ImageStore.h"
+#include "Language.h"
 #include "Messages.h"
 #include "Palette.h"
 #include "Twips.h"
@@ -89,7 +90,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
       m_images(images), m_messages(messages), m_userFolder(userFolder), m_chooser(chooseWithQtDialog)
 {
     setObjectName(QStringLiteral("UserDice"));
-    setWindowTitle(QStringLiteral("Korbo User Defined Dice"));
+    ShowTranslated(this, "windowTitle", "korbo::UserDiceDialog", QT_TR_NOOP("Korbo User Defined Dice"));
     setModal(true);
     setFixedSize(pxSize(4875, 1635));
     SetSurface(this, PaleGreen);
@@ -114,15 +115,16 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
     }
 
     auto button = [this](const char *name, const char *caption, int left, int width) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        auto *b = new QPushButton(this);
+        ShowTranslated(b, "text", "korbo::UserDiceDialog", caption);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(pxRect(left, kButtonTop, width, kButtonHeight));
         return b;
     };
-    m_butLoad = button("butLoad", "&Load Image ...", 60, 1455);
-    m_butHelp = button("butHelp", "Help", 1680, 975);
-    m_butCancel = button("butCancel", "Cancel", 2760, 975);
-    m_butClose = button("butClose", "Save", 3840, 975);
+    m_butLoad = button("butLoad", QT_TR_NOOP("&Load Image ..."), 60, 1455);
+    m_butHelp = button("butHelp", QT_TR_NOOP("Help"), 1680, 975);
+    m_butCancel = button("butCancel", QT_TR_NOOP("Cancel"), 2760, 975);
+    m_butClose = button("butClose", QT_TR_NOOP("Save"), 3840, 975);
     m_butClose->setDefault(true);
     connect(m_butLoad, &QPushButton::clicked, this, &UserDiceDialog::butLoadClick);
     connect(m_butHelp, &QPushButton::clicked, this, &UserDiceDialog::butHelpClick);
@@ -137,17 +139,17 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
 
 QString UserDiceDialog::nameFilter()
 {
-    return QStringLiteral("Icon or GIF images (*.gif *.ico)");
+    return tr("Icon or GIF images (*.gif *.ico)");
 }
 
 QString UserDiceDialog::helpText()
 {
     return QStringList{
-        QStringLiteral("Points to note when creating User Defined Dice for Korbo:"),
+        tr("Points to note when creating User Defined Dice for Korbo:"),
         QString(),
-        QStringLiteral("- Image format must be GIF or Icon."),
-        QStringLiteral("- Maximum size of 48x48 pixels"),
-        QStringLiteral("- For best results specify a transparent background color"),
+        tr("- Image format must be GIF or Icon."),
+        tr("- Maximum size of 48x48 pixels"),
+        tr("- For best results specify a transparent background color"),
     }.join(QLatin1Char('\r'));
 }
 
@@ -157,7 +159,7 @@ void UserDiceDialog::selectDie(int f)
     for (int i = 1; i <= ImageStore::FaceCount; ++i)
         m_dice[i]->setSelected(i == f);
     // A screen reader cannot see the border: Load says which face it is for.
-    m_butLoad->setAccessibleDescription(f ? QStringLiteral("For face %1").arg(f) : QString());
+    m_butLoad->setAccessibleDescription(f ? tr("For face %1").arg(f) : QString());
 }
 
 void UserDiceDialog::keyPressEvent(QKeyEvent *event)
@@ -188,11 +190,11 @@ bool UserDiceDialog::eventFilter(QObject *watched, QEvent *event)
 void UserDiceDialog::butLoadClick()
 {
     if (m_selected == 0) {
-        m_messages.warning(this, QStringLiteral("Korbo User Dice !"), QStringLiteral("Select a Dice to change!"));
+        m_messages.warning(this, tr("Korbo User Dice !"), tr("Select a Dice to change!"));
         return;
     }
     UserDieBox *die = m_dice[m_selected];
-    const QString chosen = m_chooser(this, QStringLiteral("Select a GIF or ICO for Dice #%1").arg(m_selected),
+    const QString chosen = m_chooser(this, tr("Select a GIF or ICO for Dice #%1").arg(m_selected),
                                      die->path(), nameFilter());
     if (chosen.isEmpty())
         return;
@@ -205,7 +207,7 @@ void UserDiceDialog::butLoadClick()
 
 void UserDiceDialog::butHelpClick()
 {
-    m_messages.information(this, QStringLiteral("Korbo User Dice"), helpText(), true);
+    m_messages.information(this, tr("Korbo User Dice"), helpText(), true);
 }
 
 void UserDiceDialog::butCloseClick()

@@ -1,5 +1,6 @@
 // The game in another language, switched while it runs.
 #include "Language.h"
+#include "OptionsDialog.h"
 #include "WindowGame.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +20,11 @@ TEST(Language, SwitchesEveryOpenWindowAndBackToTheSourcesEnglish)
     // by a translation that stays installed.
     ASSERT_TRUE(AvailableLanguages().contains(QStringLiteral("de")));
     WindowGame w;
+    OptionsDialog *options = w.window.optionsDialog();
     UseLanguage(QStringLiteral("de"));
     QCoreApplication::processEvents(); // windows hear of it in their turn
     EXPECT_EQ(w.window.menuNew->text(), QStringLiteral("&Neu"));
+    EXPECT_EQ(options->windowTitle(), QStringLiteral("Korbo Optionen")) << "a window made before";
     EXPECT_EQ(QLocale().toString(2.8, 'f', 1), QStringLiteral("2,8")) << "numbers the language's way";
     MainWindow later(w.g, w.messages);
     EXPECT_EQ(later.menuNew->text(), QStringLiteral("&Neu")) << "a window made afterwards";
@@ -29,6 +32,7 @@ TEST(Language, SwitchesEveryOpenWindowAndBackToTheSourcesEnglish)
     QCoreApplication::processEvents();
     EXPECT_EQ(CurrentLanguage(), QStringLiteral("en")) << "a language Korbo does not speak is English";
     EXPECT_EQ(w.window.menuNew->text(), QStringLiteral("&New"));
+    EXPECT_EQ(options->windowTitle(), QStringLiteral("Korbo Options"));
     EXPECT_EQ(QLocale().toString(2.8, 'f', 1), QStringLiteral("2.8"));
 }
 
