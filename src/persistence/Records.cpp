@@ -100,11 +100,62 @@ QString RecordKeyOfLine(const QString &line)
         + cols(line, 22, 23) + cols(line, 9, 20);
 }
 
+QString RecordName(const QString &name)
+{
+    // Letters with no accent to drop and no Latin-1 form of their own.
+    static const std::pair<char16_t, const char *> kOwn[] = {
+        {u'ł', "l"}, {u'Ł', "L"}, {u'đ', "d"}, {u'Đ', "D"}, {u'ħ', "h"}, {u'Ħ', "H"}, {u'ı', "i"},
+        {u'œ', "oe"}, {u'Œ', "OE"}, {u'ŋ', "ng"}, {u'ſ', "s"}, {u'ŧ', "t"}, {u'Ŧ', "T"},
+        // Russian, Ukrainian and Belarusian letters as passports spell them.
+        {u'а', "a"}, {u'б', "b"}, {u'в', "v"}, {u'г', "g"}, {u'ґ', "g"}, {u'д', "d"}, {u'е', "e"}, {u'ё', "e"},
+        {u'є', "ie"}, {u'ж', "zh"}, {u'з', "z"}, {u'и', "i"}, {u'і', "i"}, {u'ї', "i"}, {u'й', "i"}, {u'к', "k"},
+        {u'л', "l"}, {u'м', "m"}, {u'н', "n"}, {u'о', "o"}, {u'п', "p"}, {u'р', "r"}, {u'с', "s"}, {u'т', "t"},
+        {u'у', "u"}, {u'ў', "u"}, {u'ф', "f"}, {u'х', "kh"}, {u'ц', "ts"}, {u'ч', "ch"}, {u'ш', "sh"},
+        {u'щ', "shch"}, {u'ъ', "ie"}, {u'ы', "y"}, {u'ь', ""}, {u'э', "e"}, {u'ю', "iu"}, {u'я', "ia"},
+        // Greek.
+        {u'α', "a"}, {u'β', "v"}, {u'γ', "g"}, {u'δ', "d"}, {u'ε', "e"}, {u'ζ', "z"}, {u'η', "i"}, {u'θ', "th"},
+        {u'ι', "i"}, {u'κ', "k"}, {u'λ', "l"}, {u'μ', "m"}, {u'ν', "n"}, {u'ξ', "x"}, {u'ο', "o"}, {u'π', "p"},
+        {u'ρ', "r"}, {u'σ', "s"}, {u'ς', "s"}, {u'τ', "t"}, {u'υ', "y"}, {u'φ', "f"}, {u'χ', "ch"}, {u'ψ', "ps"},
+        {u'ω', "o"},
+    };
+    const auto own = [](QChar c) -> const char * {
+        for (const auto &[letter, latin] : kOwn)
+            if (c == QChar(letter))
+                return latin;
+        return nullptr;
+    };
+    QString out;
+    for (const QChar c : name) {
+        if (c.unicode() <= 0xFF) {
+            out += c;
+            continue;
+        }
+        // An accented letter is its letter without the accent: ś is s, ί is ι.
+        const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
+        const QChar base = decomposed.isEmpty() ? c : decomposed.at(0);
+        if (base.unicode() <= 0xFF && base.isLetter()) {
+            out += base;
+            continue;
+        }
+        const bool upper = base.isUpper();
+        if (const char *latin = own(upper ? base.toLower() : base)) {
+            // A capital stays a capital: "Ж" is "Zh", "Щука" "Shchuka".
+            QString word = QString::fromLatin1(latin);
+            if (upper && !word.isEmpty())
+                word[0] = word[0].toUpper();
+            out += word;
+            continue;
+        }
+        out += QLatin1Char('?'); // what the file's 8-bit text makes of anything else
+    }
+    return out;
+}
+
 QString RecordKeyOfResult(const QString &name, int total, const QDate &today)
 {
     const int held = std::clamp(total, 0, RecordMaxTotal);
     return fitRight(QString::number(held), 4) + twoDigits(today.year() % 100)
-        + twoDigits(today.month()) + twoDigits(today.day()) + fit(name, RecordNameLength);
+        + twoDigits(today.month()) + twoDigits(today.day()) + fit(RecordName(name), RecordNameLength);
 }
 
 QString RecordLineOfKey(const QString &key, int position)

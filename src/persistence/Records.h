@@ -50,8 +50,12 @@ QString RecordDateText(const QDate &date);
 
 // Key of an existing record line.
 QString RecordKeyOfLine(const QString &line);
-// Key of a fresh result. The total is held to 0..9999 and the name cut to 12
-// characters first, so every key fits the line layout.
+// A player's name as the records file can hold it (8-bit text): the letters of
+// Latin-1 kept, the others written with their nearest Latin letters ("ł" is "l",
+// "Иван" is "Ivan"), anything else "?".
+QString RecordName(const QString &name);
+// Key of a fresh result. The total is held to 0..9999 and the name written as the
+// file holds it and cut to 12 characters first, so every key fits the line layout.
 QString RecordKeyOfResult(const QString &name, int total, const QDate &today);
 // The record line for a key at a position (1..99).
 QString RecordLineOfKey(const QString &key, int position);

@@ -8,27 +8,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QValidator>
 
 #include <algorithm>
 
 namespace korbo {
 
 namespace {
-
-// Names go into the records file as 8-bit text, so a name box takes only the
-// characters that text can hold.
-class Latin1Validator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        for (QChar ch : input)
-            if (ch.unicode() > 0xFF)
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 constexpr int kRowTops[MaxPlayers + 1] = {0, 120, 540, 960, 1380, 1800, 2220};
 
@@ -49,14 +34,12 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     QFont nameFont;
     nameFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     nameFont.setPointSizeF(9.75);
-    auto *validator = new Latin1Validator(this);
 
     for (int i = 1; i <= MaxPlayers; ++i) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txtPlayerName%1").arg(i));
         box->setGeometry(pxRect(480, kRowTops[i], 1815, 255));
         box->setMaxLength(MaxNameLength);
-        box->setValidator(validator);
         box->setAlignment(Qt::AlignCenter);
         box->setFont(nameFont);
         box->setStyleSheet(QStringLiteral(

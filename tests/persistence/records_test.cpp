@@ -60,6 +60,21 @@ TEST(ScrambledText, EachCharacterLastFirstAfterARandomDigitAndOddTextRefused)
         EXPECT_EQ(DecodeText(QLatin1String(r.encoded)), QString::fromLatin1(r.decoded)) << r.encoded;
 }
 
+TEST(RecordLine, ANameTheFileCannotHoldIsWrittenInLatinLetters)
+{
+    const struct { const char16_t *typed; const char *stored; const char *guards; } rows[] = {
+        {u"Łódź", "L\xf3" "dz", "Latin-1 letters kept, a letter of its own mapped, an accent dropped"},
+        {u"Иван", "Ivan", "Cyrillic, its capital kept"},
+        {u"ЩУКА", "ShchUKA", "a capital that becomes several letters"},
+        {u"Σοφία", "Sofia", "Greek, with its accent dropped"},
+        {u"李", "?", "a letter with no Latin form, as 8-bit text has it"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(RecordName(QString::fromUtf16(row.typed)), QString::fromLatin1(row.stored)) << row.guards;
+    // The key holds the name as the file does, cut after it is written so.
+    EXPECT_EQ(RecordKeyOfResult(QStringLiteral("Щукаловский"), 7, QDate(2026, 12, 7)).right(12), QStringLiteral("Shchukalovsk"));
+}
+
 TEST(RecordLine, KeysAndLinesConvertBothWaysAndHoldEachFieldToItsWidth)
 {
     const QString line = QStringLiteral(" 1  412 Red          05 Mar 04");
