@@ -897,7 +897,7 @@
     </message>
     <message>
         <source>Subtotal</source>
-        <translation>Zwischensumme</translation>
+        <translation>Summe oben</translation>
     </message>
     <message>
         <source>Bonus</source>

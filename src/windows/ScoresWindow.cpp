@@ -64,7 +64,6 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
 {
     setObjectName(QStringLiteral("Scores"));
     AnswerStandardKeys(this);
-    setWindowTitle(tr("Korbo Scores"));
     SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
@@ -77,21 +76,13 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
         m_table->setCell(r - 1, 0, label);
         label->setObjectName(QStringLiteral("labCat%1").arg(r));
         colour(label, r % 2 ? kOddRow : kEvenRow);
-        if (r <= Sixes)
-            label->setText(categoryName(r));
-        else if (r == 7)
-            label->setText(tr("Subtotal"));
-        else if (r == 8)
-            label->setText(tr("Bonus"));
-        else
-            label->setText(categoryName(r - 2));
         m_rows[r] = label;
     }
     // The totals' row has no caption to see; a screen reader names it.
-    auto *totalHead = cellLabel(m_table, 120, 5400, Qt::AlignRight, true);
-    totalHead->setObjectName(QStringLiteral("labTotalHead"));
-    totalHead->setAccessibleName(tr("Total"));
-    m_table->setCell(ScoreTable::TotalRow, 0, totalHead);
+    m_totalHead = cellLabel(m_table, 120, 5400, Qt::AlignRight, true);
+    m_totalHead->setObjectName(QStringLiteral("labTotalHead"));
+    m_table->setCell(ScoreTable::TotalRow, 0, m_totalHead);
+    retranslate();
     for (int p = 1; p <= MaxPlayers; ++p) {
         m_names[p] = cellLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
         m_names[p]->setObjectName(QStringLiteral("labName%1").arg(p));
@@ -117,6 +108,27 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     refreshNames();
     refresh();
     connect(&game.sheet(), &ScoreSheet::changed, this, &ScoresWindow::refresh);
+}
+
+void ScoresWindow::retranslate()
+{
+    setWindowTitle(tr("Korbo Scores"));
+    for (int r = 1; r <= ScoreSheet::RowsPerPlayer; ++r) {
+        QLabel *label = m_rows[r];
+        label->setText(r <= Sixes ? categoryName(r) : r == 7 ? tr("Subtotal") : r == 8 ? tr("Bonus") : categoryName(r - 2));
+        // A caption longer than its column is narrowed, then made smaller, to stay whole.
+        QFont bold = font();
+        bold.setBold(true);
+        label->setFont(fittedFont(bold, label->text(), label->contentsRect(), label->alignment()));
+    }
+    m_totalHead->setAccessibleName(tr("Total"));
+}
+
+void ScoresWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 int ScoresWindow::widthFor(int players)

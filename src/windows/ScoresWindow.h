@@ -45,8 +45,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The captions and title in the language in use.
+    void retranslate();
     void refresh();
 
     Game &m_game;
@@ -55,6 +58,7 @@ private:
     Table1<QLabel *, ScoreSheet::CellCount> m_cells{};
     Table1<QLabel *, MaxPlayers> m_totals{};
     ScoreTable *m_table = nullptr;
+    QLabel *m_totalHead = nullptr;
     QLabel *m_summary = nullptr;
     int m_players = 0;
     // The coach's summary laid out under the totals, the window as tall as it needs.
