@@ -18,9 +18,10 @@ QString shownText(const QLabel *label)
     return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
 }
 
+// A player's name over a column.
 class HeaderAccess : public QAccessibleWidget {
 public:
-    HeaderAccess(QLabel *label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
+    explicit HeaderAccess(QLabel *label) : QAccessibleWidget(label, QAccessible::ColumnHeader) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -172,7 +173,7 @@ QAccessibleInterface *tableInterface(const QString &, QObject *object)
         return nullptr;
     for (int column = 1; column <= MaxPlayers; ++column)
         if (table->columnHeader(column) == label)
-            return new HeaderAccess(label, QAccessible::ColumnHeader);
+            return new HeaderAccess(label);
     return nullptr;
 }
 
@@ -207,10 +208,8 @@ void ScoreTable::moveTo(int row, int column)
     m_row = std::clamp(row, 0, Rows - 1);
     m_column = std::clamp(column, 0, columnCount() - 1);
     // Only the cell last visited is on Tab's way.
-    for (const auto &line : m_cells)
-        for (QLabel *c : line)
-            if (c)
-                c->setFocusPolicy(Qt::NoFocus);
+    if (was)
+        was->setFocusPolicy(Qt::NoFocus);
     QLabel *now = cell(m_row, m_column);
     if (!now)
         return;
