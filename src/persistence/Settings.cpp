@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
@@ -28,6 +29,9 @@ const QString KeyDiceType = QStringLiteral("DiceType");
 // Written only while the coach is on, so a player who never turns it on keeps the
 // file as it always was.
 const QString KeyCoach = QStringLiteral("Coach");
+// Written only once the player has chosen a language; without it the game speaks
+// the desktop's.
+const QString KeyLanguage = QStringLiteral("Language");
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
@@ -78,6 +82,15 @@ void readCheckBox(std::int16_t &box, const QString &value)
         box = whole;
 }
 
+// A language code as the file may hold it ("de", "pt_BR"): letters, then an optional
+// "_" or "-" and a region; anything else is no choice.
+QString languageCode(const QString &value)
+{
+    const QString code = value.trimmed();
+    static const QRegularExpression form(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z0-9]{2,4})?$"));
+    return form.match(code).hasMatch() ? code : QString();
+}
+
 void readLine(Options &options, const QString &line)
 {
     const qsizetype equals = line.indexOf(QLatin1Char('='));
@@ -105,14 +118,16 @@ void readLine(Options &options, const QString &line)
 
     if (is(KeySound)) {
         for (SoundChoice choice : {SoundChoice::Off, SoundChoice::On, SoundChoice::Zany}) {
-            if (value.compare(soundCaption(choice), Qt::CaseInsensitive) == 0)
+            if (value.compare(soundToken(choice), Qt::CaseInsensitive) == 0)
                 options.sound = choice;
         }
         // With the sound off there is nothing for Mute Dice to mute.
-        if (value.compare(soundCaption(SoundChoice::Off), Qt::CaseInsensitive) == 0)
+        if (value.compare(soundToken(SoundChoice::Off), Qt::CaseInsensitive) == 0)
             options.noThrowSoundsEnabled = false;
     } else if (is(KeyCoach)) {
         options.coach = leadingNumber(value) == 1;
+    } else if (is(KeyLanguage)) {
+        options.language = languageCode(value);
     } else if (is(KeyDiceType)) {
         if (const int style = diceStyleOfToken(value))
             options.diceStyle = style;
@@ -154,11 +169,13 @@ QByteArray SettingsFileBytes(const Options &options)
     WriteSetting(out, KeyCrosshair, QString::number(options.crossHairValue));
     WriteSetting(out, KeyAuto1stThrow, QString::number(options.autoThrowValue));
     WriteSetting(out, KeyShowLeader, QString::number(options.underlineWinnerValue));
-    WriteSetting(out, KeySound, soundCaption(options.sound));
+    WriteSetting(out, KeySound, soundToken(options.sound));
     WriteSetting(out, KeyNoThrowSounds, QString::number(options.noThrowSoundsValue));
     WriteSetting(out, KeyDiceType, QString::fromLatin1(diceStyleEntry(options.diceStyle).token));
     if (options.coach)
         WriteSetting(out, KeyCoach, QStringLiteral("1"));
+    if (!options.language.isEmpty())
+        WriteSetting(out, KeyLanguage, options.language);
     return out;
 }
 

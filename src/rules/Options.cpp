@@ -1,10 +1,12 @@
 #include "Options.h"
 
+#include <QCoreApplication>
+
 namespace korbo {
 
 QString diceStyleCaption(int style)
 {
-    return QString::fromLatin1(diceStyleEntry(style).caption);
+    return QCoreApplication::translate("korbo::Options", diceStyleEntry(style).caption);
 }
 
 int diceStyleOfToken(const QString &token)
@@ -15,7 +17,7 @@ int diceStyleOfToken(const QString &token)
     return 0;
 }
 
-QString soundCaption(SoundChoice choice)
+QString soundToken(SoundChoice choice)
 {
     switch (choice) {
     case SoundChoice::Off: return QStringLiteral("Off");
@@ -23,6 +25,16 @@ QString soundCaption(SoundChoice choice)
     case SoundChoice::Zany: return QStringLiteral("Zany");
     }
     return {};
+}
+
+const char *soundCaptionSource(SoundChoice choice)
+{
+    switch (choice) {
+    case SoundChoice::Off: return QT_TRANSLATE_NOOP("korbo::Options", "Off");
+    case SoundChoice::On: return QT_TRANSLATE_NOOP("korbo::Options", "On");
+    case SoundChoice::Zany: return QT_TRANSLATE_NOOP("korbo::Options", "Zany");
+    }
+    return "";
 }
 
 } // namespace korbo

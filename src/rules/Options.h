@@ -19,15 +19,19 @@ enum DiceStyle : int {
 };
 
 struct DiceStyleEntry {
-    const char *token;   // the word in the settings file
-    const char *caption; // the Options window's row
+    const char *token;   // the word in the settings file, the same in every language
+    const char *caption; // the Options window's row, in English (translated where shown)
     bool userPictures;   // faces imported by the player, not painted
 };
 
 inline constexpr DiceStyleEntry DiceStyles[] = {
-    {"Standard", "Standard", false}, {"Traditional", "Traditional", false}, {"Ladybirds", "Ladybirds", false},
-    {"Rainbow", "Rainbow", false},   {"Buttons", "Buttons", false},         {"Photo", "Photo", false},
-    {"User Defined", "User Defined", true},
+    {"Standard", QT_TRANSLATE_NOOP("korbo::Options", "Standard"), false},
+    {"Traditional", QT_TRANSLATE_NOOP("korbo::Options", "Traditional"), false},
+    {"Ladybirds", QT_TRANSLATE_NOOP("korbo::Options", "Ladybirds"), false},
+    {"Rainbow", QT_TRANSLATE_NOOP("korbo::Options", "Rainbow"), false},
+    {"Buttons", QT_TRANSLATE_NOOP("korbo::Options", "Buttons"), false},
+    {"Photo", QT_TRANSLATE_NOOP("korbo::Options", "Photo"), false},
+    {"User Defined", QT_TRANSLATE_NOOP("korbo::Options", "User Defined"), true},
 };
 inline constexpr int DiceStyleCount = static_cast<int>(std::size(DiceStyles));
 static_assert(StyleUserDefined == DiceStyleCount, "every named dice style has its row in DiceStyles");
@@ -35,10 +39,14 @@ static_assert(StyleUserDefined == DiceStyleCount, "every named dice style has it
 // A style's row; an unknown style number is the standard style.
 inline constexpr int knownDiceStyle(int style) { return style >= 1 && style <= DiceStyleCount ? style : StyleStandard; }
 inline constexpr const DiceStyleEntry &diceStyleEntry(int style) { return DiceStyles[knownDiceStyle(style) - 1]; }
+// The style's row in the Options window, in the language in use.
 QString diceStyleCaption(int style);
 // The style a settings file's word names, 0 for none.
 int diceStyleOfToken(const QString &token);
-QString soundCaption(SoundChoice choice);
+// The sound choice as the settings file writes it ("Off", "On", "Zany").
+QString soundToken(SoundChoice choice);
+// The choice's row in the Options window, in English (the source of its translations).
+const char *soundCaptionSource(SoundChoice choice);
 
 // The values of the Options dialog's controls. Check boxes keep their raw value
 // (0 off, 1 on, 2 grayed) because the settings file stores exactly that.
@@ -56,6 +64,9 @@ struct OptionValues {
     int diceStyle = StyleStandard;
     // Game / Coach: says what a choice cost. Not one of the Options window's controls.
     bool coach = false;
+    // Help / Language: the language the player chose ("de"); empty follows the desktop.
+    // Not one of the Options window's controls either.
+    QString language;
 
     bool animation() const { return animationValue != 0; }
     bool textButtons() const { return textButtonsValue != 0; }

@@ -1,5 +1,7 @@
 #include "OptionsDialog.h"
 
+#include "Widening.h"
+
 #include "BoardView.h"
 #include "Game.h"
 #include "ImageStore.h"
@@ -133,10 +135,11 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
         m_frames[i] = box;
         return box;
     };
-    auto option = [](QWidget *parent, int frameWidth, const QString &name, const QString &caption, const char *tip,
-                     int top) {
-        auto *button = new QRadioButton(caption, parent);
+    auto option = [](QWidget *parent, int frameWidth, const QString &name, const char *context, const char *caption,
+                     const char *tip, int top) {
+        auto *button = new QRadioButton(parent);
         button->setObjectName(name);
+        ShowTranslated(button, "text", context, caption);
         ShowTranslated(button, "toolTip", "korbo::OptionsDialog", tip);
         button->setGeometry(pxRect(kControlLeft, top, controlWidth(frameWidth), kRowHeight));
         paintGreen(button);
@@ -159,7 +162,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     const char *soundTips[SoundChoiceCount] = {QT_TR_NOOP("Sounds Off"), QT_TR_NOOP("Silly Sounds"), QT_TR_NOOP("Very Silly Sounds")};
     for (int i = 0; i < SoundChoiceCount; ++i) {
         m_sound[i] = option(sounds, kLeftWidth, QStringLiteral("sound%1").arg(i),
-                            soundCaption(static_cast<SoundChoice>(i)), soundTips[i],
+                            "korbo::Options", soundCaptionSource(static_cast<SoundChoice>(i)), soundTips[i],
                             kFirstRow + i * kRowStep);
         connect(m_sound[i], &QRadioButton::clicked, this, [this, i] { soundClick(i); });
         connect(m_sound[i], &QRadioButton::toggled, this, &OptionsDialog::storeControls);
@@ -194,7 +197,8 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
     m_imgDice->setPixmap(images.storeFace(ImageStore::storeSlot(StyleStandard, 1)));
     for (int i = 1; i <= DiceStyleCount; ++i) {
         const bool user = diceStyleEntry(i).userPictures;
-        m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i), diceStyleCaption(i),
+        m_diceStyle[i] = option(style, kRightWidth, QStringLiteral("DiceStyle%1").arg(i),
+                                "korbo::Options", diceStyleEntry(i).caption,
                                 user ? QT_TR_NOOP("Import your own dice") : QT_TR_NOOP("Select different dice style"),
                                 kFirstStyleTop + (i - 1) * kRowStep);
         connect(m_diceStyle[i], &QRadioButton::clicked, this, [this, i] { diceStyleClick(i); });
@@ -223,6 +227,7 @@ OptionsDialog::OptionsDialog(Game &game, ImageStore &images, Messages &messages,
 
     // The window shows the settings in force, whenever it is first made.
     showValues();
+    WidenForTexts(this);
 }
 
 void OptionsDialog::storeControls()
