@@ -21,10 +21,12 @@ inline const QString SettingsFileName = QStringLiteral("Korbo.ini");
 //   Crosshair=0
 //   Auto1stThrow=0
 //   ShowLeader=1
-//   Sound=On                 the caption of the sound choice
+//   Sound=On                 the sound choice: Off, On or Zany
 //   NoThrowSounds=0
-//   DiceType=Standard        the caption of the dice style
-// Check boxes are stored as their raw value: 0 off, 1 on, 2 grayed. Show Records
+//   DiceType=Standard        the dice style's English name
+//   Coach=1                  only while the coach is on
+//   Language=de              only once the player has chosen a language
+// The values are the same whatever language the game speaks. Check boxes are stored as their raw value: 0 off, 1 on, 2 grayed. Show Records
 // is not stored.
 
 // Appends one "key=value" line, the value trimmed, ended by CR LF.

@@ -102,6 +102,13 @@ void Game::setCoach(bool on)
         run([](QPointer<Game> game) -> QCoro::Task<> { co_await game->strategyValues(); }(this));
 }
 
+void Game::setLanguage(const QString &code)
+{
+    OptionValues values = m_options.values();
+    values.language = code;
+    setOptions(values);
+}
+
 void Game::judge(const strategy::Action &chosen, By by)
 {
     // The decision is judged on the game as the rules have it, whatever is still moving.

@@ -74,6 +74,18 @@ QCoro::Task<> Game::untilIdle()
         co_await qCoro(this, &Game::idle);
 }
 
+void Game::retranslate()
+{
+    const GameState &state = m_shown;
+    const bool playing = state.gameInProgress();
+    for (int c = 1; c <= CategoryCount; ++c)
+        if (!board.category(c).caption.isEmpty())
+            board.setCategoryCaption(c, m_options.textButtons() ? categoryName(c) : initialCategoryCaption(c));
+    board.setThrowCaption(playing ? throwCaption(state.throwNo) : tr("Start Game"));
+    if (playing && board.title() != QLatin1String("Korbo"))
+        board.setTitle(turnTitle(state.playerName[state.curPlayer], state.roundNo));
+}
+
 void Game::recover(const QString &failure)
 {
     qWarning("Korbo: a command failed (%s); the board is put back as the game stands", qPrintable(failure));

@@ -190,6 +190,12 @@ public:
     // With the coach on, each of a person's decisions that was not the best is told
     // on the status line with what it cost, and a finished game ends with a summary.
     void setCoach(bool on);
+    // The language the player chose ("de"), kept with the settings; empty follows the
+    // desktop's.
+    void setLanguage(const QString &code);
+    // The board's words (captions, the throw button, the title) anew in the language now
+    // in use; the status line follows at its next change.
+    void retranslate();
     // The points each seat's choices cost this game, on average.
     double pointsLost(int player) const { return m_pointsLost[player]; }
 
@@ -267,7 +273,7 @@ private:
     Random m_gameSeeds;
     QList<int> m_script;
     bool m_busy = false;
-    QString m_prompt = QStringLiteral("Welcome to Korbo");
+    QString m_prompt = tr("Welcome to Korbo");
     Table1<double, CategoryCount> m_catEval{};
     Table1<Int16, MaxPlayers> m_diceStyles{};
 

@@ -5,6 +5,7 @@
 #include "GameStyle.h"
 #include "ImageStore.h"
 #include "Keyboard.h"
+#include "Language.h"
 #include "Messages.h"
 #include "OptionsDialog.h"
 #include "Palette.h"
@@ -19,6 +20,7 @@
 #include "VarsMonitor.h"
 #include "Twips.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -27,6 +29,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -144,7 +147,34 @@ void MainWindow::buildMenus()
     help->addSeparator();
     menuUpdate = add(help, "menuUpdate", QT_TR_NOOP("Check online for &Update"));
     help->addSeparator();
+    menuLanguage = new QMenu(tr("&Language"), help);
+    menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
+    menuLanguage->menuAction()->setProperty(kCaptionSource, QByteArray(QT_TR_NOOP("&Language")));
+    help->addMenu(menuLanguage);
+    help->addSeparator();
     menuAbout = add(help, "menuAbout", QT_TR_NOOP("&About"));
+    auto *languages = new QActionGroup(menuLanguage);
+    const auto addLanguage = [&](const QString &code, const QString &caption) {
+        QAction *action = menuLanguage->addAction(caption);
+        action->setObjectName(QStringLiteral("menuLanguage_") + (code.isEmpty() ? QStringLiteral("desktop") : code));
+        action->setData(code);
+        action->setCheckable(true);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+        return action;
+    };
+    const char *desktopCaption = QT_TR_NOOP("The &Desktop's Language");
+    QAction *desktop = addLanguage(QString(), tr(desktopCaption));
+    desktop->setProperty(kCaptionSource, QByteArray(desktopCaption));
+    desktop->setChecked(true);
+    menuLanguage->addSeparator();
+    // Each language by its own name, as the player who speaks it looks for it.
+    for (const QString &code : AvailableLanguages()) {
+        QString name = QLocale(code).nativeLanguageName();
+        if (code == QLatin1String("en"))
+            name = QStringLiteral("English");
+        addLanguage(code, name.left(1).toUpper() + name.mid(1));
+    }
 
     connect(menuNew, &QAction::triggered, this, [this] { m_game.run(m_game.newGame()); });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
@@ -219,6 +249,8 @@ bool MainWindow::LoadSettings()
     ReadSettingsFile(read, settingsPath);
     m_game.setOptions(read);
     menuCoach->setChecked(read.coach);
+    if (!read.language.isEmpty())
+        showLanguage(read.language);
     // Confirmed as the Options window would confirm them, which puts them into effect.
     ApplyOptions(m_game, this);
     return true;
@@ -244,6 +276,22 @@ void MainWindow::setSamplesMuted(bool muted)
         m_options->setSamplesMuted(muted);
 }
 
+void MainWindow::chooseLanguage(const QString &code)
+{
+    m_game.setLanguage(code);
+    showLanguage(code);
+}
+
+void MainWindow::showLanguage(const QString &code)
+{
+    // A language this build does not speak (kept by another version) is the desktop's.
+    const QString spoken = AvailableLanguages().contains(code) ? code : QString();
+    UseLanguage(spoken.isEmpty() ? DesktopLanguage() : spoken);
+    for (QAction *action : menuLanguage->actions())
+        if (action->isCheckable())
+            action->setChecked(action->data().toString() == spoken);
+}
+
 QMenu *MainWindow::addTopMenu(const char *caption)
 {
     QMenu *menu = menuBar()->addMenu(tr(caption));
@@ -258,6 +306,7 @@ void MainWindow::changeEvent(QEvent *event)
         for (QAction *action : findChildren<QAction *>())
             if (const QByteArray caption = action->property(kCaptionSource).toByteArray(); !caption.isEmpty())
                 action->setText(tr(caption.constData()));
+        m_game.retranslate();
         return;
     }
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())

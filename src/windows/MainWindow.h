@@ -83,6 +83,8 @@ public:
     QAction *menuHelp = nullptr;
     QAction *menuUpdate = nullptr;
     QAction *menuAbout = nullptr;
+    // Help / Language: the desktop's language, then each language by its own name.
+    QMenu *menuLanguage = nullptr;
 
     void menuPlayersClick();
     void menuScoresClick();
@@ -91,6 +93,9 @@ public:
     void menuRecordsClick();
     void menuHelpClick();
     void menuAboutClick();
+    // Speaks `code` ("" for the desktop's language) in every window, kept with the settings.
+    void chooseLanguage(const QString &code);
+    void showLanguage(const QString &code);
     void menuUpdateClick();
     // The home page and support address this build was given; empty when none.
     static QString homePage();
