@@ -468,6 +468,10 @@
         <extracomment>&quot;Ann&apos;s 1st turn, round 1 of 14, 3 jokers left.&quot;</extracomment>
         <translation>%1, Runde %2 von %3, %4.</translation>
     </message>
+    <message>
+        <source>Welcome to Korbo</source>
+        <translation>Willkommen bei Korbo</translation>
+    </message>
 </context>
 <context>
     <name>korbo::MainWindow</name>
@@ -618,6 +622,57 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Gib 6 Würfel ein</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Sp&amp;rache</translation>
+    </message>
+    <message>
+        <source>The &amp;Desktop&apos;s Language</source>
+        <translation>Sprache des &amp;Desktops</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::Options</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Zany</source>
+        <translation>Verrückt</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Traditional</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Ladybirds</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Knöpfe</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>User Defined</source>
+        <translation>Eigene</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1024,45 @@
     <message>
         <source>Korbo User Dice</source>
         <translation>Korbo Eigene Würfel</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::VarsMonitor</name>
+    <message>
+        <source>VarsMonitor</source>
+        <translation>Variablen</translation>
+    </message>
+    <message>
+        <source>Throw</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>playergo</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>FLAG</source>
+        <translation>Belegt</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>PC Catagory Evaluation</source>
+        <translation>Bewertung der Kategorien durch den PC</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>nein</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "AboutWindow.h"
 
+#include "Widening.h"
+
 #include "GameState.h"
 #include "ImageStore.h"
 #include "Language.h"
@@ -79,6 +81,7 @@ AboutWindow::AboutWindow(ImageStore &images, const QString &homePage, const QStr
     m_ok->setGeometry(pxRect((kWidth - OkWidth) / 2, okTop, OkWidth, OkHeight));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    WidenForTexts(this);
 }
 
 QString AboutWindow::linkTarget(const QString &caption)

@@ -224,6 +224,11 @@ void CategoryButton::setPictures(QSize size, std::function<QPixmap()> normal, st
     showPicture();
 }
 
+QFont CategoryButton::fitted(const QFont &font) const
+{
+    return fittedFont(font, text(), contentsRect(), Qt::AlignCenter | Qt::TextShowMnemonic);
+}
+
 void CategoryButton::showPicture()
 {
     const std::function<QPixmap()> &picture = isDown() && m_pressed ? m_pressed : m_normal;
@@ -374,9 +379,9 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     for (int c = 1; c <= CategoryCount; ++c) {
         auto *button = new CategoryButton(c, this);
         button->setGeometry(pxRect(kPlaces[c].buttonLeft, kPlaces[c].buttonTop, 780, 780));
-        QFont small = font;
-        small.setBold(false);
-        button->setFont(small);
+        m_categoryFont = font;
+        m_categoryFont.setBold(false);
+        button->setFont(m_categoryFont);
         connect(button, &QAbstractButton::clicked, this, [this, c] { emit categoryClicked(c); });
         connect(button, &CategoryButton::hovered, this, &BoardView::categoryHovered);
         connect(button, &CategoryButton::altReleased, this, &BoardView::categoryAltReleased);
@@ -516,9 +521,19 @@ void BoardView::syncCategory(int c)
         pressed = [this, c] { return m_images.categoryPicture(c, true); };
     // The icons of a row take the room of its largest picture, so the captions under
     // them stand at one height.
+    // The captions of a row share one font, narrowed for the longest, for the same reason.
     QSize room;
-    for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other)
+    QFont captions = m_categoryFont;
+    const auto smaller = [](const QFont &a, const QFont &b) {
+        const auto stretch = [](const QFont &f) { return f.stretch() > 0 ? f.stretch() : 100; };
+        return std::pair(a.pointSizeF(), stretch(a)) < std::pair(b.pointSizeF(), stretch(b));
+    };
+    for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other) {
         room = room.expandedTo(artwork::categoryPictureSize(other));
+        captions = std::min(captions, m_butCat[other]->fitted(m_categoryFont), smaller);
+    }
+    for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other)
+        m_butCat[other]->setFont(captions);
     button->setPictures(room, std::move(normal), std::move(pressed));
 
     QLabel *label = m_labCat[c];

@@ -82,6 +82,9 @@ class CategoryButton : public QToolButton {
 public:
     CategoryButton(int category, QWidget *parent);
     int category() const { return m_category; }
+    // `font`, or narrower where the caption (a language's word may be longer than the
+    // English) would not fit the button's width.
+    QFont fitted(const QFont &font) const;
     // Pictures of `size` (logical pixels), fetched when they are first painted: the
     // normal one, none when `normal` is empty, and the one shown while the button is down.
     void setPictures(QSize size, std::function<QPixmap()> normal, std::function<QPixmap()> pressed);
@@ -189,6 +192,7 @@ private:
     ImageStore &m_images;
     Table1<CategoryButton *, CategoryCount> m_butCat{};
     Table1<QLabel *, CategoryCount> m_labCat{};
+    QFont m_categoryFont; // the category buttons' captions, as designed
     Table1<DieWidget *, DiceCount> m_imgDice{};
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;

@@ -1,5 +1,7 @@
 #include "PlayersDialog.h"
 
+#include "Widening.h"
+
 #include "BoardView.h"
 #include "Keyboard.h"
 #include "Palette.h"
@@ -99,6 +101,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     for (int i = 1; i < MaxPlayers; ++i)
         setTabOrder(m_pc[i], m_pc[i + 1]);
     m_names[1]->setFocus();
+    WidenForTexts(this);
 }
 
 void PlayersDialog::SaveSettings()

@@ -117,7 +117,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
 {
     setObjectName(QStringLiteral("records"));
     AnswerStandardKeys(this);
-        setFixedSize(pxSize(7620, 7080));
+    setFixedSize(pxSize(7620, 7080));
     setAutoFillBackground(true);
     SetSurface(this, LightGreen);
 
@@ -166,6 +166,7 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     place(m_command1, 6420, 6600, 1095, 315);
 
     m_buttonFont = m_command1->font();
+    m_headingFont = m_colHead[0]->font();
     retranslate();
 
     connect(m_butUnselect, &QPushButton::clicked, this, &RecordsWindow::unselectAll);
@@ -209,6 +210,9 @@ void RecordsWindow::retranslate()
                                .adjusted(CaptionMargin, 0, -CaptionMargin, 0);
         b->setFont(fittedFont(m_buttonFont, b->text(), area, Qt::AlignCenter));
     }
+    // So are the column headings, which stand over the lists' columns.
+    for (QLabel *head : m_colHead)
+        head->setFont(fittedFont(m_headingFont, head->text(), head->contentsRect(), int(head->alignment())));
 }
 
 void RecordsWindow::changeEvent(QEvent *event)

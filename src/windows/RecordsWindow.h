@@ -67,7 +67,8 @@ private:
     QPushButton *m_butFindName = nullptr;
     QLineEdit *m_txtFindName = nullptr;
     QPushButton *m_command1 = nullptr;
-    QFont m_buttonFont; // the buttons' font before any is narrowed
+    QFont m_buttonFont;  // the buttons' font before any is narrowed
+    QFont m_headingFont; // the same for the column headings
 };
 
 } // namespace korbo

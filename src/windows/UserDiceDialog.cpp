@@ -1,5 +1,7 @@
 #include "UserDiceDialog.h"
 
+#include "Widening.h"
+
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "Language.h"
@@ -135,6 +137,7 @@ UserDiceDialog::UserDiceDialog(ImageStore &images, Messages &messages, const QSt
     setTabOrder(m_butHelp, m_butCancel);
     setTabOrder(m_butCancel, m_butClose);
     m_butLoad->setFocus();
+    WidenForTexts(this);
 }
 
 QString UserDiceDialog::nameFilter()

@@ -1,11 +1,15 @@
 #include "VarsMonitor.h"
 
+
 #include "Game.h"
 
 #include "GameState.h"
 #include "Keyboard.h"
+#include "Language.h"
 #include "Twips.h"
+#include "Widening.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,9 +30,11 @@ constexpr int kCatValLeft = 3360, kCatValWidth = 915;
 constexpr int kRowTop = 480, kRowStep = 360, kRowHeight = 255;
 
 QLabel *label(QWidget *parent, const QString &name, int left, int top, int width, int height,
-              const QString &text = {})
+              const char *caption = nullptr)
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new QLabel(parent);
+    if (caption)
+        ShowTranslated(l, "text", "korbo::VarsMonitor", caption);
     l->setObjectName(name);
     l->setGeometry(pxRect(left, top, width, height));
     return l;
@@ -43,19 +49,24 @@ VarsMonitor::VarsMonitor(const Game &game, QWidget *parent)
 {
     setObjectName(QStringLiteral("varsMonitor"));
     AnswerStandardKeys(this);
-    setWindowTitle(QStringLiteral("VarsMonitor"));
+    ShowTranslated(this, "windowTitle", "korbo::VarsMonitor", QT_TRANSLATE_NOOP("korbo::VarsMonitor", "VarsMonitor"));
     setFixedSize(pxSize(kClientWidth, kClientHeight));
 
-    label(this, QStringLiteral("Label7"), kCaptionLeft, 180, kCaptionWidth, kLineHeight, QStringLiteral("Throw"));
+    label(this, QStringLiteral("Label7"), kCaptionLeft, 180, kCaptionWidth, kLineHeight,
+          QT_TRANSLATE_NOOP("korbo::VarsMonitor", "Throw"));
     m_labelthrow = label(this, QStringLiteral("labelthrow"), kValueLeft, 180, kValueWidth, kLineHeight);
-    label(this, QStringLiteral("Label2"), kCaptionLeft, 660, kCaptionWidth, kLineHeight, QStringLiteral("Go"));
+    label(this, QStringLiteral("Label2"), kCaptionLeft, 660, kCaptionWidth, kLineHeight,
+          QT_TRANSLATE_NOOP("korbo::VarsMonitor", "Go"));
     m_labelgo = label(this, QStringLiteral("Labelgo"), kValueLeft, 660, kValueWidth, kLineHeight);
-    label(this, QStringLiteral("Label3"), kCaptionLeft, 1140, kCaptionWidth, kLineHeight, QStringLiteral("playergo"));
+    label(this, QStringLiteral("Label3"), kCaptionLeft, 1140, kCaptionWidth, kLineHeight,
+          QT_TRANSLATE_NOOP("korbo::VarsMonitor", "playergo"));
     m_labelplayergo = label(this, QStringLiteral("Labelplayergo"), kValueLeft, 1140, kValueWidth, kLineHeight);
-    label(this, QStringLiteral("Label4"), kCaptionLeft, 1620, kCaptionWidth, kLineHeight, QStringLiteral("FLAG"));
+    label(this, QStringLiteral("Label4"), kCaptionLeft, 1620, kCaptionWidth, kLineHeight,
+          QT_TRANSLATE_NOOP("korbo::VarsMonitor", "FLAG"));
     m_labelflag = label(this, QStringLiteral("Labelflag"), kFlagLeft, 1620, kValueWidth, kLineHeight);
 
-    m_command1 = new QPushButton(QStringLiteral("Update"), this);
+    m_command1 = new QPushButton(this);
+    ShowTranslated(m_command1, "text", "korbo::VarsMonitor", QT_TRANSLATE_NOOP("korbo::VarsMonitor", "Update"));
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(pxRect(60, 2820, 1395, 375));
     m_command1->setAutoDefault(false);
@@ -63,7 +74,7 @@ VarsMonitor::VarsMonitor(const Game &game, QWidget *parent)
 
     // The heading runs on past the value column so its whole text shows.
     label(this, QStringLiteral("Label1"), kCatLeft, 180, kClientWidth - kCatLeft - 60, kRowHeight,
-          QStringLiteral("PC Catagory Evaluation"));
+          QT_TRANSLATE_NOOP("korbo::VarsMonitor", "PC Catagory Evaluation"));
     for (int i = 1; i <= CategoryCount; ++i) {
         const int top = kRowTop + (i - 1) * kRowStep;
         m_labCatPC[i] = label(this, QStringLiteral("LabCatPC%1").arg(i), kCatLeft, top, kCatWidth, kRowHeight);
@@ -74,6 +85,7 @@ VarsMonitor::VarsMonitor(const Game &game, QWidget *parent)
     }
 
     Command1Click();
+    WidenForTexts(this);
 }
 
 QString VarsMonitor::signedText(int value)
@@ -87,7 +99,8 @@ void VarsMonitor::Command1Click()
     m_labelgo->setText(signedText(m_game.state().roundNo));
     m_labelplayergo->setText(signedText(m_game.state().curPlayer));
     // Spelled so, small "true" and capital "False".
-    m_labelflag->setText(m_game.busy() ? QStringLiteral("true") : QStringLiteral("False"));
+    m_labelflag->setText(m_game.busy() ? QCoreApplication::translate("korbo::VarsMonitor", "true")
+                                       : QCoreApplication::translate("korbo::VarsMonitor", "False"));
     for (int i = 1; i <= CategoryCount; ++i) {
         m_labCatPC[i]->setText(categoryName(i));
         m_labCatPCval[i]->setText(QString::number(m_game.categoryValues()[i], 'g', 4));
