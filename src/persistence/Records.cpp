@@ -2,6 +2,8 @@
 
 #include "Random.h"
 
+#include <QLocale>
+
 #include <QHash>
 
 #include <algorithm>
@@ -164,6 +166,25 @@ QString RecordLineOfKey(const QString &key, int position)
     const QChar space(QLatin1Char(' '));
     return fitRight(QString::number(position), 2) + space + k.mid(0, 4) + space + k.right(12)
         + space + k.mid(8, 2) + space + fit(MonthConvert(k.mid(6, 2)), 3) + space + k.mid(4, 2);
+}
+
+QString RecordLineShown(const QString &line)
+{
+    const QLocale locale;
+    const QString month = MonthConvert(line.mid(24, 3));
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C || month.isEmpty())
+        return line;
+    // The month takes as many columns as the language's longest short name needs.
+    const auto shortName = [&locale](int m) {
+        QString name = locale.standaloneMonthName(m, QLocale::ShortFormat);
+        if (name.endsWith(QLatin1Char('.')))
+            name.chop(1);
+        return name.left(4);
+    };
+    qsizetype columns = 3;
+    for (int m = 1; m <= 12; ++m)
+        columns = std::max(columns, shortName(m).size());
+    return line.left(24) + shortName(month.toInt()).leftJustified(columns) + line.mid(27);
 }
 
 QString RecordLineSpoken(const QString &line)

@@ -64,6 +64,11 @@ bool RecordKeyLess(const QString &a, const QString &b);
 
 // The name held in a record line (cols 9-20), trimmed.
 QString RecordLineName(const QString &line);
+// A record line as the records window shows it: the file's line where the game speaks
+// English, otherwise with its date's month in the language in use ("05 März 04"),
+// its short name without a closing full stop, in as many columns (three or four) as
+// the language's longest.
+QString RecordLineShown(const QString &line);
 // A record line as a screen reader says it, without padding or the score's leading
 // zeros: "1, Ann, 365, 07 Dec 26".
 QString RecordLineSpoken(const QString &line);

@@ -64,12 +64,12 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text)
 // A fixed-pitch font in which a whole record line fits `width` pixels. Named
 // rather than taken from the desktop's idea of monospace, so every machine with the
 // game's packages (fonts-dejavu-core) shows the same font.
-QFont listFont(int width)
+QFont listFont(int width, int lineLength)
 {
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    const QString widest(RecordLineLength, QLatin1Char('W'));
+    const QString widest(lineLength, QLatin1Char('W'));
     for (int size = 9; size >= 6; --size) {
         font.setPointSize(size);
         if (QFontMetrics(font).horizontalAdvance(widest) <= width)
@@ -140,11 +140,8 @@ RecordsWindow::RecordsWindow(Records &records, QWidget *parent)
     place(m_listLO, 3840, 600, 3675, 5910);
 
     // Room for a line: the list less its frame, a scroll bar and the item margins.
-    const int lineRoom = m_listHI->width() - 2 * m_listHI->frameWidth()
+    m_lineRoom = m_listHI->width() - 2 * m_listHI->frameWidth()
         - m_listHI->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listHI) - 6;
-    const QFont fixed = listFont(lineRoom);
-    m_listHI->setFont(fixed);
-    m_listLO->setFont(fixed);
 
     m_butUnselect = button(this, QStringLiteral("butUnselect"), QString());
     place(m_butUnselect, 60, 6600, 1215, 315);
@@ -218,8 +215,10 @@ void RecordsWindow::retranslate()
 void RecordsWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        refresh();
+    }
 }
 
 void RecordsWindow::setTodaySource(std::function<QDate()> today)
@@ -240,19 +239,26 @@ void RecordsWindow::showRecords()
 
 void RecordsWindow::refresh()
 {
+    // Each item shows its line in the language in use and keeps the file's own, which
+    // finding matches against.
+    const int lineLength = RecordLineShown(RecordLineOfKey(RecordKeyOfResult({}, 0, QDate(2000, 9, 1)), 1)).size();
+    const QFont fixed = listFont(m_lineRoom, std::max(lineLength, RecordLineLength));
     for (auto [list, lines] : {std::pair(m_listHI, &m_records.listHI), std::pair(m_listLO, &m_records.listLO)}) {
+        list->setFont(fixed);
         list->clear();
-        list->addItems(*lines);
-        // Read as one line without the padding: "1, Ann, 365, 07 Dec 26".
-        for (int i = 0; i < list->count(); ++i)
-            list->item(i)->setData(Qt::AccessibleTextRole, RecordLineSpoken(lines->at(i)));
+        for (const QString &line : *lines) {
+            auto *item = new QListWidgetItem(RecordLineShown(line), list);
+            item->setData(Qt::UserRole, line);
+            // Read as one line without the padding: "1, Ann, 365, 07 Dec 26".
+            item->setData(Qt::AccessibleTextRole, RecordLineSpoken(item->text()));
+        }
     }
 }
 
 void RecordsWindow::takeName(QListWidgetItem *item)
 {
     if (item)
-        m_txtFindName->setText(RecordLineName(item->text()));
+        m_txtFindName->setText(RecordLineName(item->data(Qt::UserRole).toString()));
 }
 
 void RecordsWindow::selectWhere(const std::function<bool(const QString &)> &matches)
@@ -260,7 +266,7 @@ void RecordsWindow::selectWhere(const std::function<bool(const QString &)> &matc
     for (QListWidget *list : {m_listHI, m_listLO})
         for (int i = 0; i < list->count(); ++i) {
             QListWidgetItem *item = list->item(i);
-            item->setSelected(matches(item->text()));
+            item->setSelected(matches(item->data(Qt::UserRole).toString()));
         }
 }
 
@@ -268,7 +274,8 @@ void RecordsWindow::findName()
 {
     if (m_txtFindName->text().isEmpty())
         return;
-    const QString wanted = m_txtFindName->text().toLower();
+    // The file holds each name in Latin letters: "Иван" is found as "Ivan".
+    const QString wanted = RecordName(m_txtFindName->text()).toLower();
     selectWhere([&](const QString &line) { return line.toLower().contains(wanted); });
 }
 

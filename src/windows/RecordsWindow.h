@@ -67,6 +67,7 @@ private:
     QPushButton *m_butFindName = nullptr;
     QLineEdit *m_txtFindName = nullptr;
     QPushButton *m_command1 = nullptr;
+    int m_lineRoom = 0;  // the width a list gives a line
     QFont m_buttonFont;  // the buttons' font before any is narrowed
     QFont m_headingFont; // the same for the column headings
 };

@@ -1,8 +1,10 @@
+#include "Language.h"
 #include "Records.h"
 #include "RecordsWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,7 +16,7 @@ namespace {
 
 const QStringList Highs = {
     QStringLiteral(" 1  412 Red Team     15 Jun 24"),
-    QStringLiteral(" 2  300 Blue         01 Jan 23"),
+    QStringLiteral(" 2  300 Blue         01 Mar 23"),
     QStringLiteral(" 3  250 RED TEAM     14 Jun 24"),
     QStringLiteral(" 4  222 Green        15 Jun 24"),
 };
@@ -77,6 +79,26 @@ TEST_F(RecordsWindowTest, FindingMarksEveryMatchInBothLists)
         EXPECT_EQ(selectedRows(listHI), r.highs) << r.guards;
         EXPECT_EQ(selectedRows(listLO), r.tries) << r.guards;
     }
+}
+
+TEST_F(RecordsWindowTest, InAnotherLanguageItsMonthsShowAndFindingStillMatchesTheFile)
+{
+    // Guards English months left in German, finding matched against the shown lines
+    // (Today's would find nothing), and a name typed in its own script that the file
+    // holds in Latin letters.
+    UseLanguage(QStringLiteral("de"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listHI->item(1)->text(), QStringLiteral(" 2  300 Blue         01 Mär 23"));
+    window.setTodaySource([] { return QDate(2023, 3, 1); });
+    click("butTodays");
+    EXPECT_EQ(selectedRows(listHI), QList<int>({1}));
+    box->setText(QStringLiteral("Ред"));
+    click("butFindName");
+    EXPECT_EQ(selectedRows(listHI), QList<int>({0, 2}));
+    EXPECT_EQ(selectedRows(listLO), QList<int>({0, 1}));
+    UseLanguage(QStringLiteral("en"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listHI->item(1)->text(), Highs[1]);
 }
 
 } // namespace
