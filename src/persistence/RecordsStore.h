@@ -25,6 +25,9 @@ public:
     // `seed` starts the generator of the file's encoding, which nothing else draws from.
     RecordsStore(Records &records, std::uint32_t seed, std::function<QDate()> today);
 
+    // Starts the encoding's generator anew: two saves of the same lists after the same
+    // seed write the same bytes.
+    void seed(std::uint32_t seed) { m_random.seed(seed); }
     // Reads the file at `path` into the lists; every later save writes there.
     void load(const QString &path);
     // Writes the lists to the file; on failure the answer names the file and the reason.

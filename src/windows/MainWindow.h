@@ -42,6 +42,8 @@ public:
 
     // Start-up after the window exists: tables, settings, records and the user's
     // dice, placement, an empty board, shown, greeted.
+    // The records file's scrambling starts from `seed`, as the dice do from the game's.
+    void seedRecordsFile(std::uint32_t seed) { m_recordsStore.seed(seed); }
     QCoro::Task<> startUp(Folders folders);
     void ResetBoard();
     // Reads the settings file, the user's dice and the records; false on a first run

@@ -1,6 +1,7 @@
 // The main window's life: start-up reading the files, closing with and without a
 // game, saving at exit.
 #include "DesktopSession.h"
+#include "Language.h"
 #include "OptionsDialog.h"
 #include "RecordsFile.h"
 #include "SaveFile.h"
@@ -248,6 +249,64 @@ TEST_F(Life, SettingsTakeEffectAtStartOutliveTheOptionsWindowAndAreWrittenAtExit
     setOption(run.g, &OptionValues::crossHairValue, 1);
     ASSERT_TRUE(run.window.close());
     EXPECT_EQ(readFile(ini), QByteArray(saved).replace("Crosshair=2", "Crosshair=1").replace("zany", "Zany"));
+}
+
+TEST_F(Life, AGameInGermanWritesWhatOneInEnglishWritesAndAChosenLanguageIsKept)
+{
+    // Guards a file value written in the language in use (a sound choice, a dice
+    // style, a month of the records), a language written that was never chosen, a
+    // name the file cannot hold, and a choice lost at the next start.
+    const QString ivan = QStringLiteral("Иван");
+    QByteArray written[2][2];
+    for (int i : {0, 1}) {
+        UseLanguage(QLatin1String(i ? "de" : "en"));
+        QFile::remove(ini);
+        QFile::remove(records);
+        GameRun run(settings.path(), data.path());
+        run.g.seed(7);
+        run.window.seedRecordsFile(7);
+        setOption(run.g, &OptionValues::sound, SoundChoice::Zany);
+        setOption(run.g, &OptionValues::diceStyle, StyleLadybirds);
+        run.t.name({ivan});
+        run.t.run(run.g.newGame());
+        run.t.run(run.g.throwDice());
+        EXPECT_TRUE(run.window.windowTitle().contains(ivan)) << "the game shows the name as typed";
+        run.t.run(run.g.enterCategory(Ones));
+        for (int c = Twos; c <= CategoryCount; ++c) {
+            run.t.run(run.g.throwDice());
+            run.t.run(run.g.enterCategory(c));
+        }
+        ASSERT_TRUE(run.window.close());
+        written[i][0] = readFile(ini);
+        written[i][1] = readFile(records);
+    }
+    EXPECT_EQ(written[0][0], written[1][0]);
+    EXPECT_EQ(written[0][1], written[1][1]);
+    EXPECT_TRUE(written[0][0].contains("Sound=Zany\r\nNoThrowSounds=0\r\nDiceType=Ladybirds\r\n"));
+    EXPECT_FALSE(written[0][0].contains("Language"));
+    Records read;
+    ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
+    EXPECT_EQ(RecordLineName(read.listHI.value(0)), QStringLiteral("Ivan"));
+
+    UseLanguage(QStringLiteral("en"));
+    {
+        GameRun run(settings.path(), data.path());
+        run.window.findChild<QAction *>(QStringLiteral("menuLanguage_de"))->trigger();
+        QCoreApplication::processEvents(); // the windows hear of it in their turn
+        EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at once";
+        ASSERT_TRUE(run.window.close());
+    }
+    EXPECT_TRUE(readFile(ini).endsWith("Language=de\r\n"));
+    UseLanguage(QStringLiteral("en"));
+    {
+        GameRun run(settings.path(), data.path());
+        EXPECT_EQ(CurrentLanguage(), QStringLiteral("de"));
+        EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at the next start";
+        run.window.findChild<QAction *>(QStringLiteral("menuLanguage_desktop"))->trigger();
+        ASSERT_TRUE(run.window.close());
+    }
+    EXPECT_EQ(readFile(ini), written[0][0]) << "the desktop's language again, as if never chosen";
+    UseLanguage(QStringLiteral("en"));
 }
 
 } // namespace
