@@ -497,11 +497,15 @@ RecordsWindow *MainWindow::recordsWindow()
 
 QString MainWindow::helpPage()
 {
+    // The page in the language in use where there is one, the English page otherwise.
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {programFolder.filePath(QStringLiteral("korbo.htm")),
-                                     programFolder.filePath(QStringLiteral("../share/korbo/korbo.htm"))})
-        if (QFileInfo::exists(candidate))
-            return QFileInfo(candidate).canonicalFilePath();
+    QStringList names{QStringLiteral("korbo.htm")};
+    if (CurrentLanguage() != QLatin1String("en"))
+        names.prepend(QStringLiteral("korbo_%1.htm").arg(CurrentLanguage()));
+    for (const QString &name : names)
+        for (const QString &candidate : {programFolder.filePath(name), programFolder.filePath(QStringLiteral("../share/korbo/") + name)})
+            if (QFileInfo::exists(candidate))
+                return QFileInfo(candidate).canonicalFilePath();
     return {};
 }
 

@@ -104,7 +104,8 @@ public:
     static QString supportAddress();
     // The update page of a home page: its host's /update.cfm, asked for this version.
     static QString updateAddress(const QString &homePage);
-    // The help page installed with the game; empty when it cannot be found.
+    // The help page installed with the game, in the language in use where there is one;
+    // empty when it cannot be found.
     static QString helpPage();
 
     // GameHost
