@@ -224,9 +224,19 @@ void CategoryButton::setPictures(QSize size, std::function<QPixmap()> normal, st
     showPicture();
 }
 
+QRect CategoryButton::captionRoom() const
+{
+    // The style draws the caption inside the button's frame, and shortens with "..."
+    // a caption that would touch it.
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) + 1;
+    return rect().adjusted(frame, 0, -frame, 0);
+}
+
 QFont CategoryButton::fitted(const QFont &font) const
 {
-    return fittedFont(font, text(), contentsRect(), Qt::AlignCenter | Qt::TextShowMnemonic);
+    return fittedFont(font, text(), captionRoom(), Qt::AlignCenter | Qt::TextShowMnemonic);
 }
 
 void CategoryButton::showPicture()

@@ -85,6 +85,8 @@ public:
     // `font`, or narrower where the caption (a language's word may be longer than the
     // English) would not fit the button's width.
     QFont fitted(const QFont &font) const;
+    // Where the caption may stand.
+    QRect captionRoom() const;
     // Pictures of `size` (logical pixels), fetched when they are first painted: the
     // normal one, none when `normal` is empty, and the one shown while the button is down.
     void setPictures(QSize size, std::function<QPixmap()> normal, std::function<QPixmap()> pressed);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,9 +16,24 @@ namespace {
 
 const QString kEnglish = QStringLiteral("en");
 
+// A translator may try a catalogue without building the game: the folder named by
+// KORBO_TRANSLATIONS is looked in first.
+QStringList catalogueFolders()
+{
+    QStringList folders;
+    if (const QString own = qEnvironmentVariable("KORBO_TRANSLATIONS"); !own.isEmpty())
+        folders << own;
+    folders << QStringLiteral(":/i18n");
+    return folders;
+}
+
 QString gameCatalogue(const QString &code)
 {
-    return QStringLiteral(":/i18n/korbo_%1.qm").arg(code);
+    const QString name = QStringLiteral("korbo_%1.qm").arg(code);
+    for (const QString &folder : catalogueFolders())
+        if (QFileInfo::exists(QDir(folder).filePath(name)))
+            return QDir(folder).filePath(name);
+    return {};
 }
 
 struct Installed {
@@ -75,9 +91,10 @@ void ShowTranslated(QWidget *widget, const char *property, const char *context, 
 QStringList AvailableLanguages()
 {
     QStringList codes;
-    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("korbo_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString &file : files)
-        codes << file.mid(6, file.size() - 9);
+    for (const QString &folder : catalogueFolders())
+        for (const QString &file : QDir(folder).entryList({QStringLiteral("korbo_*.qm")}, QDir::Files, QDir::Name))
+            if (const QString code = file.mid(6, file.size() - 9); !codes.contains(code))
+                codes << code;
     if (!codes.contains(kEnglish))
         codes.prepend(kEnglish);
     return codes;
@@ -87,12 +104,15 @@ QString DesktopLanguage()
 {
     const QStringList available = AvailableLanguages();
     for (const QString &wanted : QLocale::system().uiLanguages()) {
-        // "de-AT" is spoken by "de"; "C" and "POSIX" are the sources' English.
+        // "pt-BR" is spoken by "pt_BR" where there is one, "de-AT" by "de"; "C" and
+        // "POSIX" are the sources' English.
+        const QString whole = QString(wanted).replace(QLatin1Char('-'), QLatin1Char('_'));
         const QString language = wanted.section(QLatin1Char('-'), 0, 0).toLower();
         if (language == QLatin1String("c") || language == QLatin1String("posix"))
             return kEnglish;
-        if (available.contains(language))
-            return language;
+        for (const QString &code : {whole, language})
+            if (available.contains(code))
+                return code;
     }
     return kEnglish;
 }

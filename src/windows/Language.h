@@ -7,8 +7,9 @@ class QWidget;
 
 namespace korbo {
 
-// The languages Korbo speaks, by code ("en", "de"): English, the sources' own, and
-// every translation built into the game.
+// The languages Korbo speaks, by code ("en", "de"): English, the sources' own, every
+// translation built into the game, and any catalogue korbo_<code>.qm in the folder
+// named by KORBO_TRANSLATIONS (for a translator trying a catalogue out).
 QStringList AvailableLanguages();
 
 // The first of the desktop's languages (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG)

@@ -71,6 +71,8 @@ bool captionFits(QWidget *w)
     }
     if (auto *button = qobject_cast<WrappingButton *>(w))
         return fits(button->captionFont(), button->captionRect(), WrappingButton::CaptionFlags, button->text());
+    if (auto *button = qobject_cast<CategoryButton *>(w))
+        return fits(button->font(), button->captionRoom(), Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
     if (auto *label = qobject_cast<QLabel *>(w))
         return fits(label->font(), label->contentsRect(),
                     int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());

@@ -1,9 +1,11 @@
-"""Checks of the help page generator and of the page it writes.
+"""Checks of the help page generator and of the pages it writes, in every language.
 
     python3 -m unittest discover -s tools/help -p 'test_*.py'
 """
 
+import contextlib
 import html.parser
+import io
 import os
 import re
 import sys
@@ -90,79 +92,162 @@ class ScoringTable(unittest.TestCase):
         self.assertEqual(make_help.check_examples(), [])
         self.assertEqual([row[0] for row in make_help.CATEGORY_ROWS], make_help.CATEGORIES)
 
+    def test_every_language_has_every_text(self):
+        self.assertIn("de", make_help.LANGUAGES)
+        for code, language in make_help.LANGUAGES.items():
+            with self.subTest(language=code):
+                self.assertEqual(make_help.check_texts(language), [])
+
+
+class Catalogue(unittest.TestCase):
+    """The game's words are read from its Qt Linguist files."""
+
+    def test_only_finished_translations_count(self):
+        ts = """<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="xx">
+<context><name>a</name>
+<message><source>&amp;Game</source><translation>&amp;Spiel</translation></message>
+<message><source>Save</source><translation type="unfinished">Speichern</translation></message>
+<message><source>OK</source><translation>Gut</translation></message>
+<message numerus="yes"><source>%n joker(s)</source><translation>
+<numerusform>%n Joker</numerusform></translation></message>
+</context>
+<context><name>b</name>
+<message><source>OK</source><translation>Okay</translation></message>
+</context>
+</TS>
+"""
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "korbo_xx.ts")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(ts)
+            self.assertEqual(make_help.read_catalogue(path),
+                             {"&Game": {"&Spiel"}, "OK": {"Gut", "Okay"}})
+        self.assertEqual(make_help.drop_mnemonic("Bild &laden && mehr"), "Bild laden & mehr")
+        self.assertEqual(make_help.mnemonic("Z&ug sagen"), "U")
+
+    def test_german_words_come_from_the_game(self):
+        german = make_help.LANGUAGES["de"]
+        self.assertEqual(german.said("&Load Image ..."), "Bild laden ...")
+        self.assertEqual(german.key_name("Ctrl+F6"), "Strg+F6")
+        self.assertEqual(make_help.LANGUAGES["en"].said("&Load Image ..."), "Load Image ...")
+        with self.assertRaises(LookupError):
+            german.said("No such text in the game")
+
+
+# What every page must tell.  Texts of the game are given as the game's sources
+# (a menu entry as its path) and looked for as the language's catalogue has them.
+PROGRAM_TEXTS = [
+    ("&View", "&Players..."), ("Start Game",), ("&Game", "&New"), ("Stop this game?",),
+    ("1st Throw",), ("2nd Throw",), ("3rd Throw",), ("4th Throw",), ("Finished",),
+    ("&View", "&Scores"), ("Subtotal",), ("Show Leader",), ("&Game", "&Print Scores"),
+    ("&View", "&Records"), ("Brilliant Highs",), ("Super Tries",), ("Find Name:",),
+    ("Find Today's",), ("Unselect",), ("Show Records",), ("&View", "&Options..."),
+    ("Zany",), ("Mute Dice",), ("Text Buttons",), ("Crosshair",), ("Auto 1st Throw",),
+    ("Traditional",), ("Ladybirds",), ("Rainbow",), ("Buttons",), ("Photo",),
+    ("User Defined",), ("Import ...",), ("&Load Image ...",), ("Save",), ("Cancel",),
+    ("&Game", "&Hint"), ("&Game", "&Coach"), ("&View", "&Go to Scores"),
+    ("&Help", "How to &Play"),
+]
+ANY_LANGUAGE = ["99", "48 x 48", "40", "F1", "F2", "F6", "Alt", "~/.config/korbo/Korbo.ini",
+                "~/.local/share/korbo/data.dat", "dudd1.gif"]
+WORDS = {
+    "en": ["one to six players", "fourteen rounds", "one turn", "exactly once", "up to six",
+           "12 characters", "nothing is recorded", "held row", "Right-click a die",
+           "three jokers", "jester", "does not count", "yellow", "green", "score of 0",
+           "winner underlined", "transparent", "another 60", "reach 80", "Arrow keys",
+           "Shift+Tab", "Escape", "play a joker on it"],
+    "de": ["einen bis sechs Spieler", "vierzehn Runden", "einen Zug", "genau einmal",
+           "bis zu sechs", "12 Zeichen", "nichts wird gewertet", "Ablage", "Wurffeld",
+           "Rechtsklick", "drei Joker", "Narrenfiguren", "zählt nicht", "Gelb", "grün",
+           "0 Punkte", "Sieger ist unterstrichen", "durchsichtigem", "weitere 60",
+           "80 oder mehr", "Pfeiltasten", "Umschalt+Tab", "Esc", "einen Joker auf ihn setzen",
+           "Punktetabelle", "Hinweis", "Trainer", "Computerspieler", "Glanzleistungen"],
+}
+# The board's captions where they differ from the names on the score sheet.
+BOARD_CAPTIONS = {"Quad": "Quads", "Triples": "Triplets", "PotLuck": "Pot Luck"}
+
 
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.text = make_help.page()
-        cls.parsed = parse(cls.text)
-        cls.plain = re.sub(r"\s+", " ", "".join(cls.parsed.text))
+        cls.pages = {}
+        for code in make_help.LANGUAGES:
+            text = make_help.page(code)
+            parsed = parse(text)
+            cls.pages[code] = (text, parsed, re.sub(r"\s+", " ", "".join(parsed.text)))
 
     def test_well_formed(self):
-        self.assertTrue(self.text.startswith("<!DOCTYPE html>"))
-        self.assertEqual(self.parsed.errors, [])
-        self.assertEqual(self.parsed.stack, [])
-        self.assertEqual(len(self.parsed.ids), len(set(self.parsed.ids)), "duplicate ids")
+        for code, (text, parsed, _) in self.pages.items():
+            with self.subTest(language=code):
+                self.assertTrue(text.startswith('<!DOCTYPE html>\n<html lang="%s">' % code))
+                self.assertEqual(parsed.errors, [])
+                self.assertEqual(parsed.stack, [])
+                self.assertEqual(len(parsed.ids), len(set(parsed.ids)), "duplicate ids")
 
     def test_self_contained(self):
-        for tag in ("script", "link", "img", "iframe", "object", "embed"):
-            self.assertNotIn(tag, self.parsed.tags)
-        for name, value in self.parsed.attrs:
-            self.assertFalse(name.startswith("on"), name)
-            self.assertNotIn(name, ("src", "srcset"))
-        self.assertNotRegex(self.text, r"(?i)https?:|url\(|@import|//www\.")
-        for href in self.parsed.hrefs:
-            self.assertTrue(href.startswith("#"), href)
-            self.assertIn(href[1:], self.parsed.ids, href)
+        for code, (text, parsed, _) in self.pages.items():
+            with self.subTest(language=code):
+                for tag in ("script", "link", "img", "iframe", "object", "embed"):
+                    self.assertNotIn(tag, parsed.tags)
+                for name, value in parsed.attrs:
+                    self.assertFalse(name.startswith("on"), name)
+                    self.assertNotIn(name, ("src", "srcset"))
+                self.assertNotRegex(text, r"(?i)https?:|url\(|@import|//www\.")
+                self.assertIn("#00a000", text)
+                self.assertIn("#c0ffc0", text)
+                for href in parsed.hrefs:
+                    self.assertTrue(href.startswith("#"), href)
+                    self.assertIn(href[1:], parsed.ids, href)
 
     def test_covers_the_game(self):
-        for words in [
-            "one to six players", "fourteen rounds", "one turn", "exactly once",
-            "View / Players...", "up to six", "12 characters", "Start Game", "Game / New",
-            "Stop this game?", "nothing is recorded",
-            "1st Throw", "2nd Throw", "3rd Throw", "4th Throw", "Finished",
-            "held row", "Right-click a die", "three jokers", "jester",
-            "does not count", "yellow", "green", "score of 0",
-            "View / Scores", "Show Leader", "winner underlined", "Game / Print Scores",
-            "View / Records", "Brilliant Highs", "Super Tries", "99", "Find Name:",
-            "Find Today's", "Unselect", "Show Records",
-            "View / Options...", "Zany", "Mute Dice", "Animation", "Text Buttons",
-            "Crosshair", "Auto 1st Throw", "Standard", "Traditional", "Ladybirds", "Rainbow",
-            "Buttons", "Photo", "User Defined", "Import ...", "48 x 48", "transparent",
-            "Alt", "~/.config/korbo/Korbo.ini", "~/.local/share/korbo/data.dat", "dudd1.gif",
-            "F1", "F2", "F6", "another 60", "reach 80", "40",
-            "Arrow keys", "Shift+Tab", "Escape", "play a joker on it",
-        ]:
-            with self.subTest(words=words):
-                self.assertIn(words, self.plain)
-        for name in make_help.CATEGORIES:
-            self.assertIn(name, self.plain)
-
-    def test_palette(self):
-        self.assertIn("#00a000", self.text)
-        self.assertIn("#c0ffc0", self.text)
+        english = make_help.LANGUAGES["en"]
+        for code, (_, _, plain) in self.pages.items():
+            language = make_help.LANGUAGES[code]
+            for path in PROGRAM_TEXTS:
+                with self.subTest(language=code, text=path):
+                    shown = " / ".join(language.said(p) for p in path)
+                    self.assertIn(shown, plain)
+                    source = " / ".join(english.said(p) for p in path)
+                    if shown != source:
+                        self.assertNotIn(source, plain, "left in English")
+            for words in ANY_LANGUAGE + WORDS[code]:
+                with self.subTest(language=code, words=words):
+                    self.assertIn(words, plain)
+            for name in make_help.CATEGORIES:
+                with self.subTest(language=code, category=name):
+                    shown = language.texts.CATEGORIES[name][0]
+                    self.assertIn(shown, {language.said(name), language.said(BOARD_CAPTIONS.get(name, name))})
+                    self.assertIn(shown, plain)
 
 
 class Writing(unittest.TestCase):
     def test_rerun_writes_the_same_file(self):
-        with tempfile.TemporaryDirectory() as d:
-            a, b = os.path.join(d, "a", "korbo.htm"), os.path.join(d, "b.htm")
-            with open(os.devnull, "w") as quiet:
-                old, sys.stdout = sys.stdout, quiet
-                try:
-                    self.assertEqual(make_help.main(["--out", a]), 0)
-                    self.assertEqual(make_help.main(["--out", b]), 0)
-                finally:
-                    sys.stdout = old
-            with open(a, "rb") as fa, open(b, "rb") as fb:
-                self.assertEqual(fa.read(), fb.read())
+        for code in make_help.LANGUAGES:
+            with self.subTest(language=code), tempfile.TemporaryDirectory() as d:
+                a, b = os.path.join(d, "a", "korbo.htm"), os.path.join(d, "b.htm")
+                with contextlib.redirect_stdout(io.StringIO()):
+                    self.assertEqual(make_help.main(["--language", code, "--out", a]), 0)
+                    self.assertEqual(make_help.main(["--language", code, "--out", b]), 0)
+                with open(a, "rb") as fa, open(b, "rb") as fb:
+                    self.assertEqual(fa.read(), fb.read())
+                    fa.seek(0)
+                    self.assertEqual(fa.read().decode("utf-8"), make_help.page(code))
 
-    def test_committed_page_is_up_to_date(self):
-        if not os.path.exists(make_help.DEFAULT_OUT):
-            self.skipTest("no page written yet")
-        with open(make_help.DEFAULT_OUT, encoding="utf-8") as f:
-            self.assertEqual(f.read(), make_help.page(),
-                             "run python3 tools/help/make_help.py")
+    def test_out_needs_a_language(self):
+        with contextlib.redirect_stderr(io.StringIO()), self.assertRaises(SystemExit):
+            make_help.main(["--out", os.devnull])
+
+    def test_committed_pages_are_up_to_date(self):
+        # The names the game looks for: korbo.htm, and korbo_<language>.htm beside it.
+        self.assertEqual(os.path.basename(make_help.LANGUAGES["en"].out), "korbo.htm")
+        self.assertEqual(os.path.basename(make_help.LANGUAGES["de"].out), "korbo_de.htm")
+        for code, language in make_help.LANGUAGES.items():
+            with self.subTest(language=code):
+                with open(language.out, encoding="utf-8", newline="") as f:
+                    self.assertEqual(f.read(), make_help.page(code),
+                                     "run python3 tools/help/make_help.py")
 
 
 if __name__ == "__main__":
