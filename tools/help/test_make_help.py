@@ -152,19 +152,6 @@ PROGRAM_TEXTS = [
 ]
 ANY_LANGUAGE = ["99", "48 x 48", "40", "F1", "F2", "F6", "Alt", "~/.config/korbo/Korbo.ini",
                 "~/.local/share/korbo/data.dat", "dudd1.gif"]
-WORDS = {
-    "en": ["one to six players", "fourteen rounds", "one turn", "exactly once", "up to six",
-           "12 characters", "nothing is recorded", "held row", "Right-click a die",
-           "three jokers", "jester", "does not count", "yellow", "green", "score of 0",
-           "winner underlined", "transparent", "another 60", "reach 80", "Arrow keys",
-           "Shift+Tab", "Escape", "play a joker on it"],
-    "de": ["einen bis sechs Spieler", "vierzehn Runden", "einen Zug", "genau einmal",
-           "bis zu sechs", "12 Zeichen", "nichts wird gewertet", "Ablage", "Wurffeld",
-           "Rechtsklick", "drei Joker", "Narrenfiguren", "zählt nicht", "Gelb", "grün",
-           "0 Punkte", "Sieger ist unterstrichen", "durchsichtigem", "weitere 60",
-           "80 oder mehr", "Pfeiltasten", "Umschalt+Tab", "Esc", "einen Joker auf ihn setzen",
-           "Punktetabelle", "Hinweis", "Trainer", "Computerspieler", "Glanzleistungen"],
-}
 # The board's captions where they differ from the names on the score sheet.
 BOARD_CAPTIONS = {"Quad": "Quads", "Triples": "Triplets", "PotLuck": "Pot Luck"}
 
@@ -212,7 +199,7 @@ class Page(unittest.TestCase):
                     source = " / ".join(english.said(p) for p in path)
                     if shown != source:
                         self.assertNotIn(source, plain, "left in English")
-            for words in ANY_LANGUAGE + WORDS[code]:
+            for words in ANY_LANGUAGE + language.texts.MUST_TELL:
                 with self.subTest(language=code, words=words):
                     self.assertIn(words, plain)
             for name in make_help.CATEGORIES:

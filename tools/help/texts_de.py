@@ -10,6 +10,15 @@ decimal comma as the game writes them in German.
 
 LANGUAGE = "de"
 
+# Phrases the page must hold in this language, checked by the tests: the facts
+# a player comes to the page for, in the words this language uses.
+MUST_TELL = ["einen bis sechs Spieler", "vierzehn Runden", "einen Zug", "genau einmal",
+    "bis zu sechs", "12 Zeichen", "nichts wird gewertet", "Ablage", "Wurffeld",
+    "Rechtsklick", "drei Joker", "Narrenfiguren", "zählt nicht", "Gelb", "grün",
+    "0 Punkte", "Sieger ist unterstrichen", "durchsichtigem", "weitere 60",
+    "80 oder mehr", "Pfeiltasten", "Umschalt+Tab", "Esc", "einen Joker auf ihn setzen",
+    "Punktetabelle", "Hinweis", "Trainer", "Computerspieler", "Glanzleistungen"]
+
 TITLE = "Korbo - Spielanleitung"
 HEADLINE = "Spielanleitung"
 CONTENTS = "Inhalt"

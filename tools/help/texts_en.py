@@ -9,6 +9,14 @@ section bodies are HTML; titles and notes are plain text.
 
 LANGUAGE = "en"
 
+# Phrases the page must hold in this language, checked by the tests: the facts
+# a player comes to the page for, in the words this language uses.
+MUST_TELL = ["one to six players", "fourteen rounds", "one turn", "exactly once", "up to six",
+    "12 characters", "nothing is recorded", "held row", "Right-click a die",
+    "three jokers", "jester", "does not count", "yellow", "green", "score of 0",
+    "winner underlined", "transparent", "another 60", "reach 80", "Arrow keys",
+    "Shift+Tab", "Escape", "play a joker on it"]
+
 TITLE = "Korbo - How to Play"
 HEADLINE = "How to Play"
 CONTENTS = "Contents"
