@@ -169,10 +169,12 @@ void MainWindow::buildMenus()
     desktop->setChecked(true);
     menuLanguage->addSeparator();
     // Each language by its own name, as the player who speaks it looks for it.
+    // A language spoken in one country is named with it: "Português (Brasil)".
     for (const QString &code : AvailableLanguages()) {
-        QString name = QLocale(code).nativeLanguageName();
-        if (code == QLatin1String("en"))
-            name = QStringLiteral("English");
+        const QLocale locale(code);
+        QString name = code == QLatin1String("en") ? QStringLiteral("English") : locale.nativeLanguageName();
+        if (code.contains(QLatin1Char('_')))
+            name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
         addLanguage(code, name.left(1).toUpper() + name.mid(1));
     }
 

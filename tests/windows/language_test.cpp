@@ -1,4 +1,5 @@
 // The game in another language, switched while it runs.
+#include "DiceText.h"
 #include "Language.h"
 #include "OptionsDialog.h"
 #include "ScoresWindow.h"
@@ -38,6 +39,24 @@ TEST(Language, SwitchesEveryOpenWindowAndBackToTheSourcesEnglish)
     EXPECT_EQ(options->windowTitle(), QStringLiteral("Korbo Options"));
     EXPECT_EQ(sheet->labCat(7)->text(), QStringLiteral("Subtotal"));
     EXPECT_EQ(QLocale().toString(2.8, 'f', 1), QStringLiteral("2.8"));
+}
+
+TEST(Language, CountsTakeEachLanguagesPluralForms)
+{
+    // Guards a catalogue that does not declare its language (Polish and Russian then
+    // get English's two forms), a form left out, and forms in the wrong order.
+    const struct { const char *code; int n; const char *text; } rows[] = {
+        {"en", 1, "1 joker left"},        {"en", 2, "2 jokers left"},
+        {"pl", 1, "został 1 joker"},      {"pl", 2, "zostały 2 jokery"},
+        {"pl", 5, "zostało 5 jokerów"},   {"pl", 22, "zostały 22 jokery"},
+        {"ru", 1, "остался 1 джокер"},    {"ru", 2, "осталось 2 джокера"},
+        {"ru", 5, "осталось 5 джокеров"}, {"ru", 22, "осталось 22 джокера"},
+    };
+    for (const auto &r : rows) {
+        UseLanguage(QLatin1String(r.code));
+        EXPECT_EQ(jokersLeftText(r.n), QString::fromUtf8(r.text)) << r.code << " " << r.n;
+    }
+    UseLanguage(QStringLiteral("en"));
 }
 
 } // namespace

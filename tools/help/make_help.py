@@ -202,6 +202,11 @@ class Language:
         return os.path.join(HELP_FOLDER, name)
 
     @property
+    def lang(self):
+        """The page's language as HTML names it, a BCP 47 tag: "pt_BR" is "pt-BR"."""
+        return self.code.replace("_", "-")
+
+    @property
     def catalogue_path(self):
         return os.path.join(TRANSLATIONS, "korbo_%s.ts" % self.code)
 
@@ -519,7 +524,7 @@ def page(code=SOURCE_LANGUAGE):
 <footer><p>%(footer)s</p></footer>
 </body>
 </html>
-""" % {"lang": language.code, "title": esc(texts.TITLE), "headline": esc(texts.HEADLINE),
+""" % {"lang": language.lang, "title": esc(texts.TITLE), "headline": esc(texts.HEADLINE),
        "contents": esc(texts.CONTENTS), "footer": texts.FOOTER,
        "style": STYLE, "banner": banner, "nav": nav, "body": body}
 

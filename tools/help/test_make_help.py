@@ -127,6 +127,11 @@ class Catalogue(unittest.TestCase):
         self.assertEqual(make_help.drop_mnemonic("Bild &laden && mehr"), "Bild laden & mehr")
         self.assertEqual(make_help.mnemonic("Z&ug sagen"), "U")
 
+    def test_html_names_a_language_by_its_bcp47_tag(self):
+        self.assertEqual(make_help.Language("pt_BR", None).lang, "pt-BR")
+        self.assertEqual(make_help.Language("de", None).lang, "de")
+        self.assertEqual(make_help.Language("en", None).lang, "en")
+
     def test_german_words_come_from_the_game(self):
         german = make_help.LANGUAGES["de"]
         self.assertEqual(german.said("&Load Image ..."), "Bild laden ...")
@@ -168,7 +173,11 @@ class Page(unittest.TestCase):
     def test_well_formed(self):
         for code, (text, parsed, _) in self.pages.items():
             with self.subTest(language=code):
-                self.assertTrue(text.startswith('<!DOCTYPE html>\n<html lang="%s">' % code))
+                # HTML names a language by its BCP 47 tag: "pt_BR" is "pt-BR".
+                opening = re.match(r'<!DOCTYPE html>\n<html lang="([^"]*)">', text)
+                self.assertIsNotNone(opening)
+                self.assertEqual(opening.group(1), code.replace("_", "-"))
+                self.assertRegex(opening.group(1), r"^[a-z]{2,3}(-[A-Z]{2})?$")
                 self.assertEqual(parsed.errors, [])
                 self.assertEqual(parsed.stack, [])
                 self.assertEqual(len(parsed.ids), len(set(parsed.ids)), "duplicate ids")
@@ -198,7 +207,8 @@ class Page(unittest.TestCase):
                     self.assertIn(shown, plain)
                     source = " / ".join(english.said(p) for p in path)
                     if shown != source:
-                        self.assertNotIn(source, plain, "left in English")
+                        # As a word of its own: "Cancel" is in "Cancelar".
+                        self.assertNotRegex(plain, r"(?<!\w)%s(?!\w)" % re.escape(source), "left in English")
             for words in ANY_LANGUAGE + language.texts.MUST_TELL:
                 with self.subTest(language=code, words=words):
                     self.assertIn(words, plain)
