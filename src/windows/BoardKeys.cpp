@@ -6,6 +6,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <private/qkeymapper_p.h>
 
 #include <functional>
 
@@ -64,6 +65,24 @@ void BoardKeys::explain(QWidget *control)
         m_game.showPrompt();
 }
 
+namespace {
+
+// The key as the board's letters know it. With a keyboard layout of another script
+// (Russian, Greek) the letter keys give that script's letters; the board then takes
+// the Latin letter of the same key, as the desktop's shortcuts do.
+int boardKey(const QKeyEvent *key)
+{
+    const int k = key->key();
+    if (k < 0x80 || k >= Qt::Key_Escape) // Latin already, or not a letter
+        return k;
+    for (int possible : QKeyMapper::possibleKeys(const_cast<QKeyEvent *>(key)))
+        if (const int latin = possible & ~Qt::KeyboardModifierMask; latin >= Qt::Key_A && latin <= Qt::Key_Z)
+            return latin;
+    return k;
+}
+
+} // namespace
+
 bool BoardKeys::keyPressed(QWidget *control, const QKeyEvent *key)
 {
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
@@ -71,7 +90,7 @@ bool BoardKeys::keyPressed(QWidget *control, const QKeyEvent *key)
     auto *die = qobject_cast<DieWidget *>(control);
     auto *category = qobject_cast<CategoryButton *>(control);
     auto *button = qobject_cast<QAbstractButton *>(control);
-    const int k = key->key();
+    const int k = boardKey(key);
     std::function<void()> act;
     switch (k) {
     case Qt::Key_Left: moveFocus(control, 0, -1); return true;
