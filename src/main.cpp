@@ -25,14 +25,18 @@ CommandLine readCommandLine(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Korbo, a dice game for one to six players at one machine."));
+    const auto said = [](const char *source) { return QCoreApplication::translate("korbo::CommandLine", source); };
+    parser.setApplicationDescription(said(QT_TRANSLATE_NOOP("korbo::CommandLine",
+                                                          "Korbo, a dice game for one to six players at one machine.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption debugOption(QStringLiteral("debug"),
-                                         QStringLiteral("Type in the dice of every throw, and watch the game's counters."));
+    const QCommandLineOption debugOption(
+        QStringLiteral("debug"),
+        said(QT_TRANSLATE_NOOP("korbo::CommandLine", "Type in the dice of every throw, and watch the game's counters.")));
     parser.addOption(debugOption);
-    parser.addPositionalArgument(QStringLiteral("debug"), QStringLiteral("The same as --debug."), QStringLiteral("[debug]"));
+    parser.addPositionalArgument(QStringLiteral("debug"), said(QT_TRANSLATE_NOOP("korbo::CommandLine", "The same as --debug.")),
+                                 QStringLiteral("[debug]"));
     // Qt's own options, which the application takes for itself.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
                              "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "style",
@@ -46,8 +50,9 @@ CommandLine readCommandLine(int argc, char **argv)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    // Without an application object yet, the parser does not know the program's name.
-    const QString usage = parser.helpText().replace(QLatin1String("<executable_name>"), QCoreApplication::applicationName());
+    // "Usage: korbo", however the program was started.
+    const QString usage = parser.helpText().replace(QCoreApplication::arguments().constFirst() + QLatin1Char(' '),
+                                                    QCoreApplication::applicationName() + QLatin1Char(' '));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(usage));
         return {CommandLine::Refused};
@@ -73,7 +78,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("korbo"));
     QCoreApplication::setApplicationVersion(korbo::VersionText);
-    const CommandLine line = readCommandLine(argc, argv);
+    CommandLine line;
+    {
+        // Read with an application object that needs no display, in the desktop's
+        // language; the game's own comes after it.
+        QCoreApplication words(argc, argv);
+        korbo::UseLanguage(korbo::DesktopLanguage());
+        line = readCommandLine(argc, argv);
+    }
     if (line.outcome != CommandLine::Play)
         return line.outcome == CommandLine::Answered ? 0 : 2;
 

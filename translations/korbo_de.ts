@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, ein Würfelspiel für einen bis sechs Spieler an einem Rechner.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Die Würfel jedes Wurfs selbst eintippen und die Zähler des Spiels beobachten.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>Dasselbe wie --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

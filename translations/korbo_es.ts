@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, un juego de dados para uno a seis jugadores en un mismo equipo.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Escribir los dados de cada tirada y ver los contadores del juego.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>Lo mismo que --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, un jeu de dés pour un à six joueurs sur un même ordinateur.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Saisir les dés de chaque lancer et suivre les compteurs du jeu.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>Identique à --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, un gioco di dadi da uno a sei giocatori sullo stesso computer.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Digita i dadi di ogni lancio e osserva i contatori del gioco.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>Come --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

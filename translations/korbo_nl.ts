@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, een dobbelspel voor één tot zes spelers aan één computer.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Typ de dobbelstenen van elke worp zelf in en volg de tellers van het spel.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>Hetzelfde als --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

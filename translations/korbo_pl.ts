@@ -218,6 +218,21 @@
     </message>
 </context>
 <context>
+    <name>korbo::CommandLine</name>
+    <message>
+        <source>Korbo, a dice game for one to six players at one machine.</source>
+        <translation>Korbo, gra w kości dla jednego do sześciu graczy przy jednym komputerze.</translation>
+    </message>
+    <message>
+        <source>Type in the dice of every throw, and watch the game&apos;s counters.</source>
+        <translation>Wpisuj kostki każdego rzutu i obserwuj liczniki gry.</translation>
+    </message>
+    <message>
+        <source>The same as --debug.</source>
+        <translation>To samo co --debug.</translation>
+    </message>
+</context>
+<context>
     <name>korbo::DiceText</name>
     <message numerus="yes">
         <source>%n joker(s) left</source>

@@ -129,17 +129,20 @@ TEST(LifeSignals, TheRealProgramSentASignalWritesSettingsAndRecords)
 TEST(LifeCommandLine, HelpAndVersionAnswerWithoutADisplayAndUnknownOptionsAreRefused)
 {
     // Guards --help and --version starting the game (failing where there is no display),
-    // and a mistyped option taken for the game's.
-    const struct { const char *argument; int code; const char *says; } rows[] = {
-        {"--help", 0, "Usage: korbo [options] [debug]"},
-        {"--version", 0, "korbo 4.01\n"},
-        {"--bogus", 2, "Unknown option 'bogus'."},
+    // a mistyped option taken for the game's, and the help left in English.
+    const struct { const char *argument, *language; int code; const char *says; } rows[] = {
+        {"--help", "en", 0, "Usage: korbo [options] [debug]"},
+        {"--version", "en", 0, "korbo 4.01\n"},
+        {"--bogus", "en", 2, "Unknown option 'bogus'."},
+        {"--help", "de", 0, "Aufruf: korbo [Optionen] [debug]"},
+        {"--help", "de", 0, "Dasselbe wie --debug."},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
     for (const auto &row : rows) {
         QProcess game;
+        env.insert(QStringLiteral("LANGUAGE"), QLatin1String(row.language));
         game.setProcessEnvironment(env);
         game.start(QStringLiteral(KORBO_PROGRAM), {QLatin1String(row.argument)});
         ASSERT_TRUE(game.waitForFinished(60000)) << row.argument;
