@@ -110,6 +110,8 @@ void MainWindow::buildMenus()
     QMenu *game = addTopMenu(QT_TR_NOOP("&Game"));
     game->setObjectName(QStringLiteral("menuTopGame"));
     menuNew = add(game, "menuNew", QT_TR_NOOP("&New"), QKeySequence(Qt::Key_F2));
+    // The desktop's own keys work beside the game's: the menu shows F2, Ctrl+N works too.
+    menuNew->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     game->addSeparator();
     menuHint = add(game, "menuHint", QT_TR_NOOP("&Hint"), QKeySequence(Qt::Key_F5));
     menuCoach = add(game, "menuCoach", QT_TR_NOOP("&Coach"));
@@ -118,7 +120,7 @@ void MainWindow::buildMenus()
     menuPrint = add(game, "menuPrint", QT_TR_NOOP("&Print Scores"));
     menuPrint->setEnabled(false);
     game->addSeparator();
-    menuExit = add(game, "menuExit", QT_TR_NOOP("E&xit"));
+    menuExit = add(game, "menuExit", QT_TR_NOOP("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *view = addTopMenu(QT_TR_NOOP("&View"));
     view->setObjectName(QStringLiteral("menuTopWindow"));

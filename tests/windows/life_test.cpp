@@ -42,10 +42,11 @@ struct Life : ::testing::Test {
 
 TEST_F(Life, EachWayOfLeavingAsksOnlyWhereItMustAndWritesBothFiles)
 {
-    enum class Way { CloseBoxNo, CloseBoxYes, Desktop, DesktopWhileAsking, SessionSave };
+    enum class Way { CloseBoxNo, CloseBoxYes, CtrlQ, Desktop, DesktopWhileAsking, SessionSave };
     const struct { bool inGame; Way way; int asked; bool stays, written; const char *guards; } rows[] = {
         {true, Way::CloseBoxNo, 1, true, false, "a game in progress asks before quitting, and No keeps it"},
         {true, Way::CloseBoxYes, 1, false, true, "Yes quits, writing the records without the game in progress"},
+        {true, Way::CtrlQ, 1, true, false, "the desktop's quit key asks as the close box does"},
         {true, Way::Desktop, 0, false, true, "a session end held up by the quit question, which no one may be there to answer"},
         {true, Way::DesktopWhileAsking, 1, false, true,
          "the program going on once the open question is answered, its end lost in that close"},
@@ -66,6 +67,11 @@ TEST_F(Life, EachWayOfLeavingAsksOnlyWhereItMustAndWritesBothFiles)
         switch (row.way) {
         case Way::CloseBoxNo:
         case Way::CloseBoxYes: run.window.close(); break;
+        case Way::CtrlQ:
+            run.window.show();
+            run.window.activateWindow();
+            QTest::keyClick(&run.window, Qt::Key_Q, Qt::ControlModifier);
+            break;
         case Way::Desktop: run.window.saveAndLeave(); break;
         case Way::DesktopWhileAsking:
             run.messages.whileAsking = [&] { run.window.saveAndLeave(); };
