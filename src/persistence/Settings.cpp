@@ -32,6 +32,10 @@ const QString KeyCoach = QStringLiteral("Coach");
 // Written only once the player has chosen a language; without it the game speaks
 // the desktop's.
 const QString KeyLanguage = QStringLiteral("Language");
+// The last game's company, NameN (the name in UTF-8) and PCN=1 for a computer's seat,
+// written only for the seats that had a player.
+const QString KeyName = QStringLiteral("Name%1");
+const QString KeyComputer = QStringLiteral("PC%1");
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
@@ -131,6 +135,17 @@ void readLine(Options &options, const QString &line)
     } else if (is(KeyDiceType)) {
         if (const int style = diceStyleOfToken(value))
             options.diceStyle = style;
+    } else {
+        for (int seat = 1; seat <= MaxPlayers; ++seat) {
+            if (is(KeyName.arg(seat))) {
+                // The line was read as Latin-1; a name is written in UTF-8.
+                QString name = QString::fromUtf8(value.toLatin1()); // the Players dialog cuts it to its length
+                name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+                options.lastNames[seat] = name;
+            } else if (is(KeyComputer.arg(seat))) {
+                options.lastComputer[seat] = leadingNumber(value) == 1;
+            }
+        }
     }
 }
 
@@ -176,6 +191,13 @@ QByteArray SettingsFileBytes(const Options &options)
         WriteSetting(out, KeyCoach, QStringLiteral("1"));
     if (!options.language.isEmpty())
         WriteSetting(out, KeyLanguage, options.language);
+    for (int seat = 1; seat <= MaxPlayers; ++seat) {
+        if (options.lastNames[seat].isEmpty())
+            continue;
+        out += KeyName.arg(seat).toLatin1() + '=' + options.lastNames[seat].trimmed().toUtf8() + LineEnd;
+        if (options.lastComputer[seat])
+            WriteSetting(out, KeyComputer.arg(seat), QStringLiteral("1"));
+    }
     return out;
 }
 

@@ -26,6 +26,8 @@ inline const QString SettingsFileName = QStringLiteral("Korbo.ini");
 //   DiceType=Standard        the dice style's English name
 //   Coach=1                  only while the coach is on
 //   Language=de              only once the player has chosen a language
+//   Name1=Ann, PC2=1 ...     the last game's players (names in UTF-8) and the
+//                            computer's seats, once players were chosen
 // The values are the same whatever language the game speaks. Check boxes are stored as their raw value: 0 off, 1 on, 2 grayed. Show Records
 // is not stored.
 

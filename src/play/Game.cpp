@@ -169,6 +169,10 @@ bool Game::setPlayers(const Seats &seats)
 {
     if (!m_engine.setPlayers(seats))
         return false;
+    OptionValues values = m_options.values();
+    values.lastNames = seats.names;
+    values.lastComputer = seats.computer;
+    setOptions(values);
     // The sheet starts empty for the new company.
     m_shown = m_engine.state();
     m_sheet.refresh();

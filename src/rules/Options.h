@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+
 #include <iterator>
 
 #include <QObject>
@@ -67,6 +69,10 @@ struct OptionValues {
     // Help / Language: the language the player chose ("de"); empty follows the desktop.
     // Not one of the Options window's controls either.
     QString language;
+    // The company of the last game, offered by the Players dialog at the next start.
+    // Empty until the players were first chosen.
+    Table1<QString, MaxPlayers> lastNames{};
+    Table1<bool, MaxPlayers> lastComputer{};
 
     bool animation() const { return animationValue != 0; }
     bool textButtons() const { return textButtonsValue != 0; }

@@ -1,12 +1,11 @@
 #include "AboutWindow.h"
 
-#include "Widening.h"
-
 #include "GameState.h"
 #include "ImageStore.h"
 #include "Language.h"
 #include "Palette.h"
 #include "Twips.h"
+#include "Widening.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

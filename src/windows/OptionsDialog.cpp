@@ -1,7 +1,5 @@
 #include "OptionsDialog.h"
 
-#include "Widening.h"
-
 #include "BoardView.h"
 #include "Game.h"
 #include "ImageStore.h"
@@ -12,6 +10,7 @@
 #include "Palette.h"
 #include "Twips.h"
 #include "UserDiceDialog.h"
+#include "Widening.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,10 @@
 #include "PlayersDialog.h"
 
-#include "Widening.h"
-
 #include "BoardView.h"
 #include "Keyboard.h"
 #include "Palette.h"
 #include "Twips.h"
+#include "Widening.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -33,6 +32,14 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
     SetSurface(this, PaleGreen);
     setAutoFillBackground(true);
 
+    // The players of this run's game, or before any the company of the last run's.
+    Seats seats;
+    const GameState &state = game.state();
+    const bool named = std::any_of(state.playerName.begin(), state.playerName.end(),
+                                   [](const QString &name) { return !name.isEmpty(); });
+    seats.names = named ? state.playerName : game.options().lastNames;
+    seats.computer = named ? state.pcPlayer : game.options().lastComputer;
+
     QFont nameFont;
     nameFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     nameFont.setPointSizeF(9.75);
@@ -47,7 +54,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         box->setStyleSheet(QStringLiteral(
             "QLineEdit { background: white; color: %1; border: 1px solid rgb(128,128,128);"
             " padding: 0px; }").arg(TextGreen.name()));
-        box->setText(game.state().playerName[i].left(MaxNameLength));
+        box->setText(seats.names[i].left(MaxNameLength));
         box->installEventFilter(this);
         // The boxes have no captions: a screen reader is told what each is for.
         box->setAccessibleName(tr("Player %1 name").arg(i));
@@ -56,7 +63,7 @@ PlayersDialog::PlayersDialog(Game &game, QWidget *parent)
         auto *pc = new QCheckBox(this);
         pc->setObjectName(QStringLiteral("chkPCplay%1").arg(i));
         pc->setGeometry(pxRect(120, kRowTops[i], 255, 255));
-        pc->setChecked(game.state().pcPlayer[i]);
+        pc->setChecked(seats.computer[i]);
         pc->installEventFilter(this);
         m_pc[i] = pc;
         // Only a named seat can be the computer's: a tick on an empty row would start

@@ -1,13 +1,12 @@
 #include "UserDiceDialog.h"
 
-#include "Widening.h"
-
 #include "BoardView.h"
 #include "ImageStore.h"
 #include "Language.h"
 #include "Messages.h"
 #include "Palette.h"
 #include "Twips.h"
+#include "Widening.h"
 
 #include <QDir>
 #include <QFile>

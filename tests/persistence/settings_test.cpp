@@ -48,6 +48,11 @@ TEST(Settings, WrittenLineByLineAndReadBack)
         "Sound=On\r\nNoThrowSounds=0\r\nDiceType=Standard\r\n",
         "[Korbo v4.01]\r\nAnimation=2\r\nTextButtons=2\r\nCrosshair=1\r\nAuto1stThrow=2\r\nShowLeader=2\r\n"
         "Sound=Off\r\nNoThrowSounds=2\r\nDiceType=User Defined\r\nCoach=1\r\n", // the coach's line only while on
+        // A chosen language, and the last game's company: a name in any script, the
+        // computer's seats, no line for an empty seat.
+        "[Korbo v4.01]\r\nAnimation=1\r\nTextButtons=0\r\nCrosshair=0\r\nAuto1stThrow=0\r\nShowLeader=1\r\n"
+        "Sound=Zany\r\nNoThrowSounds=0\r\nDiceType=Ladybirds\r\nLanguage=pt_BR\r\nName1=\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\r\n"
+        "Name2=Zo\xc3\xab\r\nPC2=1\r\nName4=Al\r\n",
     };
     EXPECT_EQ(SettingsFileBytes(Options()), files[0]) << "a fresh game's settings";
     QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include "DesktopSession.h"
 #include "Language.h"
 #include "OptionsDialog.h"
+#include "PlayersDialog.h"
 #include "RecordsFile.h"
 #include "SaveFile.h"
 #include "Settings.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,6 +294,7 @@ TEST_F(Life, AGameInGermanWritesWhatOneInEnglishWritesAndAChosenLanguageIsKept)
     EXPECT_EQ(written[0][0], written[1][0]);
     EXPECT_EQ(written[0][1], written[1][1]);
     EXPECT_TRUE(written[0][0].contains("Sound=Zany\r\nNoThrowSounds=0\r\nDiceType=Ladybirds\r\n"));
+    EXPECT_TRUE(written[0][0].endsWith("Name1=" + ivan.toUtf8() + "\r\n")) << "the one name of the last game";
     EXPECT_FALSE(written[0][0].contains("Language"));
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
@@ -305,12 +308,15 @@ TEST_F(Life, AGameInGermanWritesWhatOneInEnglishWritesAndAChosenLanguageIsKept)
         EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at once";
         ASSERT_TRUE(run.window.close());
     }
-    EXPECT_TRUE(readFile(ini).endsWith("Language=de\r\n"));
+    EXPECT_TRUE(readFile(ini).contains("Language=de\r\n"));
     UseLanguage(QStringLiteral("en"));
     {
         GameRun run(settings.path(), data.path());
         EXPECT_EQ(CurrentLanguage(), QStringLiteral("de"));
         EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at the next start";
+        PlayersDialog players(run.g);
+        EXPECT_EQ(players.findChild<QLineEdit *>(QStringLiteral("txtPlayerName1"))->text(), ivan)
+            << "the last game's company, offered again";
         run.window.findChild<QAction *>(QStringLiteral("menuLanguage_desktop"))->trigger();
         ASSERT_TRUE(run.window.close());
     }
