@@ -33,8 +33,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (standard buttons, the file dialog) in the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own texts (standard buttons, the file dialog) in the player's language, and
+# Qt's Wayland platform, so on a Wayland desktop the game runs natively rather than
+# through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 if(KORBO_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORBO_HOMEPAGE})
 endif()
