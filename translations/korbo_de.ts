@@ -611,14 +611,6 @@
         <translation>Die Hilfeseite korbo.htm liegt nicht dort, wo das Spiel installiert wurde.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Auf diesem Desktop konnte nichts die Hilfeseite öffnen.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Öffne sie selbst in einem Webbrowser:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Während eines Spiels können die Spieler nicht geändert werden</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
         <translation>Sprache des &amp;Desktops</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
     </message>
 </context>
 <context>

@@ -611,14 +611,6 @@
         <translation>La página de ayuda korbo.htm no está donde se instaló el juego.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Ningún programa de este escritorio pudo abrir la página de ayuda.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Ábrela en un navegador web:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>No se pueden cambiar los jugadores durante una partida</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Escribe 6 dados</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
     </message>
 </context>
 <context>

@@ -611,14 +611,6 @@
         <translation>La page d&apos;aide korbo.htm ne se trouve pas là où le jeu a été installé.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Aucun programme de ce bureau n&apos;a pu ouvrir la page d&apos;aide.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Ouvrez-la vous-même dans un navigateur web :</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Impossible de changer les joueurs pendant une partie</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Saisissez 6 dés</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
     </message>
 </context>
 <context>

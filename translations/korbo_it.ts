@@ -611,14 +611,6 @@
         <translation>La pagina di aiuto korbo.htm non si trova dove è stato installato il gioco.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Nessun programma di questo desktop è riuscito ad aprire la pagina di aiuto.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Puoi aprirla in un browser web:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Non si possono cambiare i giocatori durante una partita</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Inserisci 6 dadi</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasti</translation>
     </message>
 </context>
 <context>

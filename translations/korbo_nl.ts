@@ -611,14 +611,6 @@
         <translation>De helppagina korbo.htm staat niet waar het spel is geïnstalleerd.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Niets op dit bureaublad kon de helppagina openen.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Open de pagina zelf in een webbrowser:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Tijdens een spel kun je de spelers niet wijzigen</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Voer 6 dobbelstenen in</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>To&amp;etsen</translation>
     </message>
 </context>
 <context>

@@ -612,14 +612,6 @@
         <translation>Strony pomocy korbo.htm nie ma tam, gdzie zainstalowano grę.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Żaden program na tym pulpicie nie mógł otworzyć strony pomocy.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Otwórz ją samodzielnie w przeglądarce:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>W trakcie gry nie można zmieniać graczy</translation>
     </message>
@@ -646,6 +638,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Wpisz 6 kostek</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Klawisze</translation>
     </message>
 </context>
 <context>

@@ -611,14 +611,6 @@
         <translation>A página de ajuda korbo.htm não está onde o jogo foi instalado.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>Nenhum programa desta área de trabalho conseguiu abrir a página de ajuda.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Abra a página você mesmo em um navegador:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Não é possível trocar os jogadores durante uma partida</translation>
     </message>
@@ -645,6 +637,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Digite 6 dados</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
     </message>
 </context>
 <context>

@@ -612,14 +612,6 @@
         <translation>Страницы справки korbo.htm нет там, куда установлена игра.</translation>
     </message>
     <message>
-        <source>Nothing on this desktop could open the help page.</source>
-        <translation>В системе не нашлось программы, которая открыла бы страницу справки.</translation>
-    </message>
-    <message>
-        <source>Open it in a web browser yourself:</source>
-        <translation>Откройте её в браузере сами:</translation>
-    </message>
-    <message>
         <source>Can&apos;t change players in a game</source>
         <translation>Во время игры нельзя менять игроков</translation>
     </message>
@@ -646,6 +638,10 @@
     <message>
         <source>Enter 6 dice</source>
         <translation>Введите значения 6 кубиков</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>К&amp;лавиши</translation>
     </message>
 </context>
 <context>

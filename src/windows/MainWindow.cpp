@@ -3,6 +3,7 @@
 #include "AboutWindow.h"
 #include "BoardView.h"
 #include "GameStyle.h"
+#include "HelpWindow.h"
 #include "ImageStore.h"
 #include "Keyboard.h"
 #include "Language.h"
@@ -146,6 +147,8 @@ void MainWindow::buildMenus()
     QMenu *help = addTopMenu(QT_TR_NOOP("&Help"));
     help->setObjectName(QStringLiteral("menuTopHelp"));
     menuHelp = add(help, "menuHelp", QT_TR_NOOP("How to &Play"), QKeySequence(Qt::Key_F1));
+    // The page's keys section in the game's own help window, no browser needed.
+    menuKeys = add(help, "menuKeys", QT_TR_NOOP("&Keys"));
     help->addSeparator();
     menuUpdate = add(help, "menuUpdate", QT_TR_NOOP("Check online for &Update"));
     help->addSeparator();
@@ -191,6 +194,7 @@ void MainWindow::buildMenus()
     connect(menuPlayers, &QAction::triggered, this, &MainWindow::menuPlayersClick);
     connect(menuCenterize, &QAction::triggered, this, [this] { ArrangeWindows(this, m_scores); });
     connect(menuHelp, &QAction::triggered, this, &MainWindow::menuHelpClick);
+    connect(menuKeys, &QAction::triggered, this, [this] { showHelpWindow(QStringLiteral("keys")); });
     connect(menuAbout, &QAction::triggered, this, &MainWindow::menuAboutClick);
     connect(menuUpdate, &QAction::triggered, this, &MainWindow::menuUpdateClick);
     menuUpdate->setEnabled(!updateAddress(homePage()).isEmpty());
@@ -521,14 +525,24 @@ void MainWindow::menuHelpClick()
                                tr("The help page korbo.htm is not where the game was installed."), true);
         return;
     }
-    OpenWithDesktop(QUrl::fromLocalFile(page), this, [this, page](bool opened) {
+    // Where nothing on the desktop opens the page, the game shows it itself.
+    OpenWithDesktop(QUrl::fromLocalFile(page), this, [this](bool opened) {
         if (!opened)
-            m_messages.information(this, tr("How to Play"),
-                                   tr("Nothing on this desktop could open the help page.")
-                                       + QLatin1Char('\n') + tr("Open it in a web browser yourself:")
-                                       + QLatin1Char('\n') + page,
-                                   true);
+            showHelpWindow();
     });
+}
+
+void MainWindow::showHelpWindow(const QString &anchor)
+{
+    const QString page = helpPage();
+    if (page.isEmpty()) {
+        m_messages.information(this, tr("How to Play"),
+                               tr("The help page korbo.htm is not where the game was installed."), true);
+        return;
+    }
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showPage(page, anchor);
 }
 
 void MainWindow::menuAboutClick()

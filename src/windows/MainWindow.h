@@ -14,6 +14,7 @@
 namespace korbo {
 
 class BoardView;
+class HelpWindow;
 class ImageStore;
 class Messages;
 class OptionsDialog;
@@ -83,6 +84,7 @@ public:
     QAction *menuCenterize = nullptr;
     QAction *menuOptions = nullptr;
     QAction *menuHelp = nullptr;
+    QAction *menuKeys = nullptr;
     QAction *menuUpdate = nullptr;
     QAction *menuAbout = nullptr;
     // Help / Language: the desktop's language, then each language by its own name.
@@ -94,6 +96,8 @@ public:
     void menuPrintClick();
     void menuRecordsClick();
     void menuHelpClick();
+    // The help page in the game's own window, at the section `anchor` when given.
+    void showHelpWindow(const QString &anchor = {});
     void menuAboutClick();
     // Speaks `code` ("" for the desktop's language) in every window, kept with the settings.
     void chooseLanguage(const QString &code);
@@ -143,6 +147,7 @@ private:
     ScoresWindow *m_scores = nullptr;
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
+    HelpWindow *m_help = nullptr;
     RecordsStore m_recordsStore;
     // What the player is told once the board is up: a records file kept aside,
     // something other than a file where one of the game's files should be.
