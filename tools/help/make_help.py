@@ -368,6 +368,7 @@ def vocabulary(language):
         "say_turn": entry("&View", "Say &Turn"),
         "options": entry("&View", "&Options..."),
         "how_to_play": entry("&Help", "How to &Play"),
+        "exit": entry("&Game", "E&xit"),
         # Buttons and questions.
         "start": shown("Start Game"),
         "stop": shown("Stop this game?"),
@@ -392,7 +393,7 @@ def vocabulary(language):
         "d": keys("D"), "f": keys("F"), "j": keys("J"), "l": keys("L"), "s": keys("S"),
         "t": keys("T"), "w": keys("W"),
         "f1": keys("F1"), "f2": keys("F2"), "f5": keys("F5"), "f6": keys("F6"),
-        "ctrlf6": keys("Ctrl+F6"),
+        "ctrlf6": keys("Ctrl+F6"), "ctrln": keys("Ctrl+N"), "ctrlq": keys("Ctrl+Q"),
         "alt_game": alt("&Game"), "alt_view": alt("&View"), "alt_help": alt("&Help"),
         # Figures.
         "upper_bonus": UPPER_BONUS,

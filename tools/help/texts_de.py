@@ -110,8 +110,9 @@ KEYS = [
     ("%(w)s", "Sagen, wer am Zug ist, welche Runde läuft und wie viele Joker übrig sind "
      "(%(say_turn)s)"),
     ("%(f1)s", "Diese Hilfeseite (%(how_to_play)s)"),
-    ("%(f2)s", "Neues Spiel (%(new)s); während eines Spiels fragt Korbo, ob es "
+    ("%(f2)s, %(ctrln)s", "Neues Spiel (%(new)s); während eines Spiels fragt Korbo, ob es "
      "abgebrochen werden soll"),
+    ("%(ctrlq)s", "Beenden (%(exit)s)"),
     ("%(f5)s", "Ein Hinweis: der beste nächste Schritt (%(hint)s)"),
     ("%(f6)s", "Die Punktetabelle (%(scores)s)"),
     ("%(ctrlf6)s", "Vom Spielfeld in die Punktetabelle und zurück (%(go_to_scores)s); in "

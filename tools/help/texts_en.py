@@ -92,7 +92,8 @@ KEYS = [
     ("%(d)s", "Say the dice: the held row, then the throwing area (%(say_dice)s)"),
     ("%(w)s", "Say whose turn it is, the round and the jokers left (%(say_turn)s)"),
     ("%(f1)s", "This help page (%(how_to_play)s)"),
-    ("%(f2)s", "New game (%(new)s); during a game it offers to stop it"),
+    ("%(f2)s, %(ctrln)s", "New game (%(new)s); during a game it offers to stop it"),
+    ("%(ctrlq)s", "Quit (%(exit)s)"),
     ("%(f5)s", "A hint: the best next move (%(hint)s)"),
     ("%(f6)s", "The score sheet (%(scores)s)"),
     ("%(ctrlf6)s", "From the board into the score sheet, and back (%(go_to_scores)s); in the "

@@ -110,8 +110,9 @@ KEYS = [
     ("%(w)s", "Decir de quién es el turno, la ronda y los comodines que quedan "
      "(%(say_turn)s)"),
     ("%(f1)s", "Esta página de ayuda (%(how_to_play)s)"),
-    ("%(f2)s", "Nueva partida (%(new)s); durante una partida, Korbo pregunta si quieres "
+    ("%(f2)s, %(ctrln)s", "Nueva partida (%(new)s); durante una partida, Korbo pregunta si quieres "
      "detenerla"),
+    ("%(ctrlq)s", "Salir (%(exit)s)"),
     ("%(f5)s", "Una pista: la mejor jugada siguiente (%(hint)s)"),
     ("%(f6)s", "La hoja de puntuaciones (%(scores)s)"),
     ("%(ctrlf6)s", "Del tablero a la hoja de puntuaciones y de vuelta (%(go_to_scores)s); "

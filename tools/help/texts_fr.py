@@ -113,8 +113,9 @@ KEYS = [
     ("%(d)s", "Dire les dés&nbsp;: la réserve, puis la piste (%(say_dice)s)"),
     ("%(w)s", "Dire à qui est le tour, la manche et les jokers restants (%(say_turn)s)"),
     ("%(f1)s", "Cette page d'aide (%(how_to_play)s)"),
-    ("%(f2)s", "Nouvelle partie (%(new)s)&nbsp;; pendant une partie, Korbo propose de "
+    ("%(f2)s, %(ctrln)s", "Nouvelle partie (%(new)s)&nbsp;; pendant une partie, Korbo propose de "
      "l'arrêter"),
+    ("%(ctrlq)s", "Quitter (%(exit)s)"),
     ("%(f5)s", "Un indice&nbsp;: le meilleur coup suivant (%(hint)s)"),
     ("%(f6)s", "La feuille de marque (%(scores)s)"),
     ("%(ctrlf6)s", "Passer du plateau à la feuille de marque, et retour (%(go_to_scores)s)&nbsp;; "

@@ -110,7 +110,8 @@ KEYS = [
     ("%(d)s", "Legge i dadi: prima la riserva, poi l'area di lancio (%(say_dice)s)"),
     ("%(w)s", "Dice di chi è il turno, il giro e i jolly rimasti (%(say_turn)s)"),
     ("%(f1)s", "Questa pagina di aiuto (%(how_to_play)s)"),
-    ("%(f2)s", "Nuova partita (%(new)s); durante una partita chiede se interromperla"),
+    ("%(f2)s, %(ctrln)s", "Nuova partita (%(new)s); durante una partita chiede se interromperla"),
+    ("%(ctrlq)s", "Esci (%(exit)s)"),
     ("%(f5)s", "Un suggerimento: la mossa migliore (%(hint)s)"),
     ("%(f6)s", "La tabella dei punteggi (%(scores)s)"),
     ("%(ctrlf6)s", "Dal tavolo alla tabella dei punteggi e ritorno (%(go_to_scores)s); nella "

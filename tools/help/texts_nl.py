@@ -112,8 +112,9 @@ KEYS = [
     ("%(w)s", "Zeggen wie aan de beurt is, welke ronde het is en hoeveel jokers er over "
      "zijn (%(say_turn)s)"),
     ("%(f1)s", "Deze helppagina (%(how_to_play)s)"),
-    ("%(f2)s", "Nieuw spel (%(new)s); tijdens een spel vraagt Korbo of dat moet "
+    ("%(f2)s, %(ctrln)s", "Nieuw spel (%(new)s); tijdens een spel vraagt Korbo of dat moet "
      "stoppen"),
+    ("%(ctrlq)s", "Afsluiten (%(exit)s)"),
     ("%(f5)s", "Een hint: de beste volgende zet (%(hint)s)"),
     ("%(f6)s", "De scorekaart (%(scores)s)"),
     ("%(ctrlf6)s", "Van het speelbord naar de scorekaart en terug (%(go_to_scores)s); op "

@@ -114,7 +114,8 @@ KEYS = [
     ("%(w)s", "Mówi, czyja jest tura, która trwa runda i ile zostało jokerów "
      "(%(say_turn)s)"),
     ("%(f1)s", "Ta strona pomocy (%(how_to_play)s)"),
-    ("%(f2)s", "Nowa gra (%(new)s); w trakcie gry Korbo pyta, czy ją przerwać"),
+    ("%(f2)s, %(ctrln)s", "Nowa gra (%(new)s); w trakcie gry Korbo pyta, czy ją przerwać"),
+    ("%(ctrlq)s", "Zakończ grę (%(exit)s)"),
     ("%(f5)s", "Podpowiedź: najlepszy następny ruch (%(hint)s)"),
     ("%(f6)s", "Tabela wyników (%(scores)s)"),
     ("%(ctrlf6)s", "Z planszy do tabeli wyników i z powrotem (%(go_to_scores)s); w "

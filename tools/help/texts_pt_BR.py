@@ -109,8 +109,9 @@ KEYS = [
      "(%(say_dice)s)"),
     ("%(w)s", "Dizer de quem é a vez, a rodada e os curingas que restam (%(say_turn)s)"),
     ("%(f1)s", "Esta página de ajuda (%(how_to_play)s)"),
-    ("%(f2)s", "Nova partida (%(new)s); durante uma partida, o Korbo pergunta se deve "
+    ("%(f2)s, %(ctrln)s", "Nova partida (%(new)s); durante uma partida, o Korbo pergunta se deve "
      "interrompê-la"),
+    ("%(ctrlq)s", "Sair (%(exit)s)"),
     ("%(f5)s", "Uma dica: a melhor jogada a seguir (%(hint)s)"),
     ("%(f6)s", "O placar (%(scores)s)"),
     ("%(ctrlf6)s", "Do tabuleiro para o placar e de volta (%(go_to_scores)s); no placar, "
