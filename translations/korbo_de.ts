@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Tasten</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Normale Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

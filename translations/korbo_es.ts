@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Teclas</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Tamaño &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Pantalla co&amp;mpleta</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Red&amp;ucir</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

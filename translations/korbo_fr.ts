@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Touches</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Taille ré&amp;elle</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Ple&amp;in écran</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Zoo&amp;m arrière</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Tasti</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Dimensioni &amp;normali</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Schermo intero</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Rid&amp;uci</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>To&amp;etsen</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Ware grootte</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Volledi&amp;g scherm</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

@@ -643,6 +643,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Klawisze</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Powięk&amp;sz</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Rozmiar &amp;normalny</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Pełny ekr&amp;an</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Pomni&amp;ejsz</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

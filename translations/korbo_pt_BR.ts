@@ -642,6 +642,22 @@
         <source>&amp;Keys</source>
         <translation>&amp;Teclas</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>Tamanho r&amp;eal</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Tela &amp;cheia</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Red&amp;uzir</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

@@ -643,6 +643,22 @@
         <source>&amp;Keys</source>
         <translation>К&amp;лавиши</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Увели&amp;чить</translation>
+    </message>
+    <message>
+        <source>A&amp;ctual Size</source>
+        <translation>&amp;Обычный размер</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Во &amp;весь экран</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
 </context>
 <context>
     <name>korbo::Options</name>

@@ -36,6 +36,13 @@ const QString KeyLanguage = QStringLiteral("Language");
 // written only for the seats that had a player.
 const QString KeyName = QStringLiteral("Name%1");
 const QString KeyComputer = QStringLiteral("PC%1");
+// The board's zoom in percent, written only when not the designed size, and the
+// window's state, written only when maximised or full screen.
+const QString KeyZoom = QStringLiteral("Zoom");
+const QString KeyMaximized = QStringLiteral("Maximized");
+const QString KeyFullScreen = QStringLiteral("FullScreen");
+// No screen holds a board larger than this many times its designed size.
+constexpr double LargestZoom = 10000;
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
@@ -130,6 +137,14 @@ void readLine(Options &options, const QString &line)
             options.noThrowSoundsEnabled = false;
     } else if (is(KeyCoach)) {
         options.coach = leadingNumber(value) == 1;
+    } else if (is(KeyZoom)) {
+        // The window keeps it within what it can show.
+        if (const double zoom = leadingNumber(value); zoom >= 1 && zoom <= LargestZoom)
+            options.zoom = static_cast<int>(zoom);
+    } else if (is(KeyMaximized)) {
+        options.maximised = leadingNumber(value) == 1;
+    } else if (is(KeyFullScreen)) {
+        options.fullScreen = leadingNumber(value) == 1;
     } else if (is(KeyLanguage)) {
         options.language = languageCode(value);
     } else if (is(KeyDiceType)) {
@@ -191,6 +206,12 @@ QByteArray SettingsFileBytes(const Options &options)
         WriteSetting(out, KeyCoach, QStringLiteral("1"));
     if (!options.language.isEmpty())
         WriteSetting(out, KeyLanguage, options.language);
+    if (options.zoom != OptionValues().zoom)
+        WriteSetting(out, KeyZoom, QString::number(options.zoom));
+    if (options.maximised)
+        WriteSetting(out, KeyMaximized, QStringLiteral("1"));
+    if (options.fullScreen)
+        WriteSetting(out, KeyFullScreen, QStringLiteral("1"));
     for (int seat = 1; seat <= MaxPlayers; ++seat) {
         if (options.lastNames[seat].isEmpty())
             continue;

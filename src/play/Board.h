@@ -12,6 +12,8 @@ namespace korbo {
 
 // Board geometry, in twips (1/1440 inch) from the top-left of the board.
 namespace geometry {
+inline constexpr int BoardWidth = 5940;
+inline constexpr int BoardHeight = 6465;
 inline constexpr int DieSize = 720;
 inline constexpr int HeldTop = 4020;       // tops of dice in the held row
 inline constexpr int ThrowAreaLimit = 3061; // a die whose top is above this is in the throwing area

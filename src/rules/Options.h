@@ -73,6 +73,11 @@ struct OptionValues {
     // Empty until the players were first chosen.
     Table1<QString, MaxPlayers> lastNames{};
     Table1<bool, MaxPlayers> lastComputer{};
+    // How large the board was drawn, in percent of its designed size, and whether its
+    // window filled the screen. Kept once the player has zoomed, resized or maximised.
+    int zoom = 100;
+    bool maximised = false;
+    bool fullScreen = false;
 
     bool animation() const { return animationValue != 0; }
     bool textButtons() const { return textButtonsValue != 0; }

@@ -103,7 +103,6 @@ DieWidget::DieWidget(int index, Game &game, ImageStore &images, QWidget *parent)
     : QWidget(parent), m_index(index), m_game(game), m_images(images)
 {
     setObjectName(QStringLiteral("imgDice%1").arg(index));
-    setFixedSize(pxSize(geometry::DieSize, geometry::DieSize));
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::TabFocus);
 }
@@ -149,7 +148,6 @@ JokerWidget::JokerWidget(int index, Game &game, ImageStore &images, QWidget *par
     : QWidget(parent), m_index(index), m_game(game), m_images(images)
 {
     setObjectName(QStringLiteral("joker%1").arg(index));
-    setFixedSize(pxSize(480, 480));
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }
@@ -157,7 +155,7 @@ JokerWidget::JokerWidget(int index, Game &game, ImageStore &images, QWidget *par
 void JokerWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_images.joker());
+    drawFitted(painter, rect(), m_images.joker());
 }
 
 void JokerWidget::mousePressEvent(QMouseEvent *event)
@@ -293,6 +291,13 @@ StatusLine::StatusLine(const QFont &font, QWidget *parent) : QLabel(parent), m_d
     m_shown.font = font;
 }
 
+void StatusLine::setDesignedFont(const QFont &font)
+{
+    m_designed = font;
+    setFont(font);
+    setStatus(text());
+}
+
 void StatusLine::setStatus(const QString &text)
 {
     m_shown = layOut(text);
@@ -371,8 +376,8 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
     : QWidget(parent), m_game(game), m_images(images)
 {
     setObjectName(QStringLiteral("board"));
-    setFixedSize(pxSize(5940, 6465));
     setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAcceptDrops(true);
     setAutoFillBackground(false);
 
@@ -380,18 +385,12 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
 
     m_butThrow = new WrappingButton(this);
     m_butThrow->setObjectName(QStringLiteral("butThrow"));
-    m_butThrow->setGeometry(pxRect(4980, 2760, 780, 780));
-    m_butThrow->setFont(font);
     connect(m_butThrow, &QPushButton::clicked, this, [this] { m_game.run(m_game.throwDice()); });
     // Its caption says which throw comes next, or "Start Game".
     ShowTranslated(m_butThrow, "accessibleDescription", "korbo::BoardView", QT_TR_NOOP("Throws the dice in play, or starts a game"));
 
     for (int c = 1; c <= CategoryCount; ++c) {
         auto *button = new CategoryButton(c, this);
-        button->setGeometry(pxRect(kPlaces[c].buttonLeft, kPlaces[c].buttonTop, 780, 780));
-        m_categoryFont = font;
-        m_categoryFont.setBold(false);
-        button->setFont(m_categoryFont);
         connect(button, &QAbstractButton::clicked, this, [this, c] { emit categoryClicked(c); });
         connect(button, &CategoryButton::hovered, this, &BoardView::categoryHovered);
         connect(button, &CategoryButton::altReleased, this, &BoardView::categoryAltReleased);
@@ -399,23 +398,17 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
 
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("labCat%1").arg(c));
-        label->setGeometry(pxRect(kPlaces[c].labelLeft, kPlaces[c].labelTop, 735, 255));
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(font);
         m_labCat[c] = label;
     }
 
     for (int d = 1; d <= DiceCount; ++d)
         m_imgDice[d] = new DieWidget(d, game, images, this);
-    for (int k = 1; k <= JokersPerGame; ++k) {
+    for (int k = 1; k <= JokersPerGame; ++k)
         m_joker[k] = new JokerWidget(k, game, images, this);
-        m_joker[k]->move(px(kJokerLeft[k], kJokerTop[k]));
-    }
 
     m_announce = new StatusLine(font, this);
     m_announce->setObjectName(QStringLiteral("announce"));
-    // Between the strip's two edges; a single line stands where the design has it.
-    m_announce->setGeometry(pxRect(-60, 6105, 5955, 315));
     m_announce->setAutoFillBackground(true);
     SetSurface(m_announce, StripGrey, StripText);
 
@@ -453,21 +446,111 @@ BoardView::BoardView(Game &game, ImageStore &images, QWidget *parent)
             m_joker[k]->update();
     });
 
-    for (int d = 1; d <= DiceCount; ++d)
-        syncDie(d);
-    for (int c = 1; c <= CategoryCount; ++c)
-        syncCategory(c);
+    resize(sizeAt(m_zoom.percent));
+    layOut();
     for (int k = 1; k <= JokersPerGame; ++k)
         syncJoker(k);
     syncThrowButton();
     syncAnnounce();
 }
 
+QSize BoardView::sizeAt(int percent)
+{
+    return Zoom{percent}.pxSize(geometry::BoardWidth, geometry::BoardHeight);
+}
+
+int BoardView::fittingZoom(QSize room)
+{
+    int percent = Zoom::Largest;
+    while (percent > Zoom::Smallest && !QRect(QPoint(), room).contains(QRect(QPoint(), sizeAt(percent))))
+        --percent;
+    return percent;
+}
+
+QSize BoardView::sizeHint() const
+{
+    return sizeAt(m_zoom.percent);
+}
+
+QSize BoardView::minimumSizeHint() const
+{
+    return sizeAt(Zoom::Smallest);
+}
+
+void BoardView::setZoom(int percent)
+{
+    percent = std::clamp(percent, Zoom::Smallest, Zoom::Largest);
+    if (percent == m_zoom.percent)
+        return;
+    m_zoom.percent = percent;
+    layOut();
+    updateGeometry();
+    emit zoomChanged(percent);
+}
+
+void BoardView::resizeEvent(QResizeEvent *)
+{
+    const int fitting = fittingZoom(size());
+    const QSize board = sizeAt(fitting);
+    const QPoint origin(std::max(0, (width() - board.width()) / 2), std::max(0, (height() - board.height()) / 2));
+    if (fitting == m_zoom.percent && origin == m_origin)
+        return;
+    const bool changed = fitting != m_zoom.percent;
+    m_zoom.percent = fitting;
+    layOut();
+    if (changed)
+        emit zoomChanged(fitting);
+}
+
+QPoint BoardView::toPixels(int left, int top) const
+{
+    return m_origin + m_zoom.px(left, top);
+}
+
+QRect BoardView::toPixels(int left, int top, int width, int height) const
+{
+    return m_zoom.pxRect(left, top, width, height).translated(m_origin);
+}
+
+void BoardView::layOut()
+{
+    const QSize board = sizeAt(m_zoom.percent);
+    m_origin = QPoint(std::max(0, (width() - board.width()) / 2), std::max(0, (height() - board.height()) / 2));
+    QFont font = boardFont();
+    font.setPointSizeF(m_zoom.points(font.pointSizeF()));
+    m_categoryFont = font;
+    m_categoryFont.setBold(false);
+    m_butThrow->setGeometry(toPixels(4980, 2760, 780, 780));
+    m_butThrow->setFont(font);
+    for (int c = 1; c <= CategoryCount; ++c) {
+        m_butCat[c]->setGeometry(toPixels(kPlaces[c].buttonLeft, kPlaces[c].buttonTop, 780, 780));
+        m_butCat[c]->setFont(m_categoryFont);
+        m_labCat[c]->setGeometry(toPixels(kPlaces[c].labelLeft, kPlaces[c].labelTop, 735, 255));
+        m_labCat[c]->setFont(font);
+    }
+    for (int d = 1; d <= DiceCount; ++d)
+        m_imgDice[d]->setFixedSize(m_zoom.pxSize(geometry::DieSize, geometry::DieSize));
+    for (int k = 1; k <= JokersPerGame; ++k) {
+        m_joker[k]->setFixedSize(m_zoom.pxSize(480, 480));
+        m_joker[k]->move(toPixels(kJokerLeft[k], kJokerTop[k]));
+    }
+    // Between the strip's two edges; a single line stands where the design has it.
+    m_announce->setGeometry(toPixels(-60, 6105, 5955, 315));
+    m_announce->setDesignedFont(font);
+    // The pictures are drawn afresh for the new size, so they stay sharp.
+    m_images.setBoardZoom(m_zoom.percent);
+    for (int d = 1; d <= DiceCount; ++d)
+        syncDie(d);
+    for (int c = 1; c <= CategoryCount; ++c)
+        syncCategory(c);
+    update();
+}
+
 void BoardView::syncDie(int d)
 {
     const DieView &die = m_game.board.die(d);
     DieWidget *widget = m_imgDice[d];
-    widget->move(px(geometry::dieLeft(d), die.top));
+    widget->move(toPixels(geometry::dieLeft(d), die.top));
     if (!die.visible)
         park(widget);
     widget->setVisible(die.visible);
@@ -539,7 +622,7 @@ void BoardView::syncCategory(int c)
         return std::pair(a.pointSizeF(), stretch(a)) < std::pair(b.pointSizeF(), stretch(b));
     };
     for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other) {
-        room = room.expandedTo(artwork::categoryPictureSize(other));
+        room = room.expandedTo(m_images.boardPictureSize(artwork::categoryPictureSize(other)));
         captions = std::min(captions, m_butCat[other]->fitted(m_categoryFont), smaller);
     }
     for (int other = c <= Quad ? Ones : Twins; other <= (c <= Quad ? Quad : Korbo); ++other)
@@ -586,15 +669,20 @@ void BoardView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), BoardGreen);
-    painter.fillRect(pxRect(-120, 6060, 6315, 675), StripGrey);
+    // The status strip runs from edge to edge of the window, margins too.
+    const QRect strip = toPixels(-120, 6060, 6315, 675).intersected(QRect(QPoint(), sizeAt(m_zoom.percent)).translated(m_origin));
+    painter.fillRect(0, strip.top(), width(), strip.height(), StripGrey);
     for (const Line &line : lines()) {
-        painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(px(line.x1, line.y1), px(line.x2, line.y2));
+        painter.setPen(QPen(line.colour, std::max(1, m_zoom.px(line.width * TwipsPerPixel)), Qt::SolidLine, Qt::FlatCap));
+        QLine drawn(toPixels(line.x1, line.y1), toPixels(line.x2, line.y2));
+        if (line.x1 < 0) // the strip's edges
+            drawn.setLine(0, drawn.y1(), width(), drawn.y2());
+        painter.drawLine(drawn);
     }
     // A hint's marks: a ring round each die and the category it means, drawn on the
     // table so it shows round the control whatever its picture.
     const Board &board = m_game.board;
-    const int ring = px(HintRing);
+    const int ring = m_zoom.px(HintRing);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(PreviewYellow, ring));
     painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -117,6 +118,8 @@ class StatusLine : public QLabel {
 public:
     explicit StatusLine(const QFont &font, QWidget *parent);
     void setStatus(const QString &text);
+    // The font as designed, at the board's zoom.
+    void setDesignedFont(const QFont &font);
     // How the text is drawn: the font and the lines.
     struct Shown {
         QFont font;
@@ -144,6 +147,22 @@ public:
 
     Game &game() const { return m_game; }
 
+    // How large the board is drawn, in percent: every control's place, size and font
+    // and every picture follow it. The board stands in the middle of the room the
+    // window gives it, at the largest zoom that fits, the felt filling any margin.
+    int zoom() const { return m_zoom.percent; }
+    // A zoom chosen by the keys: the window is asked to fit it, and where it cannot
+    // grow (maximised, full screen) the board stays at most as large as fits, until
+    // the window's size changes.
+    void setZoom(int percent);
+    // The board's size at a zoom, and the largest zoom at which it fits `room`.
+    static QSize sizeAt(int percent);
+    static int fittingZoom(QSize room);
+    // Where a point of the design, in twips, stands on the board now.
+    QPoint toPixels(int left, int top) const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     CategoryButton *butCat(int c) const { return m_butCat[c]; }
     QLabel *labCat(int c) const { return m_labCat[c]; }
     DieWidget *imgDice(int d) const { return m_imgDice[d]; }
@@ -166,18 +185,23 @@ public:
     static const std::array<Line, 10> &lines();
 
 signals:
+    void zoomChanged(int percent);
     void categoryClicked(int c);
     void categoryHovered(int c);
     void categoryAltReleased(int c);
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Every control placed, sized and lettered for the zoom.
+    void layOut();
+    QRect toPixels(int left, int top, int width, int height) const;
     void syncDie(int d);
     void syncCategory(int c);
     void syncThrowButton();
@@ -194,7 +218,9 @@ private:
     ImageStore &m_images;
     Table1<CategoryButton *, CategoryCount> m_butCat{};
     Table1<QLabel *, CategoryCount> m_labCat{};
-    QFont m_categoryFont; // the category buttons' captions, as designed
+    QFont m_categoryFont; // the category buttons' captions, as designed at the zoom
+    Zoom m_zoom;
+    QPoint m_origin; // where the design's top-left corner stands
     Table1<DieWidget *, DiceCount> m_imgDice{};
     Table1<JokerWidget *, JokersPerGame> m_joker{};
     WrappingButton *m_butThrow = nullptr;

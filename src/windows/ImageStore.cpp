@@ -171,15 +171,15 @@ const QPixmap &ImageStore::categoryPicture(int category, bool used) const
         collectOpenPictures();
     QPixmap &picture = used ? m_catUsed[category] : m_catOpen[category];
     if (picture.isNull())
-        picture = QPixmap::fromImage(
-            artwork::categoryPicture(category, used, artwork::categoryPictureSize(category), m_dpr));
+        picture = QPixmap::fromImage(artwork::categoryPicture(
+            category, used, boardPictureSize(artwork::categoryPictureSize(category)), m_dpr));
     return picture;
 }
 
 const QPixmap &ImageStore::joker() const
 {
     if (m_joker.isNull())
-        m_joker = QPixmap::fromImage(artwork::jokerPicture(JokerLogicalSize, m_dpr));
+        m_joker = QPixmap::fromImage(artwork::jokerPicture(boardPictureSize({JokerLogicalSize, 0}).width(), m_dpr));
     return m_joker;
 }
 
@@ -222,8 +222,28 @@ void ImageStore::ApplyDiceStyle(int style)
 const QPixmap &ImageStore::liveFace(int face) const
 {
     if (m_live[face].isNull())
-        m_live[face] = storeFace(storeSlot(m_liveStyle, face));
+        m_live[face] = m_boardZoom == Zoom::Designed
+            ? storeFace(storeSlot(m_liveStyle, face))
+            : QPixmap::fromImage(artwork::dieFace(m_liveStyle, face, boardPictureSize({DieLogicalSize, 0}).width(), m_dpr));
     return m_live[face];
+}
+
+QSize ImageStore::boardPictureSize(QSize designed) const
+{
+    return {qRound(designed.width() * m_boardZoom / double(Zoom::Designed)), qRound(designed.height() * m_boardZoom / double(Zoom::Designed))};
+}
+
+void ImageStore::setBoardZoom(int percent)
+{
+    if (percent == m_boardZoom)
+        return;
+    m_boardZoom = percent;
+    collectOpenPictures();
+    m_catOpen.fill(QPixmap());
+    m_catUsed.fill(QPixmap());
+    m_joker = QPixmap();
+    ApplyDiceStyle(m_liveStyle); // the built-in faces are drawn again when next painted
+    emit picturesRedrawn();
 }
 
 QPixmap ImageStore::logo(QSize logicalSize) const

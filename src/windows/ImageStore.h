@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "Options.h"
+#include "Twips.h"
 
 #include <QImage>
 #include <QObject>
@@ -49,10 +50,15 @@ public:
     void setDevicePixelRatio(qreal dpr);
     qreal devicePixelRatio() const { return m_dpr; }
 
+    // The board's pictures (the live faces, the categories, the joker) are drawn at
+    // their designed size times the board's zoom, in percent.
+    void setBoardZoom(int percent);
+    QSize boardPictureSize(QSize designed) const;
+
     // imgDiceStore: a face by its storeSlot(), 1..StoreSlots.
     const QPixmap &storeFace(int slot) const;
     void setStoreFace(int slot, const QPixmap &picture);
-    // The face pictures of the style in use.
+    // The face pictures of the style in use, at the board's zoom.
     const QPixmap &liveFace(int face) const;
     // Copies the six faces of `style` into the live faces.
     void ApplyDiceStyle(int style);
@@ -84,6 +90,7 @@ private:
     void forgetBuiltIns();
 
     qreal m_dpr;
+    int m_boardZoom = Zoom::Designed;
     mutable Table1<QPixmap, StoreSlots> m_store{};
     mutable Table1<QPixmap, FaceCount> m_live{};
     mutable Table1<QPixmap, CategoryCount> m_catOpen{};

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
@@ -51,7 +52,8 @@ constexpr const char *kCaptionSource = "korboCaption";
 
 MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                              | Qt::WindowCloseButtonHint
                               | Qt::CustomizeWindowHint),
       m_game(game), m_messages(messages),
       m_recordsStore(game.records, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()),
@@ -88,7 +90,13 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
             [this](int c) { m_game.run(m_game.sampleCategorySound(c)); });
     setWindowTitle(game.board.title());
     connect(&game.board, &Board::titleChanged, this, [this] { setWindowTitle(m_game.board.title()); });
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(m_board, &BoardView::zoomChanged, this, [this](int percent) {
+        // A size the player gave the window by its frame, or by maximising it.
+        if (isVisible())
+            m_viewChosen = true;
+        if (m_scores)
+            m_scores->setZoom(percent);
+    });
 }
 
 MainWindow::~MainWindow()
@@ -142,6 +150,20 @@ void MainWindow::buildMenus()
     view->addSeparator();
     menuCenterize = add(view, "menuCenterize", QT_TR_NOOP("&Arrange"));
     view->addSeparator();
+    // The desktop's zoom keys: Ctrl and + (also = and the keypad's +, so no Shift is
+    // needed), Ctrl and -, Ctrl and 0 for the designed size.
+    menuZoomIn = add(view, "menuZoomIn", QT_TR_NOOP("Zoom &In"));
+    menuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                              QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))});
+    menuZoomOut = add(view, "menuZoomOut", QT_TR_NOOP("Zoom O&ut"));
+    menuZoomOut->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                               QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))});
+    menuActualSize = add(view, "menuActualSize", QT_TR_NOOP("A&ctual Size"));
+    menuActualSize->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_0),
+                                  QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_0))});
+    menuFullScreen = add(view, "menuFullScreen", QT_TR_NOOP("&Full Screen"), QKeySequence(Qt::Key_F11));
+    menuFullScreen->setCheckable(true);
+    view->addSeparator();
     menuOptions = add(view, "menuOptions", QT_TR_NOOP("&Options..."));
 
     QMenu *help = addTopMenu(QT_TR_NOOP("&Help"));
@@ -184,6 +206,21 @@ void MainWindow::buildMenus()
     }
 
     connect(menuNew, &QAction::triggered, this, [this] { m_game.run(m_game.newGame()); });
+    connect(menuZoomIn, &QAction::triggered, this, [this] {
+        const int now = m_board->zoom();
+        const auto next = std::find_if(std::begin(Zoom::Steps), std::end(Zoom::Steps), [now](int step) { return step > now; });
+        zoomTo(next == std::end(Zoom::Steps) ? Zoom::Largest : *next);
+    });
+    connect(menuZoomOut, &QAction::triggered, this, [this] {
+        const int now = m_board->zoom();
+        const auto next = std::find_if(std::rbegin(Zoom::Steps), std::rend(Zoom::Steps), [now](int step) { return step < now; });
+        zoomTo(next == std::rend(Zoom::Steps) ? Zoom::Smallest : *next);
+    });
+    connect(menuActualSize, &QAction::triggered, this, [this] { zoomTo(Zoom::Designed); });
+    connect(menuFullScreen, &QAction::triggered, this, [this](bool on) {
+        m_viewChosen = true;
+        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    });
     connect(menuExit, &QAction::triggered, this, &QWidget::close);
     connect(menuHint, &QAction::triggered, this, [this] { m_game.run(m_game.showHint()); });
     connect(menuCoach, &QAction::toggled, this, [this](bool on) { m_game.setCoach(on); });
@@ -219,9 +256,19 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     // Every start plays other games.
     m_game.seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     LoadSettings();
-    adjustSize();
+    // The board as large as the player left it, as far as this screen allows.
+    m_board->setZoom(std::min(m_game.options().zoom, BoardView::fittingZoom(availableArea(this).marginsRemoved(frameMargins(this)).size()
+                                                                        - (sizeHint() - m_board->sizeHint()))));
+    // Not adjustSize(), which keeps a window within two thirds of the screen: the zoom
+    // is already within what the screen holds.
+    ensurePolished();
+    resize(sizeHint());
     CentreOnScreen(this);
     ResetBoard();
+    if (m_game.options().fullScreen)
+        setWindowState(Qt::WindowFullScreen);
+    else if (m_game.options().maximised)
+        setWindowState(Qt::WindowMaximized);
     show();
     co_await m_game.welcome();
     if (!m_startNotes.isEmpty())
@@ -307,9 +354,45 @@ QMenu *MainWindow::addTopMenu(const char *caption)
     return menu;
 }
 
+void MainWindow::zoomTo(int percent)
+{
+    m_viewChosen = true;
+    percent = std::clamp(percent, int(Zoom::Smallest), int(Zoom::Largest));
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        m_board->setZoom(std::min(percent, BoardView::fittingZoom(m_board->size())));
+        return;
+    }
+    // The menus and the frame stay as they are; the board takes what is left.
+    const QSize chrome = size() - m_board->size();
+    const QSize room = availableArea(this).marginsRemoved(frameMargins(this)).size() - chrome;
+    percent = std::min(percent, BoardView::fittingZoom(room));
+    m_board->setZoom(percent);
+    resize(BoardView::sizeAt(percent) + chrome);
+    keepOnScreen(this);
+}
+
+int MainWindow::normalZoom() const
+{
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return m_board->zoom();
+    return BoardView::fittingZoom(normalGeometry().size() - (size() - m_board->size()));
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape leaves full screen when nothing on the board had a use for it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isFullScreen()) {
+        menuFullScreen->trigger();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        menuFullScreen->setChecked(isFullScreen());
     if (event->type() == QEvent::LanguageChange) {
         for (QAction *action : findChildren<QAction *>())
             if (const QByteArray caption = action->property(kCaptionSource).toByteArray(); !caption.isEmpty())
@@ -331,6 +414,13 @@ QStringList MainWindow::StoreSettings()
     // Each file on its own: a settings folder that cannot be written must not cost
     // the records.
     QStringList failures;
+    if (m_viewChosen) {
+        OptionValues view = m_game.options().values();
+        view.zoom = normalZoom();
+        view.maximised = isMaximized();
+        view.fullScreen = isFullScreen();
+        m_game.setOptions(view);
+    }
     const QString settings = QDir(m_folders.settings).filePath(SettingsFileName);
     if (const SaveResult saved = WriteSettingsFile(m_game.options(), settings); !saved)
         failures << QDir::toNativeSeparators(settings) + QLatin1String(": ") + saved.error;
@@ -399,8 +489,7 @@ void MainWindow::ResetBoard()
 
 void MainWindow::resetBoardWindow()
 {
-    // The board keeps its designed size: the client area under the menu bar is fixed.
-    m_board->setFixedSize(pxSize(5940, 6465));
+    // The board keeps the size the player gave it.
     if (m_options)
         m_options->placeOver(this);
 }
@@ -427,6 +516,7 @@ ScoresWindow *MainWindow::scores()
 {
     if (!m_scores) {
         m_scores = new ScoresWindow(m_game, this);
+        m_scores->setZoom(m_board->zoom());
         placeFrame(m_scores, besideFrame(availableArea(this), frameGeometry(), frameRect(m_scores).size()));
         connect(m_scores, &ScoresWindow::hiddenByUser, this, [this] {
             menuScores->setChecked(false);
@@ -616,7 +706,8 @@ QCoro::Task<> MainWindow::choosePlayers()
 
 void MainWindow::placePlayersDialog(QDialog *dialog)
 {
-    const QRect frame(frameGeometry().topLeft() + px(120, 480), frameRect(dialog).size());
+    // Near the board's top-left corner, wherever the board stands in a larger window.
+    const QRect frame(frameGeometry().topLeft() + px(120, 480) + m_board->toPixels(0, 0), frameRect(dialog).size());
     placeFrame(dialog, keptInside(frame, availableArea(this)));
 }
 

@@ -82,6 +82,10 @@ public:
     QAction *menuSayDice = nullptr;
     QAction *menuSayTurn = nullptr;
     QAction *menuCenterize = nullptr;
+    QAction *menuZoomIn = nullptr;
+    QAction *menuZoomOut = nullptr;
+    QAction *menuActualSize = nullptr;
+    QAction *menuFullScreen = nullptr;
     QAction *menuOptions = nullptr;
     QAction *menuHelp = nullptr;
     QAction *menuKeys = nullptr;
@@ -103,6 +107,11 @@ public:
     void chooseLanguage(const QString &code);
     void showLanguage(const QString &code);
     void menuUpdateClick();
+    // The board at `percent` of its designed size: the window grows or shrinks to fit
+    // it, as far as the screen allows; maximised or full screen, the board does.
+    void zoomTo(int percent);
+    // The board's zoom in the window as it is when neither maximised nor full screen.
+    int normalZoom() const;
     // The home page and support address this build was given; empty when none.
     static QString homePage();
     static QString supportAddress();
@@ -127,6 +136,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     QMenu *addTopMenu(const char *caption);
     bool event(QEvent *event) override;
 
@@ -144,6 +154,8 @@ private:
     Folders m_folders;
     bool m_stored = false;
     bool m_samplesMuted = false;
+    // The player zoomed or resized the board: its size is kept with the settings.
+    bool m_viewChosen = false;
     ScoresWindow *m_scores = nullptr;
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;

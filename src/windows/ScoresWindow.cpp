@@ -7,6 +7,7 @@
 #include "ScoreTable.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -36,19 +37,6 @@ int rowOfEntry(int k)
     return k + 2;
 }
 
-// A label at a place on the sheet, given in the window's coordinates also when it
-// belongs to the table.
-QLabel *cellLabel(QWidget *parent, int left, int top, Qt::Alignment align, bool bold)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(pxRect(left, top, kCellWidth, kCellHeight).translated(-parent->mapTo(parent->window(), QPoint())));
-    label->setAlignment(align | Qt::AlignVCenter);
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
 void colour(QLabel *label, const QColor &c)
 {
     QPalette pal = label->palette();
@@ -70,29 +58,29 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     // The table holds the rows' captions, the scores and the totals; the names stand
     // above it.
     m_table = new ScoreTable(this);
-    m_table->setGeometry(pxRect(120, 480, columnLeft(MaxPlayers) + kCellWidth - 120, 5400 + kCellHeight - 480));
+    place(m_table, QRect(120, 480, columnLeft(MaxPlayers) + kCellWidth - 120, 5400 + kCellHeight - 480));
     for (int r = 1; r <= ScoreSheet::RowsPerPlayer; ++r) {
-        QLabel *label = cellLabel(m_table, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
+        QLabel *label = placedLabel(m_table, 120, 480 + (r - 1) * 300, Qt::AlignRight, true);
         m_table->setCell(r - 1, 0, label);
         label->setObjectName(QStringLiteral("labCat%1").arg(r));
         colour(label, r % 2 ? kOddRow : kEvenRow);
         m_rows[r] = label;
     }
     // The totals' row has no caption to see; a screen reader names it.
-    m_totalHead = cellLabel(m_table, 120, 5400, Qt::AlignRight, true);
+    m_totalHead = placedLabel(m_table, 120, 5400, Qt::AlignRight, true);
     m_totalHead->setObjectName(QStringLiteral("labTotalHead"));
     m_table->setCell(ScoreTable::TotalRow, 0, m_totalHead);
     retranslate();
     for (int p = 1; p <= MaxPlayers; ++p) {
-        m_names[p] = cellLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
+        m_names[p] = placedLabel(this, columnLeft(p), 120, Qt::AlignHCenter, true);
         m_names[p]->setObjectName(QStringLiteral("labName%1").arg(p));
         m_table->setColumnHeader(p, m_names[p]);
-        m_totals[p] = cellLabel(m_table, columnLeft(p), 5400, Qt::AlignHCenter, true);
+        m_totals[p] = placedLabel(m_table, columnLeft(p), 5400, Qt::AlignHCenter, true);
         m_totals[p]->setObjectName(QStringLiteral("labTotal%1").arg(p));
         m_table->setCell(ScoreTable::TotalRow, p, m_totals[p]);
         for (int k = 1; k <= ScoreSheet::RowsPerPlayer; ++k) {
             const int row = rowOfEntry(k);
-            QLabel *cell = cellLabel(m_table, columnLeft(p), 480 + (row - 1) * 300, Qt::AlignHCenter, false);
+            QLabel *cell = placedLabel(m_table, columnLeft(p), 480 + (row - 1) * 300, Qt::AlignHCenter, false);
             cell->setObjectName(QStringLiteral("labScore%1").arg(ScoreSheet::cellIndex(p, k)));
             colour(cell, row % 2 ? kOddRow : kEvenRow);
             m_cells[ScoreSheet::cellIndex(p, k)] = cell;
@@ -108,6 +96,51 @@ ScoresWindow::ScoresWindow(Game &game, QWidget *parent)
     refreshNames();
     refresh();
     connect(&game.sheet(), &ScoreSheet::changed, this, &ScoresWindow::refresh);
+}
+
+QLabel *ScoresWindow::placedLabel(QWidget *parent, int left, int top, Qt::Alignment align, bool bold)
+{
+    auto *label = new QLabel(parent);
+    place(label, QRect(left, top, kCellWidth, kCellHeight));
+    label->setAlignment(align | Qt::AlignVCenter);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+void ScoresWindow::place(QWidget *control, const QRect &twips)
+{
+    if (std::none_of(m_placed.begin(), m_placed.end(), [control](const auto &p) { return p.first == control; }))
+        m_placed.emplace_back(control, twips);
+    const QPoint parentAt = control->parentWidget() == this ? QPoint() : control->parentWidget()->pos();
+    control->setGeometry(m_zoom.pxRect(twips.x(), twips.y(), twips.width(), twips.height()).translated(-parentAt));
+}
+
+void ScoresWindow::layOut()
+{
+    for (const auto &[control, twips] : m_placed)
+        place(control, twips);
+}
+
+void ScoresWindow::setZoom(int percent)
+{
+    if (percent == m_zoom.percent)
+        return;
+    m_zoom.percent = percent;
+    QFont sheet = QApplication::font(this);
+    sheet.setPointSizeF(m_zoom.points(sheet.pointSizeF()));
+    setFont(sheet);
+    for (QLabel *label : findChildren<QLabel *>()) {
+        QFont font = label->font();
+        font.setPointSizeF(sheet.pointSizeF());
+        label->setFont(font);
+    }
+    layOut();
+    retranslate();
+    refreshNames();
+    fitSummary();
+    update();
 }
 
 void ScoresWindow::retranslate()
@@ -131,9 +164,9 @@ void ScoresWindow::changeEvent(QEvent *event)
         retranslate();
 }
 
-int ScoresWindow::widthFor(int players)
+int ScoresWindow::widthFor(int players, Zoom zoom)
 {
-    return px((players + 1) * 1275);
+    return zoom.px((players + 1) * 1275);
 }
 
 void ScoresWindow::setPlayerCount(int players)
@@ -145,13 +178,13 @@ void ScoresWindow::setPlayerCount(int players)
 
 void ScoresWindow::fitSummary()
 {
-    const int width = widthFor(m_players);
-    const int margin = px(120);
+    const int width = widthFor(m_players, m_zoom);
+    const int margin = m_zoom.px(120);
     m_summary->setText(m_game.sheet().summary());
     const int height = m_summary->text().isEmpty() ? 0 : m_summary->heightForWidth(width - 2 * margin);
-    m_summary->setGeometry(margin, px(kClientHeight), width - 2 * margin, height);
+    m_summary->setGeometry(margin, m_zoom.px(kClientHeight), width - 2 * margin, height);
     m_summary->setVisible(height > 0);
-    setFixedSize(width, px(kClientHeight) + (height > 0 ? height + margin : 0));
+    setFixedSize(width, m_zoom.px(kClientHeight) + (height > 0 ? height + margin : 0));
 }
 
 void ScoresWindow::refreshNames()
@@ -204,8 +237,8 @@ void ScoresWindow::paintEvent(QPaintEvent *)
 {
     // The line that sets the totals apart from the table.
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawLine(px(0, 5280), px(9060, 5280));
+    painter.setPen(QPen(Qt::black, std::max(1, m_zoom.px(TwipsPerPixel))));
+    painter.drawLine(m_zoom.px(0, 5280), m_zoom.px(9060, 5280));
 }
 
 void ScoresWindow::closeEvent(QCloseEvent *event)

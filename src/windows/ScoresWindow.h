@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "ScoreSheet.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -32,7 +33,9 @@ public:
     // The names are narrowed at most to this stretch, then cut short.
     static constexpr int NarrowestName = 75;
     // Width for a number of players: the row labels and that many columns.
-    static int widthFor(int players);
+    static int widthFor(int players, Zoom zoom = {});
+    // The sheet drawn at the board's zoom, in percent of its designed size.
+    void setZoom(int percent);
     void setPlayerCount(int players);
     // The names as the game state has them now.
     void refreshNames();
@@ -48,6 +51,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // A label at a place on the sheet, given in twips in the window's coordinates also
+    // when it belongs to the table.
+    QLabel *placedLabel(QWidget *parent, int left, int top, Qt::Alignment align, bool bold);
+    // A control at its place in twips, at the zoom.
+    void place(QWidget *control, const QRect &twips);
+    // Every placed control where the zoom puts it.
+    void layOut();
     // The captions and title in the language in use.
     void retranslate();
     void refresh();
@@ -61,6 +71,9 @@ private:
     QLabel *m_totalHead = nullptr;
     QLabel *m_summary = nullptr;
     int m_players = 0;
+    Zoom m_zoom;
+    // Each control and its place in twips, in the window's coordinates, containers first.
+    std::vector<std::pair<QWidget *, QRect>> m_placed;
     // The coach's summary laid out under the totals, the window as tall as it needs.
     void fitSummary();
 };

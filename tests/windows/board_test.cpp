@@ -192,17 +192,33 @@ TEST_F(Window, PicturesFollowTheScreensDensity)
     expectDrawnFor(window.images(), window.devicePixelRatio(), "a screen change");
 }
 
-TEST_F(Window, ThePointerAndAJokerDragTellWhatTheBoardWouldDo)
+// At the designed size and zoomed, in a window grown round the board.
+struct AtZoom : Window, ::testing::WithParamInterface<int> {
+    AtZoom()
+    {
+        window.show();
+        window.zoomTo(GetParam());
+    }
+};
+INSTANTIATE_TEST_SUITE_P(Zooms, AtZoom, ::testing::Values(Zoom::Designed, 150));
+
+TEST_P(AtZoom, ThePointerAndAJokerDragTellWhatTheBoardWouldDo)
 {
     // Guards a drag during a throw inviting a drop ("Play a joker on this Die") that
     // then snapped back, the table's hint showing while still on the token, and the
-    // prompt lost when the pointer crosses the table (a label leaves the line alone).
+    // prompt lost when the pointer crosses the table (a label leaves the line alone);
+    // zoomed, a pointer taken as if the board were at its designed size.
+    BoardView *board = window.board();
+    ASSERT_EQ(board->zoom(), GetParam());
     t.name({QStringLiteral("Red")});
     t.run(g.throwDice());
     t.run(g.throwDice());
+    // A click sends a die to the held row, where the zoomed board shows it.
+    QTest::mouseClick(board->imgDice(2), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.board.die(2).top == geometry::HeldTop; }));
+    EXPECT_EQ(board->imgDice(2)->pos(), board->toPixels(geometry::dieLeft(2), geometry::HeldTop));
     QMimeData mime;
     mime.setData(QLatin1String(JokerWidget::MimeType), "1");
-    BoardView *board = window.board();
     auto dragOver = [&](QPoint at) {
         QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(board, &enter);
@@ -214,11 +230,11 @@ TEST_F(Window, ThePointerAndAJokerDragTellWhatTheBoardWouldDo)
     // line "-": left as it was
     const struct { const char *over; QPoint at; bool drag, busy, taken; const char *line; } rows[] = {
         {"a label, pointed at", board->labCat(3)->geometry().center(), false, false, false, "-"},
-        {"the table, pointed at", QPoint(150, 150), false, false, false, "Sort your dice and throw again, Red"},
+        {"the table, pointed at", board->toPixels(2250, 2250), false, false, false, "Sort your dice and throw again, Red"},
         {"die, dice in flight", die, true, true, false, "-"},
         {"die", die, true, false, true, "Play a joker on this Die"},
         {"token", board->joker(1)->geometry().center(), true, false, false, "-"},
-        {"table", px(4880, 4400), true, false, false, "Drop the Joker on the Die you would like to throw again"},
+        {"table", board->toPixels(4880, 4400), true, false, false, "Drop the Joker on the Die you would like to throw again"},
     };
     for (const auto &row : rows) {
         g.board.setAnnounce(QStringLiteral("-"));

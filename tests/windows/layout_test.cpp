@@ -264,14 +264,45 @@ TEST(Languages, EachOneTheGameSpeaksIsLaidOutBelow)
     EXPECT_EQ(spoken, checked);
 }
 
-struct Layout : ::testing::TestWithParam<const char *>, Speaking, WindowGame {
-    Layout() : Speaking(GetParam()) {}
+struct Shown {
+    const char *language;
+    int zoom;
+};
+
+// Every language at the designed size; English, the longest language and the
+// pseudo-language also with the board and the sheet zoomed.
+std::vector<Shown> shownWays()
+{
+    std::vector<Shown> all;
+    for (const char *code : kLanguages)
+        all.push_back({code, Zoom::Designed});
+    for (int zoom : {150, 200})
+        for (const char *code : {"en", "de", kPseudo})
+            all.push_back({code, zoom});
+    return all;
+}
+
+struct Layout : ::testing::TestWithParam<Shown>, Speaking, WindowGame {
+    Layout() : Speaking(GetParam().language)
+    {
+        // The window grown round the zoomed board, as the zoom keys grow it where the
+        // screen has room.
+        if (GetParam().zoom != Zoom::Designed) {
+            window.show();
+            window.board()->setZoom(GetParam().zoom);
+            window.resize(window.size() + BoardView::sizeAt(GetParam().zoom) - window.board()->size());
+            EXPECT_EQ(window.board()->zoom(), GetParam().zoom);
+        }
+    }
+    bool pseudo() const { return GetParam().language == kPseudo; }
     UserDiceDialog dice{window.images(), messages, QString()};
     AboutWindow about{window.images(), MainWindow::homePage(), MainWindow::supportAddress()};
     VarsMonitor monitor{g};
 };
-INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::ValuesIn(kLanguages),
-                         [](const auto &info) { return std::string(info.param == kPseudo ? "pseudo" : info.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::ValuesIn(shownWays()), [](const auto &info) {
+    const std::string language = info.param.language == kPseudo ? "pseudo" : info.param.language;
+    return info.param.zoom == Zoom::Designed ? language : language + "_at_" + std::to_string(info.param.zoom);
+});
 
 TEST_P(Layout, TheBoardAtEveryStage)
 {
@@ -280,7 +311,7 @@ TEST_P(Layout, TheBoardAtEveryStage)
     t.run(g.throwDice());
     t.run(g.throwDice());
     expectLaidOut(&window); // dice on the table, jokers out
-    if (GetParam() == kPseudo)
+    if (pseudo())
         expectAllTranslated(&window, {QStringLiteral("WWWWWWWWWWWW"), ProgramName});
     setOption(g, &OptionValues::textButtonsValue, 1);
     RefreshCategoryButtons(g.board, g.state(), g.options());
@@ -288,11 +319,11 @@ TEST_P(Layout, TheBoardAtEveryStage)
         g.board.setCategoryLabel(c, QStringLiteral("120"));
     g.board.setThrowCaption(Game::throwCaption(MaxThrows));
     expectLaidOut(&window); // text buttons, the widest scores
-    // A coach's word with the next greeting wraps to two lines; a longer one is cut
-    // short, and is whole in the tooltip.
+    // A coach's word with the next greeting wraps to two lines; a far longer one is
+    // cut short, and is whole in the tooltip.
     const QString word = QStringLiteral("Throwing all six costs WWWWWWWWWWWW 23.4 points on average; holding 5 5 5 was "
                                         "best. Off you go, WWWWWWWWWWWW");
-    for (const QString &text : {word, word + word}) {
+    for (const QString &text : {word, word.repeated(4)}) {
         g.board.setAnnounce(text);
         expectLaidOut(&window);
         EXPECT_EQ(window.board()->announce()->shown().lines.size(), 2);
@@ -325,7 +356,7 @@ TEST_P(Layout, EveryTextStandsOutUnderADarkTheme)
 {
     // Guards a background the game fixes (the pale green, the felt, the grey strip) with
     // the writing on it left to the desktop's theme, or too faint for its background.
-    if (GetParam() == kPseudo)
+    if (pseudo())
         GTEST_SKIP() << "the brackets make short words far longer than any language's, and thinner when narrowed";
     const QPalette before = QApplication::palette();
     QPalette dark;
@@ -393,7 +424,7 @@ TEST_P(Layout, EveryOtherWindow)
     PlayersDialog players(g);
     for (QWidget *other : std::initializer_list<QWidget *>{&players, &dice, &about, &monitor})
         expectLaidOut(other);
-    if (GetParam() == kPseudo)
+    if (pseudo())
         for (QWidget *shown : std::initializer_list<QWidget *>{window.optionsDialog(), window.scores(),
                                                                window.recordsWindow(), &players, &dice, &about,
                                                                &monitor})

@@ -1,5 +1,6 @@
 // The main window's life: start-up reading the files, closing with and without a
 // game, saving at exit.
+#include "BoardView.h"
 #include "DesktopSession.h"
 #include "Language.h"
 #include "OptionsDialog.h"
@@ -306,21 +307,35 @@ TEST_F(Life, AGameInGermanWritesWhatOneInEnglishWritesAndAChosenLanguageIsKept)
         run.window.findChild<QAction *>(QStringLiteral("menuLanguage_de"))->trigger();
         QCoreApplication::processEvents(); // the windows hear of it in their turn
         EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at once";
+        // Ctrl with = and with the keypad's + grow the board by two steps; F11 fills the screen.
+        run.window.activateWindow();
+        QTest::keyClick(&run.window, Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&run.window, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+        EXPECT_EQ(run.window.board()->zoom(), 125);
+        EXPECT_EQ(run.window.board()->size(), BoardView::sizeAt(125)) << "the window grown round it";
+        QTest::keyClick(&run.window, Qt::Key_F11);
         ASSERT_TRUE(run.window.close());
     }
-    EXPECT_TRUE(readFile(ini).contains("Language=de\r\n"));
+    EXPECT_TRUE(readFile(ini).contains("Language=de\r\nZoom=125\r\nFullScreen=1\r\n")) << readFile(ini).toStdString();
     UseLanguage(QStringLiteral("en"));
     {
         GameRun run(settings.path(), data.path());
         EXPECT_EQ(CurrentLanguage(), QStringLiteral("de"));
         EXPECT_EQ(run.window.menuNew->text(), QStringLiteral("&Neu")) << "at the next start";
+        EXPECT_TRUE(run.window.isFullScreen());
+        EXPECT_EQ(run.window.normalZoom(), 125) << "the size to come back to";
+        // Escape, which nothing on the board uses, leaves full screen; Ctrl+0 is the designed size.
+        QTest::keyClick(&run.window, Qt::Key_Escape);
+        EXPECT_FALSE(run.window.isFullScreen());
+        QTest::keyClick(&run.window, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(run.window.board()->zoom(), Zoom::Designed);
         PlayersDialog players(run.g);
         EXPECT_EQ(players.findChild<QLineEdit *>(QStringLiteral("txtPlayerName1"))->text(), ivan)
             << "the last game's company, offered again";
         run.window.findChild<QAction *>(QStringLiteral("menuLanguage_desktop"))->trigger();
         ASSERT_TRUE(run.window.close());
     }
-    EXPECT_EQ(readFile(ini), written[0][0]) << "the desktop's language again, as if never chosen";
+    EXPECT_EQ(readFile(ini), written[0][0]) << "the desktop's language and the designed size again, as if never chosen";
     UseLanguage(QStringLiteral("en"));
 }
 

@@ -185,8 +185,8 @@ def read_catalogue(path):
     return dict(catalogue)
 
 
-# Keys written the same in every language: a letter, a digit, F1 to F12.
-PLAIN_KEY = re.compile(r"[A-Z0-9]|F(?:[1-9]|1[0-2])")
+# Keys written the same in every language: a letter, a digit, F1 to F12, plus and minus.
+PLAIN_KEY = re.compile(r"[A-Z0-9+-]|F(?:[1-9]|1[0-2])")
 
 
 class Language:
@@ -229,7 +229,7 @@ class Language:
         """A key as it is written in this language: "Ctrl+F6" is "Strg+F6" in German."""
         if self.code == SOURCE_LANGUAGE:
             return name
-        parts = name.split("+")
+        parts = re.split(r"\+(?=.)", name) # "Ctrl++" is Ctrl and the plus key
         unnamed = [p for p in parts if not PLAIN_KEY.fullmatch(p) and p not in self.texts.KEY_NAMES]
         if unnamed:
             raise LookupError("KEY_NAMES has no %s" % " or ".join(map(repr, unnamed)))
@@ -369,6 +369,10 @@ def vocabulary(language):
         "options": entry("&View", "&Options..."),
         "how_to_play": entry("&Help", "How to &Play"),
         "exit": entry("&Game", "E&xit"),
+        "zoom_in": entry("&View", "Zoom &In"),
+        "zoom_out": entry("&View", "Zoom O&ut"),
+        "actual_size": entry("&View", "A&ctual Size"),
+        "full_screen": entry("&View", "&Full Screen"),
         # Buttons and questions.
         "start": shown("Start Game"),
         "stop": shown("Stop this game?"),
@@ -394,6 +398,8 @@ def vocabulary(language):
         "t": keys("T"), "w": keys("W"),
         "f1": keys("F1"), "f2": keys("F2"), "f5": keys("F5"), "f6": keys("F6"),
         "ctrlf6": keys("Ctrl+F6"), "ctrln": keys("Ctrl+N"), "ctrlq": keys("Ctrl+Q"),
+        "ctrlplus": keys("Ctrl++"), "ctrlminus": keys("Ctrl+-"), "ctrl0": keys("Ctrl+0"),
+        "f11": keys("F11"),
         "alt_game": alt("&Game"), "alt_view": alt("&View"), "alt_help": alt("&Help"),
         # Figures.
         "upper_bonus": UPPER_BONUS,

@@ -113,6 +113,8 @@ KEYS = [
     ("%(f2)s, %(ctrln)s", "Neues Spiel (%(new)s); während eines Spiels fragt Korbo, ob es "
      "abgebrochen werden soll"),
     ("%(ctrlq)s", "Beenden (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Das Spielfeld vergrößern, verkleinern und wieder in seiner ursprünglichen Größe zeigen (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); es wächst und schrumpft auch mit seinem Fenster"),
+    ("%(f11)s", "Vollbild (%(full_screen)s); %(f11)s oder %(escape)s verlässt es"),
     ("%(f5)s", "Ein Hinweis: der beste nächste Schritt (%(hint)s)"),
     ("%(f6)s", "Die Punktetabelle (%(scores)s)"),
     ("%(ctrlf6)s", "Vom Spielfeld in die Punktetabelle und zurück (%(go_to_scores)s); in "

@@ -94,6 +94,8 @@ KEYS = [
     ("%(f1)s", "This help page (%(how_to_play)s)"),
     ("%(f2)s, %(ctrln)s", "New game (%(new)s); during a game it offers to stop it"),
     ("%(ctrlq)s", "Quit (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Zoom the board in, out, and back to its designed size (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); the board also grows and shrinks with its window"),
+    ("%(f11)s", "Full screen (%(full_screen)s); %(f11)s or %(escape)s leaves it"),
     ("%(f5)s", "A hint: the best next move (%(hint)s)"),
     ("%(f6)s", "The score sheet (%(scores)s)"),
     ("%(ctrlf6)s", "From the board into the score sheet, and back (%(go_to_scores)s); in the "

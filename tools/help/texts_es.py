@@ -113,6 +113,8 @@ KEYS = [
     ("%(f2)s, %(ctrln)s", "Nueva partida (%(new)s); durante una partida, Korbo pregunta si quieres "
      "detenerla"),
     ("%(ctrlq)s", "Salir (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Ampliar el tablero, reducirlo o devolverle su tamaño original (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); también crece y mengua con su ventana"),
+    ("%(f11)s", "Pantalla completa (%(full_screen)s); %(f11)s o %(escape)s la deja"),
     ("%(f5)s", "Una pista: la mejor jugada siguiente (%(hint)s)"),
     ("%(f6)s", "La hoja de puntuaciones (%(scores)s)"),
     ("%(ctrlf6)s", "Del tablero a la hoja de puntuaciones y de vuelta (%(go_to_scores)s); "

@@ -116,6 +116,8 @@ KEYS = [
     ("%(f2)s, %(ctrln)s", "Nouvelle partie (%(new)s)&nbsp;; pendant une partie, Korbo propose de "
      "l'arrêter"),
     ("%(ctrlq)s", "Quitter (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Agrandir le plateau, le réduire, ou lui rendre sa taille d'origine (%(zoom_in)s, %(zoom_out)s, %(actual_size)s) ; il suit aussi la taille de sa fenêtre"),
+    ("%(f11)s", "Plein écran (%(full_screen)s) ; %(f11)s ou %(escape)s en sort"),
     ("%(f5)s", "Un indice&nbsp;: le meilleur coup suivant (%(hint)s)"),
     ("%(f6)s", "La feuille de marque (%(scores)s)"),
     ("%(ctrlf6)s", "Passer du plateau à la feuille de marque, et retour (%(go_to_scores)s)&nbsp;; "

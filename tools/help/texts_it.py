@@ -112,6 +112,8 @@ KEYS = [
     ("%(f1)s", "Questa pagina di aiuto (%(how_to_play)s)"),
     ("%(f2)s, %(ctrln)s", "Nuova partita (%(new)s); durante una partita chiede se interromperla"),
     ("%(ctrlq)s", "Esci (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Ingrandire il tavolo, rimpicciolirlo o riportarlo alle dimensioni originali (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); cresce e si riduce anche con la sua finestra"),
+    ("%(f11)s", "Schermo intero (%(full_screen)s); %(f11)s o %(escape)s lo lascia"),
     ("%(f5)s", "Un suggerimento: la mossa migliore (%(hint)s)"),
     ("%(f6)s", "La tabella dei punteggi (%(scores)s)"),
     ("%(ctrlf6)s", "Dal tavolo alla tabella dei punteggi e ritorno (%(go_to_scores)s); nella "

@@ -115,6 +115,8 @@ KEYS = [
     ("%(f2)s, %(ctrln)s", "Nieuw spel (%(new)s); tijdens een spel vraagt Korbo of dat moet "
      "stoppen"),
     ("%(ctrlq)s", "Afsluiten (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Het speelbord groter, kleiner of weer op de oorspronkelijke grootte tonen (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); het groeit en krimpt ook mee met zijn venster"),
+    ("%(f11)s", "Volledig scherm (%(full_screen)s); %(f11)s of %(escape)s verlaat het"),
     ("%(f5)s", "Een hint: de beste volgende zet (%(hint)s)"),
     ("%(f6)s", "De scorekaart (%(scores)s)"),
     ("%(ctrlf6)s", "Van het speelbord naar de scorekaart en terug (%(go_to_scores)s); op "

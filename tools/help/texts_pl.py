@@ -116,6 +116,8 @@ KEYS = [
     ("%(f1)s", "Ta strona pomocy (%(how_to_play)s)"),
     ("%(f2)s, %(ctrln)s", "Nowa gra (%(new)s); w trakcie gry Korbo pyta, czy ją przerwać"),
     ("%(ctrlq)s", "Zakończ grę (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Powiększ planszę, pomniejsz ją lub przywróć jej pierwotny rozmiar (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); plansza rośnie i maleje także razem z oknem"),
+    ("%(f11)s", "Pełny ekran (%(full_screen)s); %(f11)s lub %(escape)s go opuszcza"),
     ("%(f5)s", "Podpowiedź: najlepszy następny ruch (%(hint)s)"),
     ("%(f6)s", "Tabela wyników (%(scores)s)"),
     ("%(ctrlf6)s", "Z planszy do tabeli wyników i z powrotem (%(go_to_scores)s); w "

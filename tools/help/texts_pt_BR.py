@@ -112,6 +112,8 @@ KEYS = [
     ("%(f2)s, %(ctrln)s", "Nova partida (%(new)s); durante uma partida, o Korbo pergunta se deve "
      "interrompê-la"),
     ("%(ctrlq)s", "Sair (%(exit)s)"),
+    ("%(ctrlplus)s, %(ctrlminus)s, %(ctrl0)s", "Ampliar o tabuleiro, reduzi-lo ou voltar ao tamanho original (%(zoom_in)s, %(zoom_out)s, %(actual_size)s); ele também cresce e diminui com a janela"),
+    ("%(f11)s", "Tela cheia (%(full_screen)s); %(f11)s ou %(escape)s sai dela"),
     ("%(f5)s", "Uma dica: a melhor jogada a seguir (%(hint)s)"),
     ("%(f6)s", "O placar (%(scores)s)"),
     ("%(ctrlf6)s", "Do tabuleiro para o placar e de volta (%(go_to_scores)s); no placar, "
