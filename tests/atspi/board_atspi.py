@@ -1,5 +1,6 @@
 # The game as a screen reader meets it on the AT-SPI bus: driven by keys, read through
 # pyatspi. Fails (status 1) with what it missed.
+import os
 import subprocess
 import sys
 import time
@@ -98,6 +99,20 @@ if check(all(len(d) == 1 for d in dice), "the dice are not all named: %s" % dice
         faces.append(WORDS.get(parts[1], 0))
     expected = "Thrown %s. Sort your dice and throw again, Ann" % " ".join(str(f) for f in sorted(faces))
     check(told and told[-1] == expected, "after the throw %r was told, not %r" % (told, expected))
+    # Where a reader (or a magnifier following it) shows a die: its own size at the
+    # board's zoom, inside the board's window.
+    zoom = int(os.environ.get("KORBO_ATSPI_ZOOM", "100"))
+    side = round(720 * zoom / 1500)
+    frame = named(app, pyatspi.ROLE_FRAME, "Ann")
+    if check(len(frame) == 1, "no window titled with Ann's turn"):
+        outer = frame[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        for (die,) in dice:
+            box = die.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            check((box.width, box.height) == (side, side), "%s is %dx%d, not %d at %d %%"
+                  % (die.name, box.width, box.height, side, zoom))
+            check(outer.x <= box.x and box.x + box.width <= outer.x + outer.width and outer.y <= box.y
+                  and box.y + box.height <= outer.y + outer.height, "%s at %s lies outside its window %s"
+                  % (die.name, (box.x, box.y), (outer.x, outer.y, outer.width, outer.height)))
 
 # A category pressed as a screen reader presses it: its description is the score.
 twins = named(app, pyatspi.ROLE_PUSH_BUTTON, "Twins")
