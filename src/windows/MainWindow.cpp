@@ -94,6 +94,11 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
         // A size the player gave the window by its frame, or by maximising it.
         if (isVisible())
             m_viewChosen = true;
+        // The size to come back to after maximised or full screen. Kept here: Qt knows
+        // it only when the game itself changed the window's state, not when the
+        // window manager or a Wayland compositor did.
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            m_normalZoom = percent;
         if (m_scores)
             m_scores->setZoom(percent);
     });
@@ -259,6 +264,7 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     // The board as large as the player left it, as far as this screen allows.
     m_board->setZoom(std::min(m_game.options().zoom, BoardView::fittingZoom(availableArea(this).marginsRemoved(frameMargins(this)).size()
                                                                         - (sizeHint() - m_board->sizeHint()))));
+    m_normalZoom = m_board->zoom();
     // Not adjustSize(), which keeps a window within two thirds of the screen: the zoom
     // is already within what the screen holds.
     ensurePolished();
@@ -373,9 +379,7 @@ void MainWindow::zoomTo(int percent)
 
 int MainWindow::normalZoom() const
 {
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        return m_board->zoom();
-    return BoardView::fittingZoom(normalGeometry().size() - (size() - m_board->size()));
+    return windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) ? m_normalZoom : m_board->zoom();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "Placement.h"
 #include "RecordsStore.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -156,6 +157,7 @@ private:
     bool m_samplesMuted = false;
     // The player zoomed or resized the board: its size is kept with the settings.
     bool m_viewChosen = false;
+    int m_normalZoom = Zoom::Designed;
     ScoresWindow *m_scores = nullptr;
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
