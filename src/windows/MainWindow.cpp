@@ -99,8 +99,10 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
         // window manager or a Wayland compositor did.
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             m_normalZoom = percent;
-        if (m_scores)
+        if (m_scores) {
             m_scores->setZoom(percent);
+            keepOnScreen(m_scores); // grown, it may reach past the screen's edge
+        }
     });
 }
 
