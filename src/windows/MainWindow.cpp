@@ -264,9 +264,12 @@ QCoro::Task<> MainWindow::startUp(Folders folders)
     m_game.seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     LoadSettings();
     // The board as large as the player left it, as far as this screen allows.
-    m_board->setZoom(std::min(m_game.options().zoom, BoardView::fittingZoom(availableArea(this).marginsRemoved(frameMargins(this)).size()
-                                                                        - (sizeHint() - m_board->sizeHint()))));
-    m_normalZoom = m_board->zoom();
+    if (const int zoom = m_game.options().zoom; zoom != Zoom::Designed) {
+        const QSize room = availableArea(this).marginsRemoved(frameMargins(this)).size()
+            - QSize(0, menuBar()->sizeHint().height());
+        m_board->setZoom(std::min(zoom, BoardView::fittingZoom(room)));
+        m_normalZoom = m_board->zoom();
+    }
     // Not adjustSize(), which keeps a window within two thirds of the screen: the zoom
     // is already within what the screen holds.
     ensurePolished();
