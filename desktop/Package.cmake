@@ -37,6 +37,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland platform, so on a Wayland desktop the game runs natively rather than
 # through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# The history of games is an SQLite database, read through Qt's SQLite plugin, which
+# the scan of the program's libraries does not see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 if(KORBO_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORBO_HOMEPAGE})
 endif()

@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 ist %2, keine Datei. Korbo lässt es, wie es ist, und führt keinen Spielverlauf, solange es dort ist.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>Der Spielverlauf in %1 wurde von einer neueren Version von Korbo geschrieben. Er bleibt, wie er ist, und diese Version führt keinen Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo konnte den Spielverlauf nicht lesen und führt in dieser Sitzung keinen:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>Der Spielverlauf war beschädigt; ein neuer wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Die beschädigte Datei konnte nicht beiseitegelegt werden:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Die Datei, wie sie war, liegt jetzt unter</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo konnte dieses Spiel nicht in den Spielverlauf aufnehmen:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo konnte den Spielverlauf nicht löschen:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>%1 is %2, not a file. Korbo leaves it as it is: the settings are the defaults, and cannot be saved while it is there.</source>

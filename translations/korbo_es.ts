@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 es %2, no un archivo. Korbo lo deja como está y no guarda el historial de partidas mientras siga ahí.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>El historial de partidas de %1 lo escribió una versión más reciente de Korbo. Se deja como está, y esta versión no guarda historial de partidas.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo no pudo leer el historial de partidas y no guardará ninguno en esta sesión:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>El historial de partidas estaba dañado; se empieza uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>No se pudo apartar el archivo dañado:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>El archivo tal como estaba se conserva como</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo no pudo guardar esta partida en el historial de partidas:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo no pudo borrar el historial de partidas:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

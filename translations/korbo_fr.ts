@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 est %2, pas un fichier. Korbo le laisse tel quel et ne garde aucun historique des parties tant qu&apos;il est là.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>L&apos;historique des parties dans %1 a été écrit par une version plus récente de Korbo. Il est laissé tel quel, et cette version ne garde aucun historique des parties.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo n&apos;a pas pu lire l&apos;historique des parties et n&apos;en garde aucun pendant cette session :</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>L&apos;historique des parties était endommagé ; un nouveau est commencé.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Le fichier endommagé n&apos;a pas pu être mis de côté :</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Le fichier d&apos;origine est conservé sous</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo n&apos;a pas pu garder cette partie dans l&apos;historique des parties :</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo n&apos;a pas pu effacer l&apos;historique des parties :</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

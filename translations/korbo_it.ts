@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 è %2, non un file. Korbo lo lascia com&apos;è e non tiene lo storico delle partite finché resta lì.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>Lo storico delle partite in %1 è stato scritto da una versione più recente di Korbo. Viene lasciato com&apos;è, e questa versione non tiene lo storico delle partite.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo non ha potuto leggere lo storico delle partite e non ne terrà nessuno in questa sessione:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>Lo storico delle partite era danneggiato; se ne comincia uno nuovo.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Non è stato possibile mettere da parte il file danneggiato:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Il file com&apos;era è conservato come</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo non ha potuto salvare questa partita nello storico delle partite:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo non ha potuto cancellare lo storico delle partite:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 is %2, geen bestand. Korbo laat het zoals het is en houdt geen spelgeschiedenis bij zolang het daar staat.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>De spelgeschiedenis in %1 is geschreven door een nieuwere versie van Korbo. Ze blijft zoals ze is, en deze versie houdt geen spelgeschiedenis bij.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo kon de spelgeschiedenis niet lezen en houdt er in deze sessie geen bij:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>De spelgeschiedenis was beschadigd; er wordt een nieuwe begonnen.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Het beschadigde bestand kon niet opzij worden gezet:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Het bestand zoals het was, is bewaard als</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo kon dit spel niet in de spelgeschiedenis bewaren:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo kon de spelgeschiedenis niet wissen:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

@@ -490,6 +490,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 to %2, a nie plik. Korbo zostawia go bez zmian i nie prowadzi historii gier, dopóki tam jest.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>Historię gier w %1 zapisała nowsza wersja Korbo. Zostaje bez zmian, a ta wersja nie prowadzi historii gier.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo nie mogło odczytać historii gier i w tej sesji żadnej nie prowadzi:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>Historia gier była uszkodzona; rozpoczęto nową.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Nie udało się odłożyć uszkodzonego pliku na bok:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Plik w dotychczasowej postaci zachowano jako</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo nie mogło zapisać tej gry w historii gier:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo nie mogło wyczyścić historii gier:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

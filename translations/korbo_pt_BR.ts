@@ -489,6 +489,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 é %2, não um arquivo. O Korbo o deixa como está e não guarda o histórico de partidas enquanto ele estiver lá.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>O histórico de partidas em %1 foi gravado por uma versão mais nova do Korbo. Ele fica como está, e esta versão não guarda histórico de partidas.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>O Korbo não conseguiu ler o histórico de partidas e não guardará nenhum nesta sessão:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>O histórico de partidas estava danificado; um novo é iniciado.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Não foi possível pôr de lado o arquivo danificado:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>O arquivo original foi mantido como</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>O Korbo não conseguiu guardar esta partida no histórico de partidas:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>O Korbo não conseguiu apagar o histórico de partidas:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

@@ -490,6 +490,41 @@
     </message>
 </context>
 <context>
+    <name>korbo::HistoryStore</name>
+    <message>
+        <source>%1 is %2, not a file. Korbo leaves it as it is, and keeps no history of games while it is there.</source>
+        <translation>%1 — это %2, а не файл. Korbo оставляет его как есть и не ведёт историю игр, пока он там.</translation>
+    </message>
+    <message>
+        <source>The history of games in %1 was written by a newer version of Korbo. It is left as it is, and this version keeps no history of games.</source>
+        <translation>История игр в %1 записана более новой версией Korbo. Она остаётся как есть, а эта версия не ведёт историю игр.</translation>
+    </message>
+    <message>
+        <source>Korbo could not read the history of games, and keeps none in this run:</source>
+        <translation>Korbo не удалось прочитать историю игр, и в этом сеансе она не ведётся:</translation>
+    </message>
+    <message>
+        <source>The history of games was damaged, and a new one is begun.</source>
+        <translation>История игр была повреждена; начата новая.</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be kept aside:</source>
+        <translation>Не удалось отложить повреждённый файл:</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as</source>
+        <translation>Прежний файл сохранён как</translation>
+    </message>
+    <message>
+        <source>Korbo could not keep this game in the history of games:</source>
+        <translation>Korbo не удалось сохранить эту игру в истории игр:</translation>
+    </message>
+    <message>
+        <source>Korbo could not clear the history of games:</source>
+        <translation>Korbo не удалось очистить историю игр:</translation>
+    </message>
+</context>
+<context>
     <name>korbo::MainWindow</name>
     <message>
         <source>&amp;Game</source>

@@ -116,6 +116,7 @@ void Game::judge(const strategy::Action &chosen, By by)
     if (!m_options.coach || by != By::Person || !m_values || m_strategyMissing || !state.gameInProgress())
         return;
     const int p = state.curPlayer;
+    m_judged[p] = true;
     const strategy::Position position = strategy::Position::of(state, p);
     const strategy::TurnPlanner planner(*m_values, strategy::Sheet::of(state, p), PlayerTotal(state, p),
                                         position.throwNo, position.jokers);

@@ -226,6 +226,8 @@ QCoro::Task<> Game::beginGame()
             m_diceStyles[i] = static_cast<Int16>(style);
     m_sheet.refresh();
     m_pointsLost.fill(0);
+    m_judged.fill(false);
+    m_extraPoints.fill(0);
     m_sheet.setSummary({});
     m_host->setPrintEnabled(true);
     co_await StartTurn();
@@ -645,6 +647,7 @@ QCoro::Task<> Game::commit(const Outcome &entered)
         if (const auto *grew = std::get_if<event::KorboGrew>(&e)) {
             // Another six of a kind after a Korbo was entered with a score: Korbo's
             // entry grows first, with a growl.
+            m_extraPoints[grew->player] += grew->points;
             m_shown.score[p][Korbo] = static_cast<Int16>(m_shown.score[p][Korbo] + grew->points);
             m_sheet.refresh();
             co_await clock.yield();
@@ -762,12 +765,35 @@ QCoro::Task<> Game::GameOver(const event::GameEnded &ended)
     // New records come up over the board and take the keys, so Escape closes them
     // at once.
     const bool changed = !results.isEmpty() && records.MergeResults(results, today());
-    if (!results.isEmpty())
-        m_host->saveRecords();
+    if (!results.isEmpty()) {
+        m_host->saveRecords(); // the records first: the history is an addition
+        m_host->keepGame(finishedGame());
+    }
     if (m_options.showRecords() && changed)
         m_host->showRecords();
     setBusy(false);
     co_return;
+}
+
+GameRecord Game::finishedGame() const
+{
+    const GameState &state = m_engine.state();
+    GameRecord game{now(), {}};
+    for (int p = 1; p <= state.numPlayers; ++p) {
+        SeatRecord seat;
+        seat.seat = p;
+        seat.name = state.playerName[p];
+        seat.computer = state.pcPlayer[p];
+        seat.scores = state.score[p];
+        seat.bonus = std::max<int>(0, UpperBonus(state, p));
+        seat.extraPoints = m_extraPoints[p];
+        seat.total = PlayerTotal(state, p);
+        seat.jokersUsed = JokersPerGame - state.jokers[p];
+        if (m_judged[p])
+            seat.pointsLost = m_pointsLost[p];
+        game.seats.append(seat);
+    }
+    return game;
 }
 
 // ---------------------------------------------------------------- status line

@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "Engine.h"
+#include "History.h"
 #include "GameState.h"
 #include "Options.h"
 #include "Random.h"
@@ -44,6 +45,8 @@ public:
     virtual void focusBoard() {}
     // A complete game's results are in the records lists: they are saved now.
     virtual void saveRecords() {}
+    // A complete game, every seat's sheet, for the history of games.
+    virtual void keepGame(const GameRecord &game) { Q_UNUSED(game); }
     // The strategy table cannot be used (why): told to the player, once.
     virtual void strategyUnavailable(const QString &why) { Q_UNUSED(why); }
     // Test Dice mode: the typed answer to "Enter 6 dice", or nothing when cancelled.
@@ -72,6 +75,10 @@ public:
     Records records;
     // Today's date for the records; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // A complete game as the history keeps it: each seat's entries, bonus, extra
+    // points, total and jokers, and what the coach counted where it judged the seat.
+    GameRecord finishedGame() const;
 
     // The options in force; they change only through setOptions.
     const Options &options() const { return m_options; }
@@ -289,6 +296,8 @@ private:
     bool m_strategyMissing = false;
     std::shared_ptr<const strategy::TurnStartValues> m_values;
     Table1<double, MaxPlayers> m_pointsLost{};
+    Table1<bool, MaxPlayers> m_judged{}; // the coach judged the seat's choices this game
+    Table1<int, MaxPlayers> m_extraPoints{}; // what later six of a kinds added to Korbo
     // What the last entry cost, until the next greeting has told it again.
     QString m_coachsWord;
 };

@@ -57,7 +57,8 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
                               | Qt::CustomizeWindowHint),
       m_game(game), m_messages(messages),
       m_recordsStore(game.records, static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()),
-                     [&game] { return game.today(); })
+                     [&game] { return game.today(); }),
+      m_history([&game] { return game.today(); })
 {
     setObjectName(QStringLiteral("korbo"));
     InstallGameStyle(); // before the menu bar is made
@@ -300,6 +301,9 @@ bool MainWindow::LoadSettings()
     // an unread file would come back empty.
     m_recordsStore.load(QDir(m_folders.data).filePath(RecordsFileName));
     m_startNotes << m_recordsStore.takeNotes();
+    // Every finished game, beside the records.
+    m_history.open(QDir(m_folders.data).filePath(HistoryStore::FileName));
+    m_startNotes << m_history.takeNotes();
     const QString settingsPath = QDir(m_folders.settings).filePath(SettingsFileName);
     RemoveStaleSaves(settingsPath);
     const FileAt settingsAt = LookAt(settingsPath);
@@ -448,6 +452,13 @@ void MainWindow::saveRecords()
         notes << tr("Korbo could not save the records:") + QLatin1Char('\n') + saved.error;
     if (!notes.isEmpty())
         m_messages.warning(this, ProgramName, notes.join(QLatin1String("\n\n")));
+}
+
+void MainWindow::keepGame(const GameRecord &game)
+{
+    const SaveResult kept = m_history.add(game);
+    if (!kept)
+        m_messages.warning(this, ProgramName, kept.error);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

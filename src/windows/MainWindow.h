@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game.h"
+#include "History.h"
 #include "Placement.h"
 #include "RecordsStore.h"
 #include "Twips.h"
@@ -131,6 +132,8 @@ public:
     void showRecords() override;
     void focusBoard() override;
     void saveRecords() override;
+    void keepGame(const GameRecord &game) override;
+    HistoryStore &history() { return m_history; }
     void strategyUnavailable(const QString &why) override;
     QCoro::Task<std::optional<QString>> askTestDice() override;
 
@@ -163,6 +166,7 @@ private:
     RecordsWindow *m_records = nullptr;
     HelpWindow *m_help = nullptr;
     RecordsStore m_recordsStore;
+    HistoryStore m_history;
     // What the player is told once the board is up: a records file kept aside,
     // something other than a file where one of the game's files should be.
     QStringList m_startNotes;

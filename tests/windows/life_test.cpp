@@ -2,6 +2,7 @@
 // game, saving at exit.
 #include "BoardView.h"
 #include "DesktopSession.h"
+#include "History.h"
 #include "Language.h"
 #include "OptionsDialog.h"
 #include "PlayersDialog.h"
@@ -21,6 +22,7 @@
 #include <private/qguiapplication_p.h>
 
 #include <csignal>
+#include <numeric>
 #include <optional>
 #include <sys/stat.h>
 
@@ -168,11 +170,14 @@ TEST_F(Life, EachFileThatCannotBeSavedIsNamedAtExit)
     const QString blocked = settings.filePath(QStringLiteral("plain/korbo"));
     for (bool settingsBlocked : {true, false}) {
         GameRun run(settingsBlocked ? blocked : settings.path(), settingsBlocked ? data.path() : blocked);
+        // A data folder that cannot be made is told at the start too: no history of games.
+        const qsizetype atStart = run.messages.shown.size();
+        EXPECT_EQ(atStart, settingsBlocked ? 0 : 1);
         ASSERT_TRUE(run.window.close());
-        ASSERT_EQ(run.messages.shown.size(), 1);
+        ASSERT_EQ(run.messages.shown.size(), atStart + 1);
         const QString lost = QDir(blocked).filePath(settingsBlocked ? SettingsFileName : RecordsFileName);
-        EXPECT_TRUE(run.messages.shown[0].startsWith(QStringLiteral("Korbo|Korbo could not save:"))
-                    && run.messages.shown[0].contains(lost)) << run.messages.shown[0].toStdString();
+        EXPECT_TRUE(run.messages.shown.last().startsWith(QStringLiteral("Korbo|Korbo could not save:"))
+                    && run.messages.shown.last().contains(lost)) << run.messages.shown.last().toStdString();
         EXPECT_TRUE(QFileInfo::exists(settingsBlocked ? records : ini));
     }
 }
@@ -190,22 +195,34 @@ TEST_F(Life, ADamagedRecordsFileIsKeptAsideAndThePlayerToldOnce)
     EXPECT_EQ(readFile(aside), QByteArray("1X1\r\n"));
 }
 
-TEST_F(Life, AFinishedGameIsInTheRecordsFileAtOnce)
+TEST_F(Life, AFinishedGameIsInTheRecordsFileAndTheHistoryAtOnce)
 {
     // Guards results kept only in memory until exit, so a crash or a power cut later
-    // in the run lost every game since the start.
+    // in the run lost every game since the start; and a history missing a seat, its
+    // extra Korbos, its total or the time of the game.
     GameRun run(settings.path(), data.path());
-    run.t.name({QStringLiteral("Ann")});
+    const QDateTime evening(QDate(2026, 12, 6), QTime(21, 5, 7));
+    run.g.now = [evening] { return evening; };
+    run.t.name({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    run.g.setDice(QList<int>(DiceCount * 2 * RoundCount, 6)); // six of a kind every throw
     run.t.run(run.g.newGame());
-    for (int c = 1; c <= CategoryCount; ++c) {
-        run.t.run(run.g.throwDice());
-        run.t.run(run.g.enterCategory(c));
-    }
+    run.t.playRounds({Korbo, Ones, Twos, Threes, Fours, Fives, Sixes, Quad, Twins, Triples, Odds, Evens, Flush, PotLuck});
     ASSERT_EQ(run.g.state().roundNo, 0);
     Records read;
     ASSERT_EQ(ReadRecordsFile(read, records), RecordsRead::Whole);
     EXPECT_EQ(read.listHI, run.g.records.listHI);
-    EXPECT_EQ(read.listHI.size(), 1);
+    EXPECT_EQ(read.listHI.size(), 2);
+    HistoryStore history([] { return QDate(2026, 12, 6); });
+    history.open(data.filePath(HistoryStore::FileName));
+    const QList<GameRecord> games = history.allGames();
+    ASSERT_EQ(games.size(), 1);
+    EXPECT_EQ(games[0].played, evening);
+    ASSERT_EQ(games[0].seats.size(), 2);
+    for (const SeatRecord &seat : games[0].seats) {
+        EXPECT_EQ(seat.extraKorbos(), RoundCount - 1) << "each later six of a kind";
+        EXPECT_EQ(seat.total, std::accumulate(seat.scores.begin() + 1, seat.scores.end(), seat.bonus));
+        EXPECT_FALSE(seat.pointsLost) << "no coach, no figure";
+    }
 }
 
 TEST_F(Life, WithoutItsTableOfBestPlayThePlayerIsToldOnceAndHintAndCoachGoGrey)
