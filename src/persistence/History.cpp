@@ -25,7 +25,7 @@ QString categoryColumns()
 {
     QStringList columns;
     for (int c = 1; c <= CategoryCount; ++c)
-        columns << QLatin1String(kCategoryColumns[c]);
+        columns << HistoryColumn(c);
     return columns.join(QLatin1String(", "));
 }
 
@@ -51,6 +51,11 @@ QString shown(const QString &path)
 }
 
 } // namespace
+
+QString HistoryColumn(int category)
+{
+    return QLatin1String(kCategoryColumns[category]);
+}
 
 QString HistoryKey(const QString &name)
 {

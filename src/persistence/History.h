@@ -102,5 +102,8 @@ private:
 
 // A name as the history compares it: letter case ignored.
 QString HistoryKey(const QString &name);
+// A category's column in the history and its export ("ones" … "korbo"), the same in
+// every language.
+QString HistoryColumn(int category);
 
 } // namespace korbo

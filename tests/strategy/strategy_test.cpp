@@ -1,9 +1,11 @@
+#include "BestPlay.h"
 #include "Advisor.h"
 #include "Recorders.h"
 #include "Solitaire.h"
 #include "Scoring.h"
 #include "ValueTable.h"
 
+#include <numeric>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -236,6 +238,28 @@ TEST(StrategyTable, RefusesATableMadeForOtherRulesOrDamaged)
         }
         EXPECT_EQ(ValueTable::load(path) != nullptr, row.loads);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Strategy, TheShippedFiguresOfBestPlayAgreeWithTheTable)
+{
+    // Guards figures made under other rules, by a faulty simulation, or read wrongly:
+    // their mean lies within three standard errors of what the table says best play
+    // reaches from an empty sheet, each game is in the histogram, and the categories'
+    // averages with the bonus add up to the mean.
+    const auto table = ValueTable::load(korbo::test::builtStrategyTable());
+    ASSERT_TRUE(table);
+    const BestPlay &best = BestPlay::shipped();
+    ASSERT_GT(best.games, 1);
+    const double exact = table->value(SheetSpace::instance().indexOf(Sheet{}), JokersPerGame);
+    EXPECT_NEAR(best.mean, exact, 3 * best.deviation / std::sqrt(best.games));
+    EXPECT_EQ(std::accumulate(best.histogram.begin(), best.histogram.end(), 0), best.games);
+    EXPECT_NEAR(std::accumulate(best.categoryAverage.begin() + 1, best.categoryAverage.end(),
+                                best.bonusRate * UpperBonusPoints),
+                best.mean, 0.01);
 }
 
 } // namespace
