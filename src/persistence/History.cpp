@@ -1,6 +1,7 @@
 #include "History.h"
 
 #include "RecordsFile.h"
+#include "Statistics.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -8,6 +9,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <cmath>
 
 namespace korbo {
 
@@ -308,6 +312,75 @@ QList<GameRecord> HistoryStore::gamesOf(const QString &name, bool computer) cons
 {
     return query(QStringLiteral("WHERE game.id IN (SELECT game FROM seat WHERE name_key = ? AND computer = ?)"),
                  {HistoryKey(name), computer ? 1 : 0});
+}
+
+PlayerStatistics HistoryStore::statisticsOf(const QString &name, bool computer) const
+{
+    PlayerStatistics s;
+    if (!isOpen())
+        return s;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    // The player's seats, each with the highest total of its game, how many seats
+    // reached it, and how many seats the game had.
+    const QString mine = QStringLiteral(
+        "WITH mine AS (SELECT s.*, g.played, "
+        "(SELECT MAX(o.total) FROM seat o WHERE o.game = s.game) AS top, "
+        "(SELECT COUNT(*) FROM seat o WHERE o.game = s.game) AS seats FROM seat s JOIN game g ON g.id = s.game "
+        "WHERE s.name_key = ? AND s.computer = ?) ");
+    QStringList averages;
+    for (int c = 1; c <= CategoryCount; ++c)
+        averages << QStringLiteral("AVG(%1)").arg(HistoryColumn(c));
+    q.prepare(mine + QStringLiteral("SELECT COUNT(*), "
+                                    "TOTAL(seats >= 2 AND total = top AND "
+                                    "(SELECT COUNT(*) FROM seat o WHERE o.game = mine.game AND o.total = mine.top) = 1), "
+                                    "TOTAL(seats >= 2 AND total = top AND "
+                                    "(SELECT COUNT(*) FROM seat o WHERE o.game = mine.game AND o.total = mine.top) > 1), "
+                                    "TOTAL(total), TOTAL(total * total), MAX(total), MIN(total), TOTAL(bonus > 0), "
+                                    "TOTAL(korbo > 0), TOTAL(extra_points), %1 FROM mine")
+                  .arg(averages.join(QLatin1String(", "))));
+    q.addBindValue(HistoryKey(name));
+    q.addBindValue(computer ? 1 : 0);
+    if (!q.exec() || !q.next() || q.value(0).toInt() == 0)
+        return s;
+    int i = 0;
+    s.games = q.value(i++).toInt();
+    s.wins = q.value(i++).toInt();
+    s.ties = q.value(i++).toInt();
+    const double sum = q.value(i++).toDouble(), squares = q.value(i++).toDouble();
+    s.best = q.value(i++).toInt();
+    s.lowest = q.value(i++).toInt();
+    s.bonusRate = q.value(i++).toDouble() / s.games;
+    s.korbos = q.value(i++).toInt();
+    s.extraKorbos = q.value(i++).toInt() / ExtraKorboPoints;
+    for (int c = 1; c <= CategoryCount; ++c)
+        s.categoryAverage[c] = q.value(i++).toDouble();
+    s.average = sum / s.games;
+    s.deviation = s.games > 1 ? std::sqrt(std::max(0.0, (squares - sum * sum / s.games) / (s.games - 1))) : 0;
+
+    // The series, game by game: the time as written (read as if at Greenwich, which
+    // keeps the clock the player saw), the total, and the coach's figure.
+    q.prepare(QStringLiteral("SELECT CAST(strftime('%s', g.played) AS INTEGER), s.total, s.points_lost "
+                             "FROM seat s JOIN game g ON g.id = s.game WHERE s.name_key = ? AND s.computer = ? "
+                             "ORDER BY g.played, g.id, s.seat"));
+    q.addBindValue(HistoryKey(name));
+    q.addBindValue(computer ? 1 : 0);
+    if (!q.exec())
+        return s;
+    double window = 0;
+    while (q.next()) {
+        const QDateTime played = QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC);
+        const double total = q.value(1).toDouble();
+        s.totals.append({played, total});
+        window += total;
+        const int n = int(s.totals.size());
+        if (n > PlayerStatistics::RunningGames)
+            window -= s.totals[n - 1 - PlayerStatistics::RunningGames].value;
+        s.runningAverage.append({played, window / std::min(n, int(PlayerStatistics::RunningGames))});
+        if (const QVariant lost = q.value(2); !lost.isNull())
+            s.pointsLost.append({played, lost.toDouble()});
+    }
+    return s;
 }
 
 QList<HistoryPlayer> HistoryStore::players() const

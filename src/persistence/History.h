@@ -14,6 +14,8 @@
 
 namespace korbo {
 
+struct PlayerStatistics;
+
 // One seat of a finished game, as the history keeps it.
 struct SeatRecord {
     int seat = 0;
@@ -73,6 +75,9 @@ public:
     QList<GameRecord> gamesOf(const QString &name, bool computer) const;
     // Every game, oldest first.
     QList<GameRecord> allGames() const;
+    // What the games of `name` (letter case ignored), a person or a computer seat,
+    // come to; worked out by the database, so a long history opens at once.
+    PlayerStatistics statisticsOf(const QString &name, bool computer) const;
     // Forgets one player's seats (a game left with no seat goes too), or everything.
     SaveResult clear(const QString &name, bool computer);
     SaveResult clearAll();

@@ -43,8 +43,4 @@ struct PlayerStatistics {
     bool operator==(const PlayerStatistics &) const = default;
 };
 
-// The statistics of the player `name` (letter case ignored), a person or a computer
-// seat, from the games they sat in.
-PlayerStatistics ComputeStatistics(const QList<GameRecord> &games, const QString &name, bool computer);
-
 } // namespace korbo

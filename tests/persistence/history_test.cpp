@@ -10,7 +10,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <thread>
 
 using namespace korbo;
@@ -151,7 +153,65 @@ TEST_F(History, TwoCopiesFinishingGamesAtOnceBothLand)
     EXPECT_EQ(store.gamesOf(QStringLiteral("Cy"), false).size(), Each);
 }
 
-TEST(Statistics, FiguresFromThePlayersGamesAlone)
+// The time of a game as the statistics' series carry it: the clock as written.
+QDateTime asWritten(const QDateTime &played)
+{
+    return QDateTime(played.date(), played.time(), Qt::UTC);
+}
+
+// A player's statistics worked out directly from the games, seat by seat, as the
+// database is not asked to: what the store's figures must equal.
+PlayerStatistics workedOutDirectly(const QList<GameRecord> &games, const QString &name, bool computer)
+{
+    PlayerStatistics s;
+    const QString key = HistoryKey(name);
+    double sum = 0, squares = 0;
+    int bonuses = 0;
+    Table1<double, CategoryCount> categorySums{};
+    for (const GameRecord &game : games) {
+        const auto top = std::max_element(game.seats.begin(), game.seats.end(),
+                                          [](const SeatRecord &a, const SeatRecord &b) { return a.total < b.total; });
+        const auto atTop = std::count_if(game.seats.begin(), game.seats.end(),
+                                         [&](const SeatRecord &seat) { return seat.total == top->total; });
+        for (const SeatRecord &seat : game.seats) {
+            if (seat.computer != computer || HistoryKey(seat.name) != key)
+                continue;
+            ++s.games;
+            if (game.seats.size() >= 2 && seat.total == top->total)
+                ++(atTop == 1 ? s.wins : s.ties);
+            sum += seat.total;
+            squares += double(seat.total) * seat.total;
+            s.best = s.games == 1 ? seat.total : std::max(s.best, seat.total);
+            s.lowest = s.games == 1 ? seat.total : std::min(s.lowest, seat.total);
+            bonuses += seat.bonus > 0;
+            s.korbos += seat.korbo();
+            s.extraKorbos += seat.extraKorbos();
+            for (int c = 1; c <= CategoryCount; ++c)
+                categorySums[c] += seat.scores[c];
+            s.totals.append({asWritten(game.played), double(seat.total)});
+            if (seat.pointsLost)
+                s.pointsLost.append({asWritten(game.played), *seat.pointsLost});
+        }
+    }
+    if (s.games == 0)
+        return s;
+    s.average = sum / s.games;
+    s.deviation = s.games > 1 ? std::sqrt(std::max(0.0, (squares - sum * sum / s.games) / (s.games - 1))) : 0;
+    s.bonusRate = double(bonuses) / s.games;
+    for (int c = 1; c <= CategoryCount; ++c)
+        s.categoryAverage[c] = categorySums[c] / s.games;
+    double window = 0;
+    for (int i = 0; i < s.totals.size(); ++i) {
+        window += s.totals[i].value;
+        if (i >= PlayerStatistics::RunningGames)
+            window -= s.totals[i - PlayerStatistics::RunningGames].value;
+        s.runningAverage.append({s.totals[i].played, window / std::min(i + 1, PlayerStatistics::RunningGames)});
+    }
+    return s;
+}
+
+
+TEST_F(History, StatisticsFromThePlayersGamesAlone)
 {
     SeatRecord korbo = seat(1, QStringLiteral("ann"), 300);
     korbo.scores[Korbo] = 180;
@@ -164,7 +224,11 @@ TEST(Statistics, FiguresFromThePlayersGamesAlone)
         game(2, {seat(1, QStringLiteral("ANN"), 100)}),                             // alone: no win
         game(3, {seat(1, QStringLiteral("Ann"), 400, true), seat(2, QStringLiteral("Bob"), 500)}), // the computer's
     };
-    const PlayerStatistics s = ComputeStatistics(games, QStringLiteral("Ann"), false);
+    store.open(path);
+    for (const GameRecord &g : games)
+        store.add(g);
+    const PlayerStatistics s = store.statisticsOf(QStringLiteral("Ann"), false);
+    EXPECT_EQ(s, workedOutDirectly(games, QStringLiteral("Ann"), false));
     EXPECT_EQ(s.games, 3);
     EXPECT_EQ(s.wins, 1);
     EXPECT_EQ(s.ties, 1);
@@ -181,14 +245,42 @@ TEST(Statistics, FiguresFromThePlayersGamesAlone)
     EXPECT_DOUBLE_EQ(s.runningAverage.last().value, 200);
 }
 
-TEST(Statistics, TheRunningAverageForgetsOldGames)
+TEST_F(History, TheRunningAverageForgetsOldGames)
 {
-    QList<GameRecord> games;
+    store.open(path);
     for (int i = 0; i < PlayerStatistics::RunningGames + 5; ++i)
-        games << game(i, {seat(1, QStringLiteral("Ann"), i < 5 ? 0 : 100)});
-    const PlayerStatistics s = ComputeStatistics(games, QStringLiteral("Ann"), false);
+        store.add(game(i, {seat(1, QStringLiteral("Ann"), i < 5 ? 0 : 100)}));
+    const PlayerStatistics s = store.statisticsOf(QStringLiteral("Ann"), false);
     EXPECT_DOUBLE_EQ(s.runningAverage.last().value, 100) << "the first five zeros are out of its window";
     EXPECT_DOUBLE_EQ(s.runningAverage[5].value, 100.0 / 6);
+}
+
+TEST_F(History, EveryPlayersFiguresEqualThoseWorkedOutDirectly)
+{
+    // Guards a figure the database works out differently from the games themselves:
+    // shared first places, a game alone, coached and uncoached seats, a name in
+    // several spellings, across a seeded history.
+    std::mt19937 random(7);
+    const QStringList names{QStringLiteral("Ann"), QStringLiteral("ANN"), QStringLiteral("Bob"), QStringLiteral("Cy")};
+    store.open(path);
+    for (int i = 0; i < 120; ++i) {
+        QList<SeatRecord> seats;
+        const int count = 1 + int(random() % 3);
+        for (int n = 1; n <= count; ++n) {
+            SeatRecord s = seat(n, names[int(random() % names.size())], 150 + int(random() % 8) * 25, random() % 5 == 0);
+            s.scores[Korbo] = static_cast<Int16>(60 * (random() % 3));
+            s.extraPoints = s.scores[Korbo] > 60 ? s.scores[Korbo] - 60 : 0;
+            s.bonus = random() % 2 ? UpperBonusPoints : 0;
+            if (random() % 2)
+                s.pointsLost = (random() % 100) / 8.0;
+            seats << s;
+        }
+        ASSERT_TRUE(store.add(game(i % 40, seats)));
+    }
+    const QList<GameRecord> games = store.allGames();
+    for (const HistoryPlayer &player : store.players())
+        EXPECT_EQ(store.statisticsOf(player.name, player.computer), workedOutDirectly(games, player.name, player.computer))
+            << player.name.toStdString() << (player.computer ? " (computer)" : "");
 }
 
 } // namespace
