@@ -308,12 +308,6 @@ QList<GameRecord> HistoryStore::allGames() const
     return query({}, {});
 }
 
-QList<GameRecord> HistoryStore::gamesOf(const QString &name, bool computer) const
-{
-    return query(QStringLiteral("WHERE game.id IN (SELECT game FROM seat WHERE name_key = ? AND computer = ?)"),
-                 {HistoryKey(name), computer ? 1 : 0});
-}
-
 PlayerStatistics HistoryStore::statisticsOf(const QString &name, bool computer) const
 {
     PlayerStatistics s;

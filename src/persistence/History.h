@@ -65,14 +65,11 @@ public:
     // Opens (or begins) the database at `path`.
     void open(const QString &path);
     bool isOpen() const;
-    const QString &path() const { return m_path; }
 
     // Adds a finished game; on failure the answer says why, and nothing of it is kept.
     SaveResult add(const GameRecord &game);
     // Every player of the history, most games first.
     QList<HistoryPlayer> players() const;
-    // The games `player` sat in, oldest first, each with all its seats.
-    QList<GameRecord> gamesOf(const QString &name, bool computer) const;
     // Every game, oldest first.
     QList<GameRecord> allGames() const;
     // What the games of `name` (letter case ignored), a person or a computer seat,

@@ -36,7 +36,6 @@ struct Zoom {
         return {px(left), px(top), px(width), px(height)};
     }
     qreal points(qreal designed) const { return designed * percent / Designed; }
-    bool operator==(const Zoom &) const = default;
 };
 
 // At the designed size: the dialogs, which do not zoom.

@@ -82,10 +82,10 @@ TEST_F(History, APlayerIsANameWhateverItsCaseAndClearingForgetsOnlyThem)
                                                      {QStringLiteral("Ann"), true, 1},
                                                      {QStringLiteral("Bob"), false, 1}}))
         << "the latest spelling; a computer seat of the same name apart";
-    EXPECT_EQ(store.gamesOf(QStringLiteral("aNN"), false).size(), 3);
+    EXPECT_EQ(store.statisticsOf(QStringLiteral("aNN"), false).games, 3);
     ASSERT_TRUE(store.clear(QStringLiteral("ann"), false));
     EXPECT_EQ(store.allGames().size(), 2) << "the game Ann played alone goes with her";
-    EXPECT_EQ(store.gamesOf(QStringLiteral("Ann"), true).size(), 1);
+    EXPECT_EQ(store.statisticsOf(QStringLiteral("Ann"), true).games, 1);
     ASSERT_TRUE(store.clearAll());
     EXPECT_TRUE(store.allGames().isEmpty());
 }
@@ -150,7 +150,7 @@ TEST_F(History, TwoCopiesFinishingGamesAtOnceBothLand)
     two.join();
     store.open(path);
     EXPECT_EQ(store.allGames().size(), 2 * Each);
-    EXPECT_EQ(store.gamesOf(QStringLiteral("Cy"), false).size(), Each);
+    EXPECT_EQ(store.statisticsOf(QStringLiteral("Cy"), false).games, Each);
 }
 
 // The time of a game as the statistics' series carry it: the clock as written.
