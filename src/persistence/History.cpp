@@ -42,6 +42,8 @@ const QString kCreate[] = {
                    "PRIMARY KEY (game, seat))")
         .arg(categoryColumns().replace(QLatin1String(", "), QLatin1String(" INTEGER NOT NULL, "))),
     QStringLiteral("CREATE INDEX seat_player ON seat (name_key, computer)"),
+    // Who won each game: its seats' totals, read without the rest of each row.
+    QStringLiteral("CREATE INDEX seat_game_total ON seat (game, total)"),
 };
 
 // Times are kept as the local time of the game, to the second.
