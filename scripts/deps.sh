@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-qpa-plugins qcoro-qt6-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libqt6sql6-sqlite
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev
   fonts-dejavu-core python3
   xvfb

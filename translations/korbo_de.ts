@@ -586,7 +586,7 @@
         <translation>&amp;Bestenlisten</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>&amp;Letzte Zeile sagen</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>&amp;Tasten</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>S&amp;tatistik...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Korbo Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>Spieler &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>&amp;Alle löschen...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (Computer)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Noch keine beendeten Spiele.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n Spiel: gewonnen %1, geteilter erster Platz %2. Schnitt %3 (bestes Spiel %4), höchste Summe %5, niedrigste %6, Standardabweichung %7. Bonus oben in %8 % der Spiele (bestes Spiel %9 %). Korbos %10, Extra-Korbos %11.</numerusform>
+            <numerusform>%n Spiele: gewonnen %1, geteilter erster Platz %2. Schnitt %3 (bestes Spiel %4), höchste Summe %5, niedrigste %6, Standardabweichung %7. Bonus oben in %8 % der Spiele (bestes Spiel %9 %). Korbos %10, Extra-Korbos %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>S&amp;ummen</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Bereiche</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Kategorien</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>&amp;Trainer</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Schnitt des letzten Spiels</numerusform>
+            <numerusform>Schnitt der letzten %n Spiele</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Summen von %n Spiel vom %1 bis %2. Der Schnitt der letzten %3 Spiele ist %4.</numerusform>
+            <numerusform>Summen von %n Spielen vom %1 bis %2. Der Schnitt der letzten %3 Spiele ist %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Deine Spiele, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Bestes Spiel, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>%1 bis %2: %3 % (bestes Spiel %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>Die meisten deiner Summen, %1 %, liegen von %2 bis %3. Der Schnitt des besten Spiels ist %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Dein Schnitt</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Bestes Spiel</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (bestes Spiel %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 kostet dich am meisten: %2 Punkte pro Spiel gegenüber %3 beim besten Spiel.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Verlorene Punkte gegenüber dem besten Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>In %n Spiel mit Trainer kosteten dich deine Entscheidungen im Schnitt %1 Punkte pro Spiel; das letzte kostete %2.</numerusform>
+            <numerusform>In %n Spielen mit Trainer kosteten dich deine Entscheidungen im Schnitt %1 Punkte pro Spiel; das letzte kostete %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Spielverlauf exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Spielverlauf löschen</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Alle Spiele von %1 vergessen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Alle Spiele aller Spieler vergessen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Diagramme</translation>
     </message>
 </context>
 <context>

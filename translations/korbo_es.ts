@@ -570,7 +570,7 @@
         <translation>&amp;Récords</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>Repetir ú&amp;ltima línea</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>&amp;Teclas</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Ampliar</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Red&amp;ucir</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>&amp;Estadísticas...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Estadísticas de Korbo</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Jugador:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>&amp;Borrar jugador...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Borrar &amp;todo...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (PC)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Todavía no hay partidas terminadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n partida: ganadas %1, primer puesto compartido %2. Media %3 (juego óptimo %4), mejor total %5, más bajo %6, desviación típica %7. Bonus de arriba en el %8 % de las partidas (juego óptimo %9 %). Korbos %10, Korbos extra %11.</numerusform>
+            <numerusform>%n partidas: ganadas %1, primer puesto compartido %2. Media %3 (juego óptimo %4), mejor total %5, más bajo %6, desviación típica %7. Bonus de arriba en el %8 % de las partidas (juego óptimo %9 %). Korbos %10, Korbos extra %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>T&amp;otales</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Rangos</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorías</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>E&amp;ntrenador</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Media de la última partida</numerusform>
+            <numerusform>Media de las últimas %n partidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Totales de %n partida del %1 al %2. La media de las últimas %3 partidas es %4.</numerusform>
+            <numerusform>Totales de %n partidas del %1 al %2. La media de las últimas %3 partidas es %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Tus partidas, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Juego óptimo, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>De %1 a %2: %3 % (juego óptimo %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>La mayoría de tus totales, el %1 %, va de %2 a %3. La media del juego óptimo es %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Tu media</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Juego óptimo</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (juego óptimo %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 es lo que más te cuesta: %2 puntos por partida frente a %3 del juego óptimo.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Puntos perdidos frente al juego óptimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>En %n partida con entrenador tus decisiones te costaron %1 puntos por partida de media; la última, %2.</numerusform>
+            <numerusform>En %n partidas con entrenador tus decisiones te costaron %1 puntos por partida de media; la última, %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exportar historial</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Borrar historial</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>¿Olvidar todas las partidas de %1? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>¿Olvidar todas las partidas de todos los jugadores? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Gráficos</translation>
     </message>
 </context>
 <context>

@@ -570,7 +570,7 @@
         <translation>&amp;Records</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>Ré&amp;péter la dernière ligne</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>&amp;Touches</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Zoom avant</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Zoo&amp;m arrière</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>Statisti&amp;ques...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Korbo - Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Joueur :</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>E&amp;ffacer le joueur...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Effacer &amp;tout...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (ordinateur)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aucune partie terminée pour l&apos;instant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n partie : %1 gagnée, première place partagée %2. Moyenne %3 (meilleur jeu %4), meilleur total %5, plus bas %6, écart type %7. Bonus du haut dans %8 % des parties (meilleur jeu %9 %). Korbos %10, Korbos en plus %11.</numerusform>
+            <numerusform>%n parties : %1 gagnées, première place partagée %2. Moyenne %3 (meilleur jeu %4), meilleur total %5, plus bas %6, écart type %7. Bonus du haut dans %8 % des parties (meilleur jeu %9 %). Korbos %10, Korbos en plus %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>T&amp;otaux</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Plages</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Catégories</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>&amp;Entraîneur</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Moyenne de la dernière partie</numerusform>
+            <numerusform>Moyenne des %n dernières parties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Totaux de %n partie du %1 au %2. La moyenne des %3 dernières parties est %4.</numerusform>
+            <numerusform>Totaux de %n parties du %1 au %2. La moyenne des %3 dernières parties est %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Vos parties, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Meilleur jeu, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>De %1 à %2 : %3 % (meilleur jeu %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>La plupart de vos totaux, %1 %, vont de %2 à %3. La moyenne du meilleur jeu est %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Votre moyenne</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Meilleur jeu</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1 : %2 (meilleur jeu %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 vous coûte le plus : %2 points par partie contre %3 au meilleur jeu.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Points perdus face au meilleur jeu</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>Sur %n partie avec l&apos;entraîneur, vos choix vous ont coûté en moyenne %1 points par partie ; la dernière, %2.</numerusform>
+            <numerusform>Sur %n parties avec l&apos;entraîneur, vos choix vous ont coûté en moyenne %1 points par partie ; la dernière, %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Oublier toutes les parties de %1 ? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Oublier toutes les parties de tous les joueurs ? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Graphiques</translation>
     </message>
 </context>
 <context>

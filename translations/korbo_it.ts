@@ -570,7 +570,7 @@
         <translation>&amp;Classifiche</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>&amp;Ripeti l&apos;ultima riga</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>&amp;Tasti</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Rid&amp;uci</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>St&amp;atistiche...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Totale</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Statistiche di Korbo</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Giocatore:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Esporta...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>Cance&amp;lla giocatore...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Cancella &amp;tutto...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (computer)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Ancora nessuna partita finita.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n partita: vinte %1, primo posto a pari merito %2. Media %3 (gioco migliore %4), totale migliore %5, più basso %6, deviazione standard %7. Bonus superiore nel %8 % delle partite (gioco migliore %9 %). Korbo %10, Korbo extra %11.</numerusform>
+            <numerusform>%n partite: vinte %1, primo posto a pari merito %2. Media %3 (gioco migliore %4), totale migliore %5, più basso %6, deviazione standard %7. Bonus superiore nel %8 % delle partite (gioco migliore %9 %). Korbo %10, Korbo extra %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>T&amp;otali</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Fasce</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorie</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>&amp;Allenatore</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Media dell&apos;ultima partita</numerusform>
+            <numerusform>Media delle ultime %n partite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Totali di %n partita dal %1 al %2. La media delle ultime %3 partite è %4.</numerusform>
+            <numerusform>Totali di %n partite dal %1 al %2. La media delle ultime %3 partite è %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Le tue partite, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Gioco migliore, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>Da %1 a %2: %3 % (gioco migliore %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>La maggior parte dei tuoi totali, il %1 %, va da %2 a %3. La media del gioco migliore è %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>La tua media</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Gioco migliore</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (gioco migliore %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 ti costa di più: %2 punti a partita contro %3 del gioco migliore.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Punti persi rispetto al gioco migliore</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>In %n partita con l&apos;allenatore le tue scelte ti sono costate in media %1 punti a partita; l&apos;ultima %2.</numerusform>
+            <numerusform>In %n partite con l&apos;allenatore le tue scelte ti sono costate in media %1 punti a partita; l&apos;ultima %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Esporta lo storico</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valori separati da virgole (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Cancella lo storico</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Dimenticare tutte le partite di %1? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Dimenticare tutte le partite di tutti i giocatori? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Grafici</translation>
     </message>
 </context>
 <context>

@@ -570,7 +570,7 @@
         <translation>&amp;Recordlijsten</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>&amp;Laatste regel voorlezen</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>To&amp;etsen</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Inzoomen</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>S&amp;tatistieken...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Totaal</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Korbo - Statistieken</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Speler:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporteren...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>Speler &amp;wissen...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>&amp;Alles wissen...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (computer)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Nog geen uitgespeelde spellen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n spel: gewonnen %1, gedeelde eerste plaats %2. Gemiddelde %3 (beste spel %4), hoogste totaal %5, laagste %6, standaardafwijking %7. Bonus boven in %8 % van de spellen (beste spel %9 %). Korbo&apos;s %10, extra Korbo&apos;s %11.</numerusform>
+            <numerusform>%n spellen: gewonnen %1, gedeelde eerste plaats %2. Gemiddelde %3 (beste spel %4), hoogste totaal %5, laagste %6, standaardafwijking %7. Bonus boven in %8 % van de spellen (beste spel %9 %). Korbo&apos;s %10, extra Korbo&apos;s %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>&amp;Totalen</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Bereiken</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorieën</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>C&amp;oach</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Gemiddelde van het laatste spel</numerusform>
+            <numerusform>Gemiddelde van de laatste %n spellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Totalen van %n spel van %1 tot %2. Het gemiddelde van de laatste %3 spellen is %4.</numerusform>
+            <numerusform>Totalen van %n spellen van %1 tot %2. Het gemiddelde van de laatste %3 spellen is %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Jouw spellen, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Beste spel, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>%1 tot %2: %3 % (beste spel %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>De meeste van je totalen, %1 %, liggen van %2 tot %3. Het gemiddelde van het beste spel is %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Jouw gemiddelde</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Beste spel</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (beste spel %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 kost je het meest: %2 punten per spel tegen %3 bij het beste spel.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Punten verloren ten opzichte van het beste spel</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>In %n spel met de coach kostten je keuzes gemiddeld %1 punten per spel; het laatste kostte %2.</numerusform>
+            <numerusform>In %n spellen met de coach kostten je keuzes gemiddeld %1 punten per spel; het laatste kostte %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Spelgeschiedenis exporteren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Door komma&apos;s gescheiden waarden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Spelgeschiedenis wissen</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Alle spellen van %1 vergeten? Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Alle spellen van alle spelers vergeten? Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Grafieken</translation>
     </message>
 </context>
 <context>

@@ -571,7 +571,7 @@
         <translation>&amp;Rekordy</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>Powiedz &amp;jeszcze raz</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@
         <translation>&amp;Klawisze</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>Powięk&amp;sz</translation>
     </message>
     <message>
@@ -693,6 +693,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Pomni&amp;ejsz</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>Stat&amp;ystyki...</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1029,153 @@
     <message>
         <source>Total</source>
         <translation>Suma</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Korbo – statystyki</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Gracz:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Eksportuj...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>Wyczyść gr&amp;acza...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Wyczyść &amp;wszystko...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (komputer)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Nie ma jeszcze ukończonych gier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n gra: wygrane %1, ex aequo na pierwszym miejscu %2. Średnia %3 (najlepsza gra %4), najwyższy wynik %5, najniższy %6, odchylenie standardowe %7. Premia górna w %8 % gier (najlepsza gra %9 %). Korbo %10, dodatkowe Korbo %11.</numerusform>
+            <numerusform>%n gry: wygrane %1, ex aequo na pierwszym miejscu %2. Średnia %3 (najlepsza gra %4), najwyższy wynik %5, najniższy %6, odchylenie standardowe %7. Premia górna w %8 % gier (najlepsza gra %9 %). Korbo %10, dodatkowe Korbo %11.</numerusform>
+            <numerusform>%n gier: wygrane %1, ex aequo na pierwszym miejscu %2. Średnia %3 (najlepsza gra %4), najwyższy wynik %5, najniższy %6, odchylenie standardowe %7. Premia górna w %8 % gier (najlepsza gra %9 %). Korbo %10, dodatkowe Korbo %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>&amp;Sumy</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Przedziały</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>T&amp;rener</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Suma</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Średnia z ostatniej gry</numerusform>
+            <numerusform>Średnia z ostatnich %n gier</numerusform>
+            <numerusform>Średnia z ostatnich %n gier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Sumy z %n gry od %1 do %2. Średnia z ostatnich %3 gier wynosi %4.</numerusform>
+            <numerusform>Sumy z %n gier od %1 do %2. Średnia z ostatnich %3 gier wynosi %4.</numerusform>
+            <numerusform>Sumy z %n gier od %1 do %2. Średnia z ostatnich %3 gier wynosi %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Twoje gry, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Najlepsza gra, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>Od %1 do %2: %3 % (najlepsza gra %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>Najwięcej twoich wyników, %1 %, mieści się od %2 do %3. Średnia najlepszej gry to %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Twoja średnia</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Najlepsza gra</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (najlepsza gra %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>Najwięcej tracisz na kategorii %1: %2 pkt na grę wobec %3 pkt w najlepszej grze.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Punkty stracone względem najlepszej gry</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>W %n grze z trenerem twoje wybory kosztowały średnio %1 pkt na grę; ostatnia kosztowała %2.</numerusform>
+            <numerusform>W %n grach z trenerem twoje wybory kosztowały średnio %1 pkt na grę; ostatnia kosztowała %2.</numerusform>
+            <numerusform>W %n grach z trenerem twoje wybory kosztowały średnio %1 pkt na grę; ostatnia kosztowała %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Eksportuj historię gier</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Wartości rozdzielone przecinkami (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Wyczyść historię gier</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Zapomnieć wszystkie gry gracza %1? Tego nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Zapomnieć wszystkie gry wszystkich graczy? Tego nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Wykresy</translation>
     </message>
 </context>
 <context>

@@ -570,7 +570,7 @@
         <translation>&amp;Recordes</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>Dizer de &amp;novo</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@
         <translation>&amp;Teclas</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Ampliar</translation>
     </message>
     <message>
@@ -692,6 +692,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>Red&amp;uzir</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>E&amp;statísticas...</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1027,149 @@
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Estatísticas do Korbo</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Jogador:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>&amp;Limpar jogador...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Limpar &amp;tudo...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (computador)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Ainda não há partidas terminadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n partida: vitórias %1, primeiro lugar dividido %2. Média %3 (jogo ideal %4), melhor total %5, mais baixo %6, desvio padrão %7. Bônus de cima em %8 % das partidas (jogo ideal %9 %). Korbos %10, Korbos extras %11.</numerusform>
+            <numerusform>%n partidas: vitórias %1, primeiro lugar dividido %2. Média %3 (jogo ideal %4), melhor total %5, mais baixo %6, desvio padrão %7. Bônus de cima em %8 % das partidas (jogo ideal %9 %). Korbos %10, Korbos extras %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>T&amp;otais</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Faixas</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Categorias</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>T&amp;reinador</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Média da última partida</numerusform>
+            <numerusform>Média das últimas %n partidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Totais de %n partida de %1 a %2. A média das últimas %3 partidas é %4.</numerusform>
+            <numerusform>Totais de %n partidas de %1 a %2. A média das últimas %3 partidas é %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Suas partidas, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Jogo ideal, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>De %1 a %2: %3 % (jogo ideal %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>A maioria dos seus totais, %1 %, fica de %2 a %3. A média do jogo ideal é %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Sua média</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jogo ideal</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (jogo ideal %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>%1 é o que mais lhe custa: %2 pontos por partida contra %3 do jogo ideal.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Pontos perdidos em relação ao jogo ideal</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>Em %n partida com treinador, suas escolhas custaram em média %1 pontos por partida; a última, %2.</numerusform>
+            <numerusform>Em %n partidas com treinador, suas escolhas custaram em média %1 pontos por partida; a última, %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exportar histórico</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por vírgulas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Limpar histórico</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Esquecer todas as partidas de %1? Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Esquecer todas as partidas de todos os jogadores? Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Gráficos</translation>
     </message>
 </context>
 <context>

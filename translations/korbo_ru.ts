@@ -571,7 +571,7 @@
         <translation>&amp;Рекорды</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Say Agai&amp;n</source>
         <translation>Озвучить &amp;снова</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@
         <translation>К&amp;лавиши</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>Увели&amp;чить</translation>
     </message>
     <message>
@@ -693,6 +693,10 @@
     <message>
         <source>Zoom O&amp;ut</source>
         <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>Ст&amp;атистика...</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1029,153 @@
     <message>
         <source>Total</source>
         <translation>Итого</translation>
+    </message>
+</context>
+<context>
+    <name>korbo::StatisticsWindow</name>
+    <message>
+        <source>Korbo Statistics</source>
+        <translation>Статистика Korbo</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Игрок:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Player...</source>
+        <translation>&amp;Очистить игрока...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All...</source>
+        <translation>Очистить &amp;всё...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 (computer)</source>
+        <translation>%1 (компьютер)</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Завершённых игр пока нет.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s): won %1, shared first place %2. Average %3 (best play %4), best %5, lowest %6, standard deviation %7. Upper bonus in %8 % of games (best play %9 %). Korbos %10, extra Korbos %11.</source>
+        <translation>
+            <numerusform>%n игра: побед %1, первое место поровну %2. Среднее %3 (лучшая игра %4), лучший итог %5, худший %6, стандартное отклонение %7. Бонус за верх в %8 % игр (лучшая игра %9 %). Korbo %10, дополнительных Korbo %11.</numerusform>
+            <numerusform>%n игры: побед %1, первое место поровну %2. Среднее %3 (лучшая игра %4), лучший итог %5, худший %6, стандартное отклонение %7. Бонус за верх в %8 % игр (лучшая игра %9 %). Korbo %10, дополнительных Korbo %11.</numerusform>
+            <numerusform>%n игр: побед %1, первое место поровну %2. Среднее %3 (лучшая игра %4), лучший итог %5, худший %6, стандартное отклонение %7. Бонус за верх в %8 % игр (лучшая игра %9 %). Korbo %10, дополнительных Korbo %11.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Totals</source>
+        <translation>Ито&amp;ги</translation>
+    </message>
+    <message>
+        <source>&amp;Ranges</source>
+        <translation>&amp;Диапазоны</translation>
+    </message>
+    <message>
+        <source>&amp;Categories</source>
+        <translation>&amp;Категории</translation>
+    </message>
+    <message>
+        <source>C&amp;oach</source>
+        <translation>&amp;Тренер</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Итого</translation>
+    </message>
+    <message numerus="yes">
+        <source>Average of the last %n game(s)</source>
+        <translation>
+            <numerusform>Среднее за последнюю %n игру</numerusform>
+            <numerusform>Среднее за последние %n игры</numerusform>
+            <numerusform>Среднее за последние %n игр</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totals of %n game(s) from %1 to %2. The average of the last %3 games is %4.</source>
+        <translation>
+            <numerusform>Итоги %n игры с %1 по %2. Среднее за последние %3 игр — %4.</numerusform>
+            <numerusform>Итоги %n игр с %1 по %2. Среднее за последние %3 игр — %4.</numerusform>
+            <numerusform>Итоги %n игр с %1 по %2. Среднее за последние %3 игр — %4.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your games, %</source>
+        <translation>Ваши игры, %</translation>
+    </message>
+    <message>
+        <source>Best play, %</source>
+        <translation>Лучшая игра, %</translation>
+    </message>
+    <message>
+        <source>%1 to %2: %3 % (best play %4 %)</source>
+        <translation>От %1 до %2: %3 % (лучшая игра %4 %)</translation>
+    </message>
+    <message>
+        <source>Most of your totals, %1 %, lie from %2 to %3. Best play&apos;s average is %4.</source>
+        <translation>Больше всего ваших итогов, %1 %, — от %2 до %3. Среднее лучшей игры — %4.</translation>
+    </message>
+    <message>
+        <source>Your average</source>
+        <translation>Ваше среднее</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Лучшая игра</translation>
+    </message>
+    <message>
+        <source>%1: %2 (best play %3)</source>
+        <translation>%1: %2 (лучшая игра %3)</translation>
+    </message>
+    <message>
+        <source>%1 costs you most: %2 points a game against best play&apos;s %3.</source>
+        <translation>Больше всего вы теряете в категории %1: %2 очка за игру против %3 при лучшей игре.</translation>
+    </message>
+    <message>
+        <source>Points lost against best play</source>
+        <translation>Потеря очков по сравнению с лучшей игрой</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n coached game(s) your choices cost %1 points a game on average; the last cost %2.</source>
+        <translation>
+            <numerusform>В %n игре с тренером ваши решения стоили в среднем %1 очка за игру; последняя — %2.</numerusform>
+            <numerusform>В %n играх с тренером ваши решения стоили в среднем %1 очка за игру; последняя — %2.</numerusform>
+            <numerusform>В %n играх с тренером ваши решения стоили в среднем %1 очка за игру; последняя — %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Экспорт истории игр</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Значения через запятую (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Очистка истории игр</translation>
+    </message>
+    <message>
+        <source>Forget every game of %1? This cannot be undone.</source>
+        <translation>Забыть все игры игрока %1? Это нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Forget every game of every player? This cannot be undone.</source>
+        <translation>Забыть все игры всех игроков? Это нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Plots</source>
+        <translation>Графики</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@
 #include "Speech.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
+#include "StatisticsWindow.h"
+#include "BestPlay.h"
 #include "VarsMonitor.h"
 #include "Twips.h"
 
@@ -104,6 +106,8 @@ MainWindow::MainWindow(Game &game, Messages &messages, QWidget *parent)
             m_scores->setZoom(percent);
             keepOnScreen(m_scores); // grown, it may reach past the screen's edge
         }
+        if (m_statistics)
+            m_statistics->setZoom(percent);
     });
 }
 
@@ -150,9 +154,10 @@ void MainWindow::buildMenus()
     menuGoToScores->setShortcutContext(Qt::ApplicationShortcut);
     menuGoToScores->setEnabled(false);
     menuRecords = add(view, "menuRecords", QT_TR_NOOP("&Records"));
+    menuStatistics = add(view, "menuStatistics", QT_TR_NOOP("Stat&istics..."), QKeySequence(Qt::Key_F7));
     view->addSeparator();
     // For a screen reader: the last line again, the dice, and whose turn it is.
-    menuSayAgain = add(view, "menuSayAgain", QT_TR_NOOP("Say &Again"), QKeySequence(Qt::Key_L));
+    menuSayAgain = add(view, "menuSayAgain", QT_TR_NOOP("Say Agai&n"), QKeySequence(Qt::Key_L));
     menuSayDice = add(view, "menuSayDice", QT_TR_NOOP("Say &Dice"), QKeySequence(Qt::Key_D));
     menuSayTurn = add(view, "menuSayTurn", QT_TR_NOOP("Say &Turn"), QKeySequence(Qt::Key_W));
     view->addSeparator();
@@ -160,7 +165,7 @@ void MainWindow::buildMenus()
     view->addSeparator();
     // The desktop's zoom keys: Ctrl and + (also = and the keypad's +, so no Shift is
     // needed), Ctrl and -, Ctrl and 0 for the designed size.
-    menuZoomIn = add(view, "menuZoomIn", QT_TR_NOOP("Zoom &In"));
+    menuZoomIn = add(view, "menuZoomIn", QT_TR_NOOP("&Zoom In"));
     menuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
                               QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))});
     menuZoomOut = add(view, "menuZoomOut", QT_TR_NOOP("Zoom O&ut"));
@@ -214,6 +219,17 @@ void MainWindow::buildMenus()
     }
 
     connect(menuNew, &QAction::triggered, this, [this] { m_game.run(m_game.newGame()); });
+    connect(menuStatistics, &QAction::triggered, this, [this] {
+        const bool first = !m_statistics;
+        StatisticsWindow *statistics = statisticsWindow();
+        statistics->refresh();
+        if (first) // beside the board, as far as the screen allows
+            placeFrame(statistics, keptInside(besideFrame(availableArea(this), frameGeometry(), frameRect(statistics).size()),
+                                              availableArea(this)));
+        statistics->show();
+        statistics->raise();
+        statistics->activateWindow();
+    });
     connect(menuZoomIn, &QAction::triggered, this, [this] {
         const int now = m_board->zoom();
         const auto next = std::find_if(std::begin(Zoom::Steps), std::end(Zoom::Steps), [now](int step) { return step > now; });
@@ -459,6 +475,8 @@ void MainWindow::keepGame(const GameRecord &game)
     const SaveResult kept = m_history.add(game);
     if (!kept)
         m_messages.warning(this, ProgramName, kept.error);
+    else if (m_statistics && m_statistics->isVisible())
+        m_statistics->refresh(); // open beside the board, it counts the game just ended
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -611,6 +629,16 @@ RecordsWindow *MainWindow::recordsWindow()
         placeFrame(m_records, keptInside(frame, availableArea(this)));
     }
     return m_records;
+}
+
+StatisticsWindow *MainWindow::statisticsWindow()
+{
+    if (!m_statistics) {
+        m_statistics = new StatisticsWindow(m_history, BestPlay::shipped(), m_messages, this);
+        m_statistics->setZoom(m_board->zoom());
+        m_statistics->resize(m_statistics->sizeHint());
+    }
+    return m_statistics;
 }
 
 QString MainWindow::helpPage()

@@ -22,6 +22,7 @@ class Messages;
 class OptionsDialog;
 class RecordsWindow;
 class ScoresWindow;
+class StatisticsWindow;
 
 // The game board window ("korbo"): the board, the menus and the windows' life cycle.
 // It is also the host the game asks for dialogs and for the score sheet.
@@ -65,6 +66,8 @@ public:
     ScoresWindow *scores();
     bool scoresBuilt() const { return m_scores != nullptr; }
     RecordsWindow *recordsWindow();
+    // One player's history of games, made the first time it is wanted.
+    StatisticsWindow *statisticsWindow();
     // The Options window, made the first time it is wanted and only hidden after.
     OptionsDialog *optionsDialog();
     // While the game starts up the Options window's sound choices play no sample.
@@ -80,6 +83,7 @@ public:
     QAction *menuScores = nullptr;
     QAction *menuGoToScores = nullptr;
     QAction *menuRecords = nullptr;
+    QAction *menuStatistics = nullptr;
     QAction *menuSayAgain = nullptr;
     QAction *menuSayDice = nullptr;
     QAction *menuSayTurn = nullptr;
@@ -165,6 +169,7 @@ private:
     OptionsDialog *m_options = nullptr;
     RecordsWindow *m_records = nullptr;
     HelpWindow *m_help = nullptr;
+    StatisticsWindow *m_statistics = nullptr;
     RecordsStore m_recordsStore;
     HistoryStore m_history;
     // What the player is told once the board is up: a records file kept aside,

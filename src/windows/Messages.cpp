@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -71,6 +72,11 @@ QCoro::Task<bool> Messages::ask(QWidget *parent, const QString &title, const QSt
 {
     const std::optional<int> answer = co_await answerOf(yesNoBox(parent, title, text));
     co_return answer == QMessageBox::Yes;
+}
+
+QString Messages::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, titleOrProgram(title), suggested, filter);
 }
 
 QCoro::Task<std::optional<QString>> Messages::input(QWidget *parent, const QString &title, const QString &prompt)

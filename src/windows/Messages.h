@@ -31,6 +31,9 @@ public:
     virtual QCoro::Task<bool> ask(QWidget *parent, const QString &title, const QString &text);
     // A one-line input prompt, awaited; nothing when cancelled.
     virtual QCoro::Task<std::optional<QString>> input(QWidget *parent, const QString &title, const QString &prompt);
+    // The desktop's Save dialog, starting at `suggested`; the path chosen, empty when
+    // cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filter);
 };
 
 } // namespace korbo

@@ -27,6 +27,12 @@ public:
         return yes;
     }
     QCoro::Task<bool> ask(QWidget *w, const QString &title, const QString &text) override { co_return askYesNo(w, title, text); }
+    QString savePath; // where every Save dialog saves; empty cancels it
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        note(title, savePath);
+        return savePath;
+    }
 };
 
 // A file's bytes, or "(none)" when it cannot be read.

@@ -1,12 +1,14 @@
 // Every window as the player sees it: each control inside its window, no control on
 // top of another, every caption whole, measured in the font the control draws it in.
 #include "AboutWindow.h"
+#include "BestPlay.h"
 #include "BoardView.h"
 #include "Language.h"
 #include "OptionsDialog.h"
 #include "PlayersDialog.h"
 #include "RecordsWindow.h"
 #include "ScoresWindow.h"
+#include "StatisticsWindow.h"
 #include "UserDiceDialog.h"
 #include "VarsMonitor.h"
 #include "WindowGame.h"
@@ -22,6 +24,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 
 #include <cmath>
@@ -75,7 +78,9 @@ bool captionFits(QWidget *w)
         return fits(button->font(), button->captionRoom(), Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
     if (auto *label = qobject_cast<QLabel *>(w))
         return fits(label->font(), label->contentsRect(),
-                    int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+                    int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)
+                        | (label->buddy() ? Qt::TextShowMnemonic : 0),
+                    label->text());
     if (auto *box = qobject_cast<QGroupBox *>(w))
         return QFontMetrics(box->font()).horizontalAdvance(box->title()) < box->width();
     auto *button = qobject_cast<QAbstractButton *>(w);
@@ -298,6 +303,20 @@ struct Layout : ::testing::TestWithParam<Shown>, Speaking, WindowGame {
     UserDiceDialog dice{window.images(), messages, QString()};
     AboutWindow about{window.images(), MainWindow::homePage(), MainWindow::supportAddress()};
     VarsMonitor monitor{g};
+    // A coached game in the history, so that the statistics show every tab.
+    QTemporaryDir folder;
+    HistoryStore history{[] { return QDate(2024, 12, 24); }};
+    HistoryStore &withAGame()
+    {
+        history.open(folder.filePath(HistoryStore::FileName));
+        SeatRecord seat{1, QStringLiteral("Bartholomews")};
+        seat.scores.fill(20);
+        seat.total = 300;
+        seat.pointsLost = 40.5;
+        history.add({QDateTime(QDate(2024, 12, 24), QTime(20, 0)), {seat}});
+        return history;
+    }
+    StatisticsWindow statistics{withAGame(), BestPlay::shipped(), messages};
 };
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::ValuesIn(shownWays()), [](const auto &info) {
     const std::string language = info.param.language == kPseudo ? "pseudo" : info.param.language;
@@ -381,7 +400,8 @@ TEST_P(Layout, EveryTextStandsOutUnderADarkTheme)
     window.optionsDialog()->show();
     PlayersDialog players(g);
     for (QWidget *shown : std::initializer_list<QWidget *>{&window, window.scores(), window.recordsWindow(),
-                                                           window.optionsDialog(), &players, &dice, &about, &monitor}) {
+                                                           window.optionsDialog(), &players, &dice, &about, &monitor,
+                                                           &statistics}) {
         shown->show();
         for (QWidget *control : shown->findChildren<QWidget *>())
             if (control->window() == shown && control->isVisibleTo(shown) && control->isEnabled()
@@ -422,12 +442,12 @@ TEST_P(Layout, EveryOtherWindow)
     expectLaidOut(window.recordsWindow());
 
     PlayersDialog players(g);
-    for (QWidget *other : std::initializer_list<QWidget *>{&players, &dice, &about, &monitor})
+    for (QWidget *other : std::initializer_list<QWidget *>{&players, &dice, &about, &monitor, &statistics})
         expectLaidOut(other);
     if (pseudo())
         for (QWidget *shown : std::initializer_list<QWidget *>{window.optionsDialog(), window.scores(),
                                                                window.recordsWindow(), &players, &dice, &about,
-                                                               &monitor})
+                                                               &monitor, &statistics})
             expectAllTranslated(shown, {longest, QStringLiteral("Al"), QStringLiteral("Bartholomews"), ProgramName,
                                         MainWindow::homePage(), MainWindow::supportAddress()});
 }
