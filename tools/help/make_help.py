@@ -363,13 +363,14 @@ def vocabulary(language):
         "scores": entry("&View", "&Scores"),
         "go_to_scores": entry("&View", "&Go to Scores"),
         "records": entry("&View", "&Records"),
-        "say_again": entry("&View", "Say &Again"),
+        "statistics": entry("&View", "Stat&istics..."),
+        "say_again": entry("&View", "Say Agai&n"),
         "say_dice": entry("&View", "Say &Dice"),
         "say_turn": entry("&View", "Say &Turn"),
         "options": entry("&View", "&Options..."),
         "how_to_play": entry("&Help", "How to &Play"),
         "exit": entry("&Game", "E&xit"),
-        "zoom_in": entry("&View", "Zoom &In"),
+        "zoom_in": entry("&View", "&Zoom In"),
         "zoom_out": entry("&View", "Zoom O&ut"),
         "actual_size": entry("&View", "A&ctual Size"),
         "full_screen": entry("&View", "&Full Screen"),
@@ -388,6 +389,15 @@ def vocabulary(language):
         "import": shown("Import ..."),
         "load": shown("&Load Image ..."),
         "save": shown("Save"),
+        # The statistics window: its list, its buttons and the tabs of its plots.
+        "player_list": shown("&Player:"),
+        "export": shown("&Export..."),
+        "clear_player": shown("C&lear Player..."),
+        "clear_all": shown("Clear &All..."),
+        "tab_totals": shown("&Totals"),
+        "tab_ranges": shown("&Ranges"),
+        "tab_categories": shown("&Categories"),
+        "tab_coach": shown("C&oach"),
         # Keys.
         "tab": keys("Tab"), "shift_tab": keys("Shift+Tab"), "arrows": keys("Arrow keys"),
         "space": keys("Space"), "enter": keys("Enter"), "escape": keys("Escape"),
@@ -396,7 +406,7 @@ def vocabulary(language):
         "one": keys("1"), "six": keys("6"),
         "d": keys("D"), "f": keys("F"), "j": keys("J"), "l": keys("L"), "s": keys("S"),
         "t": keys("T"), "w": keys("W"),
-        "f1": keys("F1"), "f2": keys("F2"), "f5": keys("F5"), "f6": keys("F6"),
+        "f1": keys("F1"), "f2": keys("F2"), "f5": keys("F5"), "f6": keys("F6"), "f7": keys("F7"),
         "ctrlf6": keys("Ctrl+F6"), "ctrln": keys("Ctrl+N"), "ctrlq": keys("Ctrl+Q"),
         "ctrlplus": keys("Ctrl++"), "ctrlminus": keys("Ctrl+-"), "ctrl0": keys("Ctrl+0"),
         "f11": keys("F11"),
@@ -488,7 +498,7 @@ footer { text-align: center; color: #fff; font-size: .9em; }
 
 # The sections in page order; every language has a title and a body for each.
 SECTION_ANCHORS = ["aim", "start", "turn", "choose", "categories", "sheet", "records",
-                   "options", "computer", "hints", "keys", "files"]
+                   "statistics", "options", "computer", "hints", "keys", "files"]
 
 
 def section(anchor, title, body):

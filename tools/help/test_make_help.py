@@ -153,10 +153,13 @@ PROGRAM_TEXTS = [
     ("Traditional",), ("Ladybirds",), ("Rainbow",), ("Buttons",), ("Photo",),
     ("User Defined",), ("Import ...",), ("&Load Image ...",), ("Save",), ("Cancel",),
     ("&Game", "&Hint"), ("&Game", "&Coach"), ("&View", "&Go to Scores"),
-    ("&Help", "How to &Play"),
+    ("&Help", "How to &Play"), ("&View", "Stat&istics..."), ("&Player:",), ("&Export...",),
+    ("C&lear Player...",), ("Clear &All...",), ("&Totals",), ("&Ranges",), ("&Categories",),
+    ("C&oach",),
 ]
-ANY_LANGUAGE = ["99", "48 x 48", "40", "F1", "F2", "F6", "Alt", "~/.config/korbo/Korbo.ini",
-                "~/.local/share/korbo/data.dat", "dudd1.gif"]
+ANY_LANGUAGE = ["99", "48 x 48", "40", "F1", "F2", "F6", "F7", "Alt", "~/.config/korbo/Korbo.ini",
+                "~/.local/share/korbo/data.dat", "dudd1.gif", "~/.local/share/korbo/history.sqlite",
+                "CSV", "SQLite"]
 # The board's captions where they differ from the names on the score sheet.
 BOARD_CAPTIONS = {"Quad": "Quads", "Triples": "Triplets", "PotLuck": "Pot Luck"}
 

@@ -17,7 +17,8 @@ MUST_TELL = ["einen bis sechs Spieler", "vierzehn Runden", "einen Zug", "genau e
     "Rechtsklick", "drei Joker", "Narrenfiguren", "zählt nicht", "Gelb", "grün",
     "0 Punkte", "Sieger ist unterstrichen", "durchsichtigem", "weitere 60",
     "80 oder mehr", "Pfeiltasten", "Umschalt+Tab", "Esc", "einen Joker auf ihn setzen",
-    "Punktetabelle", "Hinweis", "Trainer", "Computerspieler", "Glanzleistungen"]
+    "Punktetabelle", "Hinweis", "Trainer", "Computerspieler", "Glanzleistungen",
+    "Spielverlauf", "Anna (Computer)"]
 
 TITLE = "Korbo - Spielanleitung"
 HEADLINE = "Spielanleitung"
@@ -121,15 +122,16 @@ KEYS = [
      "der Tabelle gehen die Pfeiltasten von Eintrag zu Eintrag, %(home)s und %(end)s zur "
      "Beschriftung der Zeile und zu ihrem letzten Spieler, %(page_up)s und %(page_down)s "
      "zur obersten Zeile und zu den Summen"),
+    ("%(f7)s", "Die Statistik (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Öffnen die Menüs Spiel, Ansicht und "
      "Hilfe; der unterstrichene Buchstabe wählt einen Eintrag"),
     ("%(alt)s + Klick", "Auf einem Kategorieknopf: spielt seine Klänge ab"),
     ("%(enter)s", "In den anderen Fenstern: drückt den Knopf, der den Fokus hat, sonst OK "
      "in „Über Korbo“ und Speichern im Fenster „Korbo Eigene Würfel“"),
-    ("%(escape)s", "Schließt die Bestenlisten, die Punktetabelle, „Über Korbo“ und das "
-     "Fenster „Variablen“ wie ihr Schließknopf; in den Fenstern „Spielernamen“ und „Korbo "
-     "Eigene Würfel“ wirkt Esc wie Abbrechen; das Fenster „Korbo Optionen“ behält seine "
-     "Änderungen, wie bei seinem Schließknopf"),
+    ("%(escape)s", "Schließt die Bestenlisten, die Punktetabelle, die Statistik, „Über "
+     "Korbo“ und das Fenster „Variablen“ wie ihr Schließknopf; in den Fenstern "
+     "„Spielernamen“ und „Korbo Eigene Würfel“ wirkt Esc wie Abbrechen; das Fenster "
+     "„Korbo Optionen“ behält seine Änderungen, wie bei seinem Schließknopf"),
 ]
 
 SECTIONS = {
@@ -275,6 +277,39 @@ Namen in das Feld.</li>
 <p>Solange die Option <b>Bestenlisten zeigen</b> eingeschaltet ist, öffnen sich
 die Bestenlisten nach einem Spiel mit neuen Rekorden von selbst.</p>
 """),
+    "statistics": ("Statistik", """
+<p>Jedes <b>vollständige</b> Spiel kommt in den Spielverlauf auf diesem Computer;
+ein vorzeitig beendetes Spiel nicht, genau wie bei den Bestenlisten. %(statistics)s
+(oder %(f7)s) öffnet das Fenster „Korbo Statistik“, das jeweils einen Spieler zeigt:
+Wähle ihn unter %(player_list)s aus. Ein Spieler ist ein Name, Groß- und
+Kleinschreibung spielen keine Rolle; ein Computerspieler mit demselben Namen wird
+getrennt geführt, als <i>Anna (Computer)</i>.</p>
+<p>Die Zeile mit Zahlen unter der Liste nennt die gespielten und die gewonnenen
+Spiele (gewonnen hat, wer in einem Spiel mit zwei oder mehr Spielern als Einziger
+die höchste Summe hat), geteilte erste Plätze, die durchschnittliche, höchste und
+niedrigste Summe, die Standardabweichung, wie oft der Bonus oben erreicht wurde,
+und die Korbos und Extra-Korbos; neben dem Schnitt und dem Bonus steht, was das
+beste Spiel erreicht. Die Zahlen des besten Spiels stammen aus 200.000 Spielen, die
+Korbo selbst mit seiner besten Strategie gespielt hat.</p>
+<p>Darunter zeigen vier Registerkarten je ein Diagramm und daneben seine Zahlen in
+Worten, die du mit %(tab)s erreichst und die ein Screenreader vorliest:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>die Summe jedes Spiels im Lauf der Zeit, mit dem
+Schnitt der letzten zehn Spiele;</dd>
+<dt>%(tab_ranges)s</dt><dd>wie oft deine Summen in jeden Bereich von 50 Punkten
+fallen, neben dem besten Spiel;</dd>
+<dt>%(tab_categories)s</dt><dd>der Schnitt jeder Kategorie neben dem des besten
+Spiels, vorneweg die Kategorie, die dich am meisten kostet;</dd>
+<dt>%(tab_coach)s</dt><dd>erscheint, sobald Spiele mit eingeschaltetem Trainer
+gespielt wurden: die Punkte, die die Entscheidungen in jedem davon gekostet
+haben.</dd>
+</dl>
+<p>%(export)s speichert den ganzen Spielverlauf als CSV-Datei, die
+Tabellenkalkulationen öffnen, mit einer Zeile pro Spieler und Spiel.
+%(clear_player)s vergisst die Spiele des gewählten Spielers und %(clear_all)s alle
+Spiele, beides erst nach einer Rückfrage; das lässt sich nicht rückgängig machen.
+Die Bestenlisten bleiben unberührt.</p>
+"""),
     "options": ("Optionen", """
 <p>Unter %(options)s richtest du das Spiel nach deinem Geschmack ein.</p>
 <dl>
@@ -418,11 +453,14 @@ Ordner:</p>
 Klänge, Animation, Würfelstil und die übrigen Optionen</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>die Bestenlisten,
 Glanzleistungen und Tapfere Versuche</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>der Spielverlauf
+für die Statistik (eine SQLite-Datenbank)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>deine eigenen Würfel, ein Bild pro Seite (Icons enden auf <code>.ico</code>)</td></tr>
 </table>
-<p>Um die Bestenlisten neu zu beginnen, lösche <code>data.dat</code>, während
-Korbo geschlossen ist. Kopiere den Ordner, um deine Bestenlisten auf einen
-anderen Computer mitzunehmen.</p>
+<p>Um die Bestenlisten neu zu beginnen, lösche <code>data.dat</code>, während Korbo
+geschlossen ist. Den Spielverlauf beginnst du mit %(clear_all)s im Fenster „Korbo
+Statistik“ neu. Kopiere den Ordner, um deine Bestenlisten und deinen Spielverlauf
+auf einen anderen Computer mitzunehmen.</p>
 """),
 }

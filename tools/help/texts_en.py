@@ -15,7 +15,8 @@ MUST_TELL = ["one to six players", "fourteen rounds", "one turn", "exactly once"
     "12 characters", "nothing is recorded", "held row", "Right-click a die",
     "three jokers", "jester", "does not count", "yellow", "green", "score of 0",
     "winner underlined", "transparent", "another 60", "reach 80", "Arrow keys",
-    "Shift+Tab", "Escape", "play a joker on it"]
+    "Shift+Tab", "Escape", "play a joker on it",
+    "history of games", "Anna (computer)"]
 
 TITLE = "Korbo - How to Play"
 HEADLINE = "How to Play"
@@ -101,14 +102,15 @@ KEYS = [
     ("%(ctrlf6)s", "From the board into the score sheet, and back (%(go_to_scores)s); in the "
      "sheet the arrow keys go from score to score, %(home)s and %(end)s to the row's caption and "
      "its last player, %(page_up)s and %(page_down)s to the top row and the totals"),
+    ("%(f7)s", "The statistics (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Open the Game, View and Help menus; the "
      "underlined letter picks an entry"),
     ("%(alt)s + click", "On a category button: plays its sounds"),
     ("%(enter)s", "In the other windows: presses the button with the focus, or "
      "OK in About and Save in the User Defined dice window"),
-    ("%(escape)s", "Closes Records, the score sheet, About and the monitor as "
-     "their close box does; in Players and the User Defined dice window it is Cancel; "
-     "the Options window keeps its changes, as its close box does"),
+    ("%(escape)s", "Closes Records, the score sheet, Statistics, About and the monitor "
+     "as their close box does; in Players and the User Defined dice window it is "
+     "Cancel; the Options window keeps its changes, as its close box does"),
 ]
 
 # The sections: anchor -> (title, body), in any order (make_help.py orders them).
@@ -238,6 +240,35 @@ name into the box.</li>
 <p>While the <b>Show Records</b> option is on, the records window pops up by
 itself after a game that set new records.</p>
 """),
+    "statistics": ("Statistics", """
+<p>Every <b>complete</b> game is kept in a history of games on this computer; a game
+stopped early is not, just as with the records. %(statistics)s (or %(f7)s) opens the
+Korbo Statistics window, which shows one player at a time: choose one in the
+%(player_list)s list. A player is a name, capitals ignored; a computer player of the
+same name is kept apart, as <i>Anna (computer)</i>.</p>
+<p>The line of figures under the list gives the games played and won (won means the
+highest total, not shared, in a game of two or more players), shared first places,
+the average, best and lowest total, the standard deviation, how often the upper
+bonus was earned, and the Korbos and extra Korbos; beside the average and the bonus
+stands what best play reaches. Best play's figures come from 200,000 games played
+by Korbo itself with its best strategy.</p>
+<p>Below, four tabs each show a plot with its figures in words beside it, which
+%(tab)s reaches and a screen reader reads:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>each game's total over time, with the average of the
+last ten games;</dd>
+<dt>%(tab_ranges)s</dt><dd>how often your totals fall in each range of 50 points,
+beside best play's;</dd>
+<dt>%(tab_categories)s</dt><dd>each category's average beside best play's, the one
+that costs you most named first;</dd>
+<dt>%(tab_coach)s</dt><dd>shown once games have been played with the coach on: the
+points the choices cost in each of them.</dd>
+</dl>
+<p>%(export)s saves the whole history as a CSV file, one row per player per game,
+which spreadsheets open. %(clear_player)s forgets the chosen player's games and
+%(clear_all)s every game, each only after asking; this cannot be undone. The
+records lists are not touched.</p>
+"""),
     "options": ("Options", """
 <p>%(options)s lets you set the game up the way you like it.</p>
 <dl>
@@ -362,10 +393,13 @@ its title and each line as position, name, score and date.</p>
 animation, dice style and the other options</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>the records lists,
 Brilliant Highs and Super Tries</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>the history of
+games, for the statistics (an SQLite database)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>your User Defined dice, one picture a face (icons end in <code>.ico</code>)</td></tr>
 </table>
-<p>To start the records afresh, delete <code>data.dat</code> while Korbo is
-closed. Copy the folder to take your records to another computer.</p>
+<p>To start the records afresh, delete <code>data.dat</code> while Korbo is closed.
+%(clear_all)s in the Statistics window starts the history afresh. Copy the folder to
+take your records and your history to another computer.</p>
 """),
 }

@@ -17,7 +17,8 @@ MUST_TELL = ["de uno a seis jugadores", "catorce rondas", "un turno", "una sola 
     "clic derecho", "tres comodines", "bufón", "no cuenta", "amarillo", "verde",
     "0 puntos", "ganador subrayado", "fondo transparente", "otros 60", "80 o más",
     "Teclas de flecha", "Mayús+Tab", "Esc", "usar un comodín en él",
-    "hoja de puntuaciones", "Pista", "Entrenador", "jugadores del PC", "Grandes hazañas"]
+    "hoja de puntuaciones", "Pista", "Entrenador", "jugadores del PC", "Grandes hazañas",
+    "historial de partidas", "Anna (PC)"]
 
 TITLE = "Korbo - Cómo jugar"
 HEADLINE = "Cómo jugar"
@@ -121,15 +122,16 @@ KEYS = [
      "en la hoja, las teclas de flecha van de una puntuación a otra, %(home)s y %(end)s "
      "al nombre de la fila y a su último jugador, %(page_up)s y %(page_down)s a la fila "
      "de arriba y a los totales"),
+    ("%(f7)s", "Las estadísticas (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Abren los menús Juego, Ver y Ayuda; "
      "la letra subrayada elige una entrada"),
     ("%(alt)s + clic", "En un botón de categoría: reproduce sus sonidos"),
     ("%(enter)s", "En las demás ventanas: pulsa el botón que tiene el foco, o Aceptar en "
      "«Acerca de Korbo» y Guardar en la ventana «Dados propios de Korbo»"),
-    ("%(escape)s", "Cierra los récords, la hoja de puntuaciones, «Acerca de Korbo» y la "
-     "ventana «Variables», como su botón de cerrar; en «Nombres de los jugadores» y "
-     "«Dados propios de Korbo» equivale a Cancelar; la ventana «Opciones de Korbo» "
-     "conserva sus cambios, como con su botón de cerrar"),
+    ("%(escape)s", "Cierra los récords, la hoja de puntuaciones, las estadísticas, "
+     "«Acerca de Korbo» y la ventana «Variables», como su botón de cerrar; en «Nombres "
+     "de los jugadores» y «Dados propios de Korbo» equivale a Cancelar; la ventana "
+     "«Opciones de Korbo» conserva sus cambios, como con su botón de cerrar"),
 ]
 
 SECTIONS = {
@@ -265,6 +267,37 @@ casilla.</li>
 <p>Mientras la opción <b>Mostrar récords</b> está activada, la ventana de récords se
 abre sola después de una partida que haya batido récords.</p>
 """),
+    "statistics": ("Estadísticas", """
+<p>Cada partida <b>completa</b> se guarda en el historial de partidas de este PC;
+una partida detenida antes de tiempo no, igual que con los récords. %(statistics)s
+(o %(f7)s) abre la ventana «Estadísticas de Korbo», que muestra un jugador cada vez:
+elígelo en la lista %(player_list)s de arriba. Un jugador es un nombre, sin importar
+mayúsculas y minúsculas; un jugador del PC con el mismo nombre se cuenta aparte,
+como <i>Anna (PC)</i>.</p>
+<p>La línea de cifras bajo la lista da las partidas jugadas y las ganadas (se gana
+con el total más alto, sin empate, en una partida de dos o más jugadores), los
+primeros puestos compartidos, el total medio, el mejor y el más bajo, la desviación
+típica, cuántas veces se consiguió el bonus de arriba, y los Korbos y Korbos extra;
+junto a la media y al bonus aparece lo que alcanza el juego óptimo. Las cifras del
+juego óptimo salen de 200&nbsp;000 partidas jugadas por el propio Korbo con su mejor
+estrategia.</p>
+<p>Debajo, cuatro pestañas muestran cada una un gráfico con sus cifras en palabras
+al lado, a las que llegas con %(tab)s y que lee un lector de pantalla:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>el total de cada partida a lo largo del tiempo, con la
+media de las diez últimas partidas;</dd>
+<dt>%(tab_ranges)s</dt><dd>con qué frecuencia caen tus totales en cada rango de 50
+puntos, junto a la del juego óptimo;</dd>
+<dt>%(tab_categories)s</dt><dd>la media de cada categoría junto a la del juego
+óptimo, empezando por la que más te cuesta;</dd>
+<dt>%(tab_coach)s</dt><dd>aparece en cuanto hay partidas jugadas con el entrenador
+activado: los puntos que costaron las decisiones en cada una.</dd>
+</dl>
+<p>%(export)s guarda todo el historial en un archivo CSV que abren las hojas de
+cálculo, con una fila por jugador y partida. %(clear_player)s olvida las partidas
+del jugador elegido y %(clear_all)s todas las partidas, cada uno solo después de
+preguntarte; no se puede deshacer. Las listas de récords no se tocan.</p>
+"""),
     "options": ("Opciones", """
 <p>Con %(options)s preparas el juego a tu gusto.</p>
 <dl>
@@ -396,10 +429,13 @@ puntos y fecha.</p>
 animación, estilo de dados y las demás opciones</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>las listas de récords,
 Grandes hazañas y Valientes intentos</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>el historial de
+partidas, para las estadísticas (una base de datos SQLite)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>tus dados propios, una imagen por cara (los iconos terminan en <code>.ico</code>)</td></tr>
 </table>
 <p>Para empezar los récords de cero, borra <code>data.dat</code> con Korbo cerrado.
-Copia la carpeta para llevarte tus récords a otro PC.</p>
+%(clear_all)s, en la ventana «Estadísticas de Korbo», empieza el historial de cero.
+Copia la carpeta para llevarte tus récords y tu historial a otro PC.</p>
 """),
 }

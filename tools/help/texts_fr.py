@@ -19,7 +19,8 @@ MUST_TELL = ["un à six joueurs", "quatorze manches", "un tour", "une seule fois
     "clic droit", "trois jokers", "bouffons", "ne compte pas", "jaune", "vert",
     "0 point", "gagnant souligné", "transparent", "60 de plus", "80 ou plus",
     "Touches fléchées", "Maj+Tab", "Échap", "jouer un joker sur lui",
-    "feuille de marque", "Indice", "Entraîneur", "joueurs ordinateur", "Coups d'éclat"]
+    "feuille de marque", "Indice", "Entraîneur", "joueurs ordinateur", "Coups d'éclat",
+    "historique des parties", "Anna (ordinateur)"]
 
 TITLE = "Korbo - Comment jouer"
 HEADLINE = "Comment jouer"
@@ -124,17 +125,19 @@ KEYS = [
      "dans la feuille, les touches fléchées vont de score en score, %(home)s et %(end)s à "
      "l'intitulé de la ligne et à son dernier joueur, %(page_up)s et %(page_down)s à la "
      "première ligne et aux totaux"),
+    ("%(f7)s", "Les statistiques (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Ouvrir les menus Partie, Affichage et "
      "Aide&nbsp;; la lettre soulignée choisit une entrée"),
     ("%(alt)s + clic", "Sur un bouton de catégorie&nbsp;: jouer ses sons"),
     ("%(enter)s", "Dans les autres fenêtres&nbsp;: appuyer sur le bouton qui a le focus, "
      "sinon sur OK dans «&nbsp;À propos de Korbo&nbsp;» et sur Enregistrer dans la fenêtre "
      "«&nbsp;Korbo - Dés personnalisés&nbsp;»"),
-    ("%(escape)s", "Fermer les records, la feuille de marque, «&nbsp;À propos de "
-     "Korbo&nbsp;» et la fenêtre «&nbsp;Variables&nbsp;», comme leur bouton de "
-     "fermeture&nbsp;; dans les fenêtres «&nbsp;Noms des joueurs&nbsp;» et «&nbsp;Korbo - "
-     "Dés personnalisés&nbsp;», Échap vaut Annuler&nbsp;; la fenêtre «&nbsp;Korbo - "
-     "Options&nbsp;» garde ses changements, comme avec son bouton de fermeture"),
+    ("%(escape)s", "Fermer les records, la feuille de marque, les statistiques, "
+     "«&nbsp;À propos de Korbo&nbsp;» et la fenêtre «&nbsp;Variables&nbsp;», comme "
+     "leur bouton de fermeture&nbsp;; dans les fenêtres «&nbsp;Noms des joueurs&nbsp;» "
+     "et «&nbsp;Korbo - Dés personnalisés&nbsp;», Échap vaut Annuler&nbsp;; la fenêtre "
+     "«&nbsp;Korbo - Options&nbsp;» garde ses changements, comme avec son bouton de "
+     "fermeture"),
 ]
 
 SECTIONS = {
@@ -277,6 +280,40 @@ copie son nom dans la case.</li>
 <p>Tant que l'option <b>Voir les records</b> est cochée, la fenêtre des records
 s'ouvre d'elle-même après une partie qui a établi de nouveaux records.</p>
 """),
+    "statistics": ("Les statistiques", """
+<p>Chaque partie <b>complète</b> est conservée dans l'historique des parties de cet
+ordinateur&nbsp;; une partie arrêtée en route ne l'est pas, comme pour les records.
+%(statistics)s (ou %(f7)s) ouvre la fenêtre «&nbsp;Korbo - Statistiques&nbsp;», qui
+montre un joueur à la fois&nbsp;: choisissez-le dans la liste %(player_list)s en
+haut de la fenêtre. Un joueur est un nom, majuscules et minuscules confondues&nbsp;;
+un joueur ordinateur du même nom est tenu à part, comme <i>Anna
+(ordinateur)</i>.</p>
+<p>La ligne de chiffres sous la liste donne les parties jouées et gagnées (gagner,
+c'est avoir seul le plus haut total d'une partie à deux joueurs ou plus), les
+premières places partagées, le total moyen, le meilleur et le plus bas, l'écart
+type, la part des parties où le bonus du haut a été obtenu, ainsi que les Korbos et
+les Korbos en plus&nbsp;; à côté de la moyenne et du bonus figure ce qu'atteint le
+meilleur jeu. Les chiffres du meilleur jeu viennent de 200&nbsp;000 parties jouées
+par Korbo lui-même avec sa meilleure stratégie.</p>
+<p>En dessous, quatre onglets montrent chacun un graphique avec, à côté, ses
+chiffres sous forme de texte, que %(tab)s atteint et qu'un lecteur d'écran
+lit&nbsp;:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>le total de chaque partie au fil du temps, avec la
+moyenne des dix dernières parties&nbsp;;</dd>
+<dt>%(tab_ranges)s</dt><dd>la fréquence de vos totaux dans chaque plage de 50
+points, à côté de celle du meilleur jeu&nbsp;;</dd>
+<dt>%(tab_categories)s</dt><dd>la moyenne de chaque catégorie à côté de celle du
+meilleur jeu, en commençant par celle qui vous coûte le plus&nbsp;;</dd>
+<dt>%(tab_coach)s</dt><dd>présent dès que des parties ont été jouées avec
+l'entraîneur&nbsp;: les points que les choix ont coûtés dans chacune.</dd>
+</dl>
+<p>%(export)s enregistre tout l'historique dans un fichier CSV que les tableurs
+savent ouvrir, avec une ligne par joueur et par partie. %(clear_player)s oublie les
+parties du joueur choisi et %(clear_all)s toutes les parties, chacun après vous
+avoir demandé confirmation&nbsp;; c'est définitif. Les listes de records restent
+intactes.</p>
+"""),
     "options": ("Options", """
 <p>%(options)s vous permet de régler le jeu à votre goût.</p>
 <dl>
@@ -417,12 +454,15 @@ personnel&nbsp;:</p>
 animation, style des dés et les autres options</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>les listes de records,
 Coups d'éclat et Belles tentatives</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>l'historique des
+parties, pour les statistiques (une base de données SQLite)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>vos dés personnalisés, une image par face (les icônes se terminent par
 <code>.ico</code>)</td></tr>
 </table>
 <p>Pour repartir de zéro avec les records, supprimez <code>data.dat</code> pendant
-que Korbo est fermé. Copiez le dossier pour emporter vos records sur un autre
-ordinateur.</p>
+que Korbo est fermé. %(clear_all)s, dans la fenêtre «&nbsp;Korbo -
+Statistiques&nbsp;», fait repartir l'historique de zéro. Copiez le dossier pour
+emporter vos records et votre historique sur un autre ordinateur.</p>
 """),
 }

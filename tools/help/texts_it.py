@@ -18,7 +18,8 @@ MUST_TELL = ["da uno a sei giocatori", "quattordici giri", "un turno", "esattame
     "0 punti", "vincitore sottolineato", "sfondo trasparente", "altri 60",
     "80 o più", "Tasti freccia", "Maiusc+Tab", "Esc", "usa un jolly su quel dado",
     "tabella dei punteggi", "Suggerimento", "Allenatore", "giocatori computer",
-    "Grandi imprese"]
+    "Grandi imprese",
+    "storico delle partite", "Anna (computer)"]
 
 TITLE = "Korbo - Come si gioca"
 HEADLINE = "Come si gioca"
@@ -120,15 +121,17 @@ KEYS = [
      "tabella i tasti freccia vanno da un punteggio all'altro, %(home)s e %(end)s alla "
      "didascalia della riga e al suo ultimo giocatore, %(page_up)s e %(page_down)s alla "
      "prima riga e ai totali"),
+    ("%(f7)s", "Le statistiche (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Aprono i menu Partita, Visualizza e "
      "Aiuto; la lettera sottolineata sceglie una voce"),
     ("%(alt)s + clic", "Su un pulsante di categoria: fa sentire i suoi suoni"),
     ("%(enter)s", "Nelle altre finestre: preme il pulsante che ha il focus, altrimenti OK "
      "in «Informazioni su Korbo» e Salva nella finestra «Dadi personali di Korbo»"),
-    ("%(escape)s", "Chiude le classifiche, la tabella dei punteggi, «Informazioni su Korbo» "
-     "e la finestra «Variabili», come il loro pulsante di chiusura; in «Nomi dei giocatori» "
-     "e nella finestra «Dadi personali di Korbo» equivale ad Annulla; la finestra «Opzioni "
-     "di Korbo» conserva le modifiche, come con il suo pulsante di chiusura"),
+    ("%(escape)s", "Chiude le classifiche, la tabella dei punteggi, le statistiche, "
+     "«Informazioni su Korbo» e la finestra «Variabili», come il loro pulsante di "
+     "chiusura; in «Nomi dei giocatori» e nella finestra «Dadi personali di Korbo» "
+     "equivale ad Annulla; la finestra «Opzioni di Korbo» conserva le modifiche, come "
+     "con il suo pulsante di chiusura"),
 ]
 
 SECTIONS = {
@@ -263,6 +266,37 @@ minuscole non contano. Un clic su una riga copia il suo nome nella casella.</li>
 <p>Finché l'opzione <b>Mostra classifiche</b> è attiva, la finestra delle
 classifiche si apre da sola dopo una partita che ha stabilito nuovi record.</p>
 """),
+    "statistics": ("Statistiche", """
+<p>Ogni partita <b>completa</b> viene conservata nello storico delle partite di
+questo computer; una partita interrotta prima della fine no, come per le
+classifiche. %(statistics)s (o %(f7)s) apre la finestra «Statistiche di Korbo», che
+mostra un giocatore alla volta: sceglilo nell'elenco %(player_list)s in alto. Un
+giocatore è un nome, senza badare a maiuscole e minuscole; un giocatore computer con
+lo stesso nome è tenuto a parte, come <i>Anna (computer)</i>.</p>
+<p>La riga di cifre sotto l'elenco dà le partite giocate e quelle vinte (vince chi
+ha, da solo, il totale più alto in una partita con due o più giocatori), i primi
+posti a pari merito, il totale medio, migliore e più basso, la deviazione standard,
+quante volte si è ottenuto il bonus superiore, i Korbo e i Korbo extra; accanto alla
+media e al bonus c'è quello che raggiunge il gioco migliore. Le cifre del gioco
+migliore vengono da 200.000 partite giocate da Korbo stesso con la sua strategia
+migliore.</p>
+<p>Sotto, quattro schede mostrano ognuna un grafico con accanto le sue cifre a
+parole, che raggiungi con %(tab)s e che un lettore di schermo legge:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>il totale di ogni partita nel tempo, con la media delle
+ultime dieci partite;</dd>
+<dt>%(tab_ranges)s</dt><dd>quanto spesso i tuoi totali cadono in ogni fascia di 50
+punti, accanto al gioco migliore;</dd>
+<dt>%(tab_categories)s</dt><dd>la media di ogni categoria accanto a quella del
+gioco migliore, a cominciare da quella che ti costa di più;</dd>
+<dt>%(tab_coach)s</dt><dd>compare quando ci sono partite giocate con l'allenatore
+attivo: i punti che le scelte sono costate in ognuna.</dd>
+</dl>
+<p>%(export)s salva tutto lo storico in un file CSV che i fogli di calcolo aprono,
+con una riga per giocatore e per partita. %(clear_player)s dimentica le partite del
+giocatore scelto e %(clear_all)s tutte le partite, ognuno solo dopo aver chiesto
+conferma; non si può annullare. Le classifiche restano come sono.</p>
+"""),
     "options": ("Opzioni", """
 <p>Con %(options)s imposti il gioco come preferisci.</p>
 <dl>
@@ -395,12 +429,15 @@ ogni riga come posizione, nome, punti e data.</p>
 animazione, stile dei dadi e le altre opzioni</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>le classifiche, Grandi
 imprese e Tentativi eroici</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>lo storico delle
+partite, per le statistiche (un database SQLite)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>i tuoi dadi personali, un'immagine per faccia (le icone finiscono in
 <code>.ico</code>)</td></tr>
 </table>
 <p>Per ricominciare le classifiche da zero, cancella <code>data.dat</code> mentre
-Korbo è chiuso. Copia la cartella per portare le tue classifiche su un altro
-computer.</p>
+Korbo è chiuso. %(clear_all)s, nella finestra «Statistiche di Korbo», fa
+ricominciare lo storico da zero. Copia la cartella per portare le tue classifiche e
+il tuo storico su un altro computer.</p>
 """),
 }

@@ -17,7 +17,8 @@ MUST_TELL = ["één tot zes spelers", "veertien rondes", "één beurt", "precies
     "rechtsklik op een dobbelsteen", "drie jokers", "narren", "telt niet", "geel", "groen", "0 punten",
     "winnaar onderstreept", "doorzichtige", "nog eens 60", "80 of meer", "Pijltoetsen",
     "Shift+Tab", "Esc", "er een joker op zetten", "scorekaart", "Hint", "Coach",
-    "Computerspelers", "Topprestaties"]
+    "Computerspelers", "Topprestaties",
+    "spelgeschiedenis", "Anna (computer)"]
 
 TITLE = "Korbo - Speluitleg"
 HEADLINE = "Speluitleg"
@@ -123,15 +124,16 @@ KEYS = [
      "de kaart gaan de pijltoetsen van score naar score, %(home)s en %(end)s naar het "
      "opschrift van de rij en naar de laatste speler, %(page_up)s en %(page_down)s naar "
      "de bovenste rij en naar de totalen"),
+    ("%(f7)s", "De statistieken (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Openen de menu's Spel, Beeld en Help; "
      "de onderstreepte letter kiest een onderdeel"),
     ("%(alt)s + klik", "Op een categorieknop: speelt haar geluiden af"),
     ("%(enter)s", "In de andere vensters: drukt op de knop met de focus, anders op OK in "
      "“Over Korbo” en op Opslaan in het venster “Korbo - Eigen dobbelstenen”"),
-    ("%(escape)s", "Sluit de recordlijsten, de scorekaart, “Over Korbo” en het venster "
-     "“Variabelen”, net als hun sluitknop; in “Spelersnamen” en “Korbo - Eigen "
-     "dobbelstenen” werkt Esc als Annuleren; het venster “Korbo - Opties” houdt zijn "
-     "wijzigingen, net als bij zijn sluitknop"),
+    ("%(escape)s", "Sluit de recordlijsten, de scorekaart, de statistieken, “Over "
+     "Korbo” en het venster “Variabelen”, net als hun sluitknop; in “Spelersnamen” en "
+     "“Korbo - Eigen dobbelstenen” werkt Esc als Annuleren; het venster “Korbo - "
+     "Opties” houdt zijn wijzigingen, net als bij zijn sluitknop"),
 ]
 
 SECTIONS = {
@@ -274,6 +276,38 @@ Een klik op een regel zet de naam ervan in het vak.</li>
 </ul>
 <p>Zolang de optie <b>Records tonen</b> aan staat, gaan de recordlijsten na een
 spel met nieuwe records vanzelf open.</p>
+"""),
+    "statistics": ("Statistieken", """
+<p>Elk <b>volledig</b> spel wordt bewaard in de spelgeschiedenis op deze computer;
+een spel dat voortijdig is gestopt niet, net als bij de recordlijsten.
+%(statistics)s (of %(f7)s) opent het venster “Korbo - Statistieken”, dat één speler
+tegelijk laat zien: kies die in de lijst %(player_list)s bovenaan. Een speler is een
+naam, hoofdletters maken niet uit; een computerspeler met dezelfde naam wordt apart
+bijgehouden, als <i>Anna (computer)</i>.</p>
+<p>De regel met cijfers onder de lijst noemt de gespeelde en de gewonnen spellen
+(winnen is in een spel met twee of meer spelers als enige het hoogste totaal
+hebben), de gedeelde eerste plaatsen, het gemiddelde, hoogste en laagste totaal, de
+standaardafwijking, hoe vaak de bonus boven is gehaald, en de Korbo's en extra
+Korbo's; naast het gemiddelde en de bonus staat wat het beste spel haalt. De
+cijfers van het beste spel komen uit 200.000 spellen die Korbo zelf met zijn beste
+strategie heeft gespeeld.</p>
+<p>Daaronder tonen vier tabbladen elk een grafiek met ernaast de cijfers in
+woorden, die je met %(tab)s bereikt en die een schermlezer voorleest:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>het totaal van elk spel in de loop van de tijd, met het
+gemiddelde van de laatste tien spellen;</dd>
+<dt>%(tab_ranges)s</dt><dd>hoe vaak je totalen in elk bereik van 50 punten vallen,
+naast die van het beste spel;</dd>
+<dt>%(tab_categories)s</dt><dd>het gemiddelde van elke categorie naast dat van het
+beste spel, met de categorie die je het meest kost voorop;</dd>
+<dt>%(tab_coach)s</dt><dd>verschijnt zodra er spellen met de coach aan zijn
+gespeeld: de punten die de keuzes in elk daarvan hebben gekost.</dd>
+</dl>
+<p>%(export)s slaat de hele spelgeschiedenis op als CSV-bestand dat spreadsheets
+kunnen openen, met één regel per speler per spel. %(clear_player)s vergeet de
+spellen van de gekozen speler en %(clear_all)s alle spellen, allebei pas nadat je
+het hebt bevestigd; dat kan niet ongedaan worden gemaakt. De recordlijsten blijven
+zoals ze zijn.</p>
 """),
     "options": ("Opties", """
 <p>Met %(options)s stel je het spel in zoals jij het wilt.</p>
@@ -421,12 +455,15 @@ titel en elke regel als plaats, naam, score en datum.</p>
 animatie, dobbelsteenstijl en de andere opties</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>de recordlijsten,
 Topprestaties en Dappere pogingen</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>de
+spelgeschiedenis, voor de statistieken (een SQLite-database)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>je eigen dobbelstenen, één afbeelding per zijde (pictogrammen eindigen op
 <code>.ico</code>)</td></tr>
 </table>
 <p>Wil je de recordlijsten opnieuw beginnen, verwijder dan <code>data.dat</code>
-terwijl Korbo gesloten is. Kopieer de map om je recordlijsten mee te nemen naar
-een andere computer.</p>
+terwijl Korbo gesloten is. Met %(clear_all)s in het venster “Korbo - Statistieken”
+begin je de spelgeschiedenis opnieuw. Kopieer de map om je recordlijsten en je
+spelgeschiedenis mee te nemen naar een andere computer.</p>
 """),
 }

@@ -17,7 +17,8 @@ MUST_TELL = ["jednego do sześciu graczy", "czternaście rund", "jedną turę", 
     "pole rzutu", "prawym przyciskiem", "trzy jokery", "błazna", "nie liczy się", "żółto",
     "zielono", "0 punktów", "zwycięzca jest podkreślony", "przezroczystym", "kolejne 60",
     "80 lub więcej", "Strzałki", "Shift+Tab", "Esc", "używa na niej jokera", "tabela wyników",
-    "Podpowiedź", "Trener", "Gracze komputerowi", "Wysokie loty"]
+    "Podpowiedź", "Trener", "Gracze komputerowi", "Wysokie loty",
+    "historii gier", "Anna (komputer)"]
 
 TITLE = "Korbo - Jak grać"
 HEADLINE = "Jak grać"
@@ -124,15 +125,16 @@ KEYS = [
      "tabeli strzałki przechodzą od wyniku do wyniku, %(home)s i %(end)s do nazwy wiersza "
      "i do jego ostatniego gracza, %(page_up)s i %(page_down)s do górnego wiersza i do "
      "sum"),
+    ("%(f7)s", "Statystyki (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Otwierają menu Gra, Widok i Pomoc; "
      "podkreślona litera wybiera pozycję"),
     ("%(alt)s + kliknięcie", "Na przycisku kategorii: odtwarza jej dźwięki"),
     ("%(enter)s", "W pozostałych oknach: naciska przycisk, który ma fokus, a poza tym OK "
      "w oknie „O grze Korbo” i Zapisz w oknie „Korbo – własne kostki”"),
-    ("%(escape)s", "Zamyka rekordy, tabelę wyników, okno „O grze Korbo” i okno „Zmienne”, "
-     "tak jak ich przycisk zamykania; w oknach „Imiona graczy” i „Korbo – własne kostki” "
-     "działa jak Anuluj; okno „Korbo – opcje” zachowuje zmiany, tak jak jego przycisk "
-     "zamykania"),
+    ("%(escape)s", "Zamyka rekordy, tabelę wyników, statystyki, okno „O grze Korbo” i "
+     "okno „Zmienne”, tak jak ich przycisk zamykania; w oknach „Imiona graczy” i "
+     "„Korbo – własne kostki” działa jak Anuluj; okno „Korbo – opcje” zachowuje "
+     "zmiany, tak jak jego przycisk zamykania"),
 ]
 
 SECTIONS = {
@@ -271,6 +273,37 @@ znaczenia. Kliknięcie wiersza kopiuje jego imię do pola.</li>
 <p>Gdy opcja <b>Pokaż rekordy</b> jest włączona, okno rekordów otwiera się samo
 po grze, w której padły nowe rekordy.</p>
 """),
+    "statistics": ("Statystyki", """
+<p>Każda <b>pełna</b> gra trafia do historii gier na tym komputerze; gra przerwana
+przed czasem nie trafia, tak jak przy rekordach. %(statistics)s (lub %(f7)s) otwiera
+okno „Korbo – statystyki”, które pokazuje jednego gracza naraz: wybierz go z listy
+%(player_list)s u góry okna. Gracz to imię, bez względu na wielkość liter; gracz
+komputerowy o tym samym imieniu jest liczony osobno, jako <i>Anna
+(komputer)</i>.</p>
+<p>Wiersz liczb pod listą podaje rozegrane i wygrane gry (wygrywa ten, kto sam ma
+najwyższą sumę w grze dwóch lub więcej graczy), pierwsze miejsca ex aequo, średnią,
+najwyższą i najniższą sumę, odchylenie standardowe, jak często udało się zdobyć
+premię górną, a także Korbo i dodatkowe Korbo; obok średniej i premii stoi to, co
+osiąga najlepsza gra. Liczby najlepszej gry pochodzą z 200&nbsp;000 gier
+rozegranych przez samo Korbo według jego najlepszej strategii.</p>
+<p>Poniżej są cztery karty; każda pokazuje wykres, a obok niego jego liczby opisane
+słowami, do których przechodzisz klawiszem %(tab)s i które odczytuje czytnik
+ekranu:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>sumy kolejnych gier w czasie, ze średnią z ostatnich
+dziesięciu gier;</dd>
+<dt>%(tab_ranges)s</dt><dd>jak często twoje sumy mieszczą się w kolejnych
+przedziałach po 50 punktów, w porównaniu z najlepszą grą;</dd>
+<dt>%(tab_categories)s</dt><dd>średnia każdej kategorii obok średniej najlepszej
+gry, a na początku ta kategoria, na której tracisz najwięcej;</dd>
+<dt>%(tab_coach)s</dt><dd>pojawia się, gdy są gry rozegrane z włączonym trenerem:
+ile punktów kosztowały wybory w każdej z nich.</dd>
+</dl>
+<p>Przycisk %(export)s zapisuje całą historię gier w pliku CSV, który otworzy każdy
+arkusz kalkulacyjny (jeden wiersz na gracza w każdej grze). %(clear_player)s
+zapomina gry wybranego gracza, a %(clear_all)s wszystkie gry, każdy z nich dopiero
+po potwierdzeniu; tego nie można cofnąć. Listy rekordów pozostają nietknięte.</p>
+"""),
     "options": ("Opcje", """
 <p>Okno %(options)s pozwala ustawić grę tak, jak lubisz.</p>
 <dl>
@@ -402,11 +435,15 @@ wynik i data.</p>
 animację, styl kostek i pozostałe opcje</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>listy rekordów, Wysokie
 loty i Dzielne próby</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>historię gier
+na potrzeby statystyk (bazę danych SQLite)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>twoje własne kostki, jeden obraz na ściankę (ikony kończą się na
 <code>.ico</code>)</td></tr>
 </table>
-<p>Aby zacząć rekordy od nowa, usuń <code>data.dat</code>, gdy Korbo jest
-zamknięte. Skopiuj ten folder, aby przenieść rekordy na inny komputer.</p>
+<p>Aby zacząć rekordy od nowa, usuń <code>data.dat</code>, gdy Korbo jest zamknięte.
+Historię gier zaczniesz od nowa przyciskiem %(clear_all)s w oknie „Korbo –
+statystyki”. Skopiuj ten folder, aby przenieść rekordy i historię gier na inny
+komputer.</p>
 """),
 }

@@ -17,7 +17,8 @@ MUST_TELL = ["um a seis jogadores", "catorze rodadas", "um turno", "exatamente u
     "botão direito", "três curingas", "bobo da corte", "não conta", "amarelo", "verde",
     "0 pontos", "vencedor sublinhado", "fundo transparente", "mais 60",
     "80 ou mais", "Teclas de seta", "Shift+Tab", "Esc", "usar um curinga nele",
-    "placar", "Dica", "Treinador", "jogadores do computador", "Feitos brilhantes"]
+    "placar", "Dica", "Treinador", "jogadores do computador", "Feitos brilhantes",
+    "histórico de partidas", "Ana (computador)"]
 
 TITLE = "Korbo - Como jogar"
 HEADLINE = "Como jogar"
@@ -119,17 +120,18 @@ KEYS = [
     ("%(ctrlf6)s", "Do tabuleiro para o placar e de volta (%(go_to_scores)s); no placar, "
      "as teclas de seta vão de um valor a outro, %(home)s e %(end)s vão ao nome da linha "
      "e ao último jogador, %(page_up)s e %(page_down)s à primeira linha e aos totais"),
+    ("%(f7)s", "As estatísticas (%(statistics)s)"),
     ("%(alt_game)s, %(alt_view)s, %(alt_help)s", "Abrem os menus Jogo, Exibir e Ajuda; "
      "a letra sublinhada escolhe um item"),
     ("%(alt)s + clique", "Num botão de categoria: toca os sons dela"),
     ("%(enter)s", "Nas outras janelas: aperta o botão que está com o foco, ou então OK "
      "em &ldquo;Sobre o Korbo&rdquo; e Salvar na janela &ldquo;Dados personalizados do "
      "Korbo&rdquo;"),
-    ("%(escape)s", "Fecha os recordes, o placar, &ldquo;Sobre o Korbo&rdquo; e a janela "
-     "&ldquo;Variáveis&rdquo;, como o botão de fechar delas; nas janelas &ldquo;Nomes dos "
-     "jogadores&rdquo; e &ldquo;Dados personalizados do Korbo&rdquo;, Esc é o mesmo que "
-     "Cancelar; a janela &ldquo;Opções do Korbo&rdquo; mantém as mudanças, como ao "
-     "fechá-la pelo botão de fechar"),
+    ("%(escape)s", "Fecha os recordes, o placar, as estatísticas, &ldquo;Sobre o "
+     "Korbo&rdquo; e a janela &ldquo;Variáveis&rdquo;, como o botão de fechar delas; "
+     "nas janelas &ldquo;Nomes dos jogadores&rdquo; e &ldquo;Dados personalizados do "
+     "Korbo&rdquo;, Esc é o mesmo que Cancelar; a janela &ldquo;Opções do Korbo&rdquo; "
+     "mantém as mudanças, como ao fechá-la pelo botão de fechar"),
 ]
 
 SECTIONS = {
@@ -263,6 +265,38 @@ importam. Clicar em uma linha copia o nome dela para o campo.</li>
 <p>Enquanto a opção <b>Mostrar recordes</b> estiver ligada, a janela de recordes abre
 sozinha depois de uma partida que bateu recordes.</p>
 """),
+    "statistics": ("Estatísticas", """
+<p>Toda partida <b>completa</b> fica guardada no histórico de partidas deste
+computador; uma partida interrompida antes do fim, não, assim como nos recordes.
+%(statistics)s (ou %(f7)s) abre a janela &ldquo;Estatísticas do Korbo&rdquo;, que
+mostra um jogador de cada vez: escolha-o na lista %(player_list)s, no alto da
+janela. Um jogador é um nome, sem diferença entre maiúsculas e minúsculas; um
+jogador do computador com o mesmo nome fica separado, como <i>Ana
+(computador)</i>.</p>
+<p>A linha de números abaixo da lista mostra as partidas jogadas e as vencidas
+(vence quem tem sozinho o maior total numa partida de dois ou mais jogadores), os
+primeiros lugares divididos, o total médio, o melhor e o mais baixo, o desvio
+padrão, quantas vezes o bônus de cima foi conquistado, e os Korbos e Korbos extras;
+ao lado da média e do bônus aparece o que o jogo ideal alcança. Os números do jogo
+ideal vêm de 200.000 partidas jogadas pelo próprio Korbo com a sua melhor
+estratégia.</p>
+<p>Embaixo, quatro abas mostram cada uma um gráfico com os seus números descritos
+em texto ao lado, que %(tab)s alcança e que um leitor de tela lê:</p>
+<dl>
+<dt>%(tab_totals)s</dt><dd>o total de cada partida ao longo do tempo, com a média
+das últimas dez partidas;</dd>
+<dt>%(tab_ranges)s</dt><dd>com que frequência os seus totais caem em cada faixa de
+50 pontos, ao lado do jogo ideal;</dd>
+<dt>%(tab_categories)s</dt><dd>a média de cada categoria ao lado da média do jogo
+ideal, começando pela que mais lhe custa;</dd>
+<dt>%(tab_coach)s</dt><dd>aparece quando há partidas jogadas com o treinador
+ligado: os pontos que as escolhas custaram em cada uma.</dd>
+</dl>
+<p>%(export)s salva todo o histórico num arquivo CSV que as planilhas abrem, com uma
+linha por jogador e por partida. %(clear_player)s esquece as partidas do jogador
+escolhido e %(clear_all)s todas as partidas, cada um só depois de perguntar; isso
+não pode ser desfeito. As listas de recordes não são afetadas.</p>
+"""),
     "options": ("Opções", """
 <p>Em %(options)s você deixa o jogo do seu jeito.</p>
 <dl>
@@ -390,11 +424,15 @@ data.</p>
 animação, estilo dos dados e as outras opções</td></tr>
 <tr><td><code>~/.local/share/korbo/data.dat</code></td><td>as listas de recordes,
 Feitos brilhantes e Belas tentativas</td></tr>
+<tr><td><code>~/.local/share/korbo/history.sqlite</code></td><td>o histórico de
+partidas, para as estatísticas (um banco de dados SQLite)</td></tr>
 <tr><td><code>~/.local/share/korbo/dudd1.gif</code> &hellip; <code>dudd6.gif</code></td>
 <td>os seus dados personalizados, uma imagem por face (os ícones terminam em
 <code>.ico</code>)</td></tr>
 </table>
 <p>Para recomeçar os recordes do zero, apague <code>data.dat</code> com o Korbo
-fechado. Copie a pasta para levar os seus recordes para outro computador.</p>
+fechado. %(clear_all)s, na janela &ldquo;Estatísticas do Korbo&rdquo;, recomeça o
+histórico do zero. Copie a pasta para levar os seus recordes e o seu histórico para
+outro computador.</p>
 """),
 }
