@@ -1,6 +1,6 @@
 # `play`: plays two games by keys (a solo game, then Ann against the computer seat
-# Bob), visiting the records and the score sheet on the way. Keys go slowly: Orca
-# reads each step before the next.
+# Bob), visiting the records and the score sheet on the way, and at the end Ann's
+# statistics. Keys go slowly: Orca reads each step before the next.
 # `check LOG`: reads Orca's finished log for what a blind player must hear; status 1
 # with what was not spoken.
 import re
@@ -18,7 +18,7 @@ def key(*names, pause=2.0):
 def spoken(log_path):
     with open(log_path, errors="replace") as log:
         # Each line: SPEECH OUTPUT: 'what was said'{voice}; what was said may hold quotes.
-        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())
+        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read(), re.S)
 
 
 def play_turn(category_keys):
@@ -81,6 +81,13 @@ def play():
     for turn in range(3):
         play_turn(["Up"] if turn == 0 else ["Left"])
         time.sleep(25)  # Bob's turn
+    # The statistics of Ann's finished game: the window opens on the player list; Tab
+    # to the figures, to the tabs, to the totals plot's words; then the categories tab
+    # and its words.
+    key("F7", pause=5)
+    key("Tab", "Tab", "Tab", pause=4)
+    menu("c", "Tab")
+    key("Escape", pause=3)
 
 
 def check(log_path):
@@ -109,7 +116,11 @@ def check(log_path):
     bob = [w for w in words if w.startswith("notification Bob ")]
     if len(bob) < 4:
         failures.append("only %r of Bob's lines spoken" % bob)
-    print("%d lines spoken, %d throws; records: %s; sheet: %s; Bob: %s" % (len(words), len(throws), records[:1], sheet, bob))
+    plots = [w for w in words if w.startswith("Totals of 1 game from ") or " costs you most: " in w]
+    if len(plots) < 2:
+        failures.append("the plots' words were not read: %r" % plots)
+    print("%d lines spoken, %d throws; records: %s; sheet: %s; Bob: %s; plots: %s"
+          % (len(words), len(throws), records[:1], sheet, bob, plots))
     for line in failures:
         print("NOT SPOKEN: " + line)
     return 1 if failures else 0
