@@ -9,6 +9,7 @@
 //   statistics_shot TABLE OUT_DIR [GAMES]   (200 games unless told)
 #include "Game.h"
 #include "History.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "Scoring.h"
@@ -89,6 +90,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UseLanguage(QStringLiteral("en")); // with its plural forms: "200 games"
     if (argc < 3) {
         std::fprintf(stderr, "usage: statistics_shot TABLE OUT_DIR [GAMES]\n");
         return 2;
