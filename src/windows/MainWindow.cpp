@@ -222,10 +222,11 @@ void MainWindow::buildMenus()
     connect(menuStatistics, &QAction::triggered, this, [this] {
         const bool first = !m_statistics;
         StatisticsWindow *statistics = statisticsWindow();
-        statistics->refresh();
-        if (first) // beside the board, as far as the screen allows
+        if (first) // read the history as it was made; it goes beside the board, as far as the screen allows
             placeFrame(statistics, keptInside(besideFrame(availableArea(this), frameGeometry(), frameRect(statistics).size()),
                                               availableArea(this)));
+        else
+            statistics->refresh();
         statistics->show();
         statistics->raise();
         statistics->activateWindow();

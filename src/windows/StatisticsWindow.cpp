@@ -207,7 +207,7 @@ void StatisticsWindow::setZoom(int percent)
     QFont text = QApplication::font(this);
     text.setPointSizeF(m_zoom.points(text.pointSizeF()));
     setFont(text);
-    showPlayer();
+    present(); // the same figures, drawn anew at the new size
     if (isVisible()) {
         resize(size() * percent / was.percent);
         keepOnScreen(this);
@@ -230,6 +230,11 @@ void StatisticsWindow::showPlayer()
 {
     const QVariantList who = m_player->currentData().toList();
     m_shown = who.isEmpty() ? PlayerStatistics{} : m_history.statisticsOf(who[0].toString(), who[1].toBool());
+    present();
+}
+
+void StatisticsWindow::present()
+{
     const PlayerStatistics &s = m_shown;
     const QLocale locale;
     m_figures->setText(

@@ -40,7 +40,10 @@ protected:
 private:
     // Every text in the language in use.
     void retranslate();
+    // The chosen player's figures read from the history, then shown.
     void showPlayer();
+    // The figures read last, in words and plots.
+    void present();
     // The plot on tab `index`, made if it is not yet.
     void showPlot(int index);
     QWidget *totalsPage();

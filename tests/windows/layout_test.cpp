@@ -309,7 +309,9 @@ struct Layout : ::testing::TestWithParam<Shown>, Speaking, WindowGame {
     HistoryStore &withAGame()
     {
         history.open(folder.filePath(HistoryStore::FileName));
-        SeatRecord seat{1, QStringLiteral("Bartholomews")};
+        SeatRecord seat;
+        seat.seat = 1;
+        seat.name = QStringLiteral("Bartholomews");
         seat.scores.fill(20);
         seat.total = 300;
         seat.pointsLost = 40.5;
